@@ -1,0 +1,139 @@
+// Wide strings and the lossless multibyte conversion at the program's edges.
+#include "runtime/hq_string.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace {
+
+constexpr wchar_t kEscapeBase = 0xDC00; // raw byte b is kept as U+DC00 + b (b >= 0x80)
+
+// Length of the valid UTF-8 sequence starting at p (0 when invalid) and its value.
+size_t decodeUtf8(const unsigned char* p, size_t left, char32_t& out) {
+    const unsigned char b0 = p[0];
+    size_t need;
+    char32_t value;
+    char32_t minimum;
+    if (b0 < 0x80) {
+        out = b0;
+        return 1;
+    } else if ((b0 & 0xE0) == 0xC0) {
+        need = 2, value = b0 & 0x1F, minimum = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        need = 3, value = b0 & 0x0F, minimum = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        need = 4, value = b0 & 0x07, minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (left < need)
+        return 0;
+    for (size_t i = 1; i < need; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        value = (value << 6) | (p[i] & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return 0;
+    out = value;
+    return need;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+wchar_t foldCase(wchar_t c) { return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c))); }
+
+} // namespace
+
+std::wstring multiByteToWide(std::string_view bytes) {
+    std::wstring out;
+    out.reserve(bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        char32_t c;
+        const size_t n = decodeUtf8(p + i, bytes.size() - i, c);
+        if (n == 0) {
+            out.push_back(static_cast<wchar_t>(kEscapeBase + p[i]));
+            ++i;
+        } else {
+            out.push_back(static_cast<wchar_t>(c));
+            i += n;
+        }
+    }
+    return out;
+}
+
+std::string wideToMultiByte(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const wchar_t w : text) {
+        const auto c = static_cast<char32_t>(w);
+        if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF)
+            out.push_back(static_cast<char>(c - kEscapeBase));
+        else if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            out.push_back('?');
+        else
+            appendUtf8(out, c);
+    }
+    return out;
+}
+
+size_t HQSTRING::index(std::wstring_view text, size_t start, caseCompare cmp) const {
+    if (cmp == exact)
+        return find(text.data(), start, text.size());
+    if (start > size() || text.size() > size() - start)
+        return npos;
+    const auto it = std::search(begin() + static_cast<std::ptrdiff_t>(start), end(), text.begin(),
+                                text.end(), [](wchar_t a, wchar_t b) { return foldCase(a) == foldCase(b); });
+    return it == end() ? npos : static_cast<size_t>(it - begin());
+}
+
+HQSTRING& HQSTRING::strip(stripType where, wchar_t c) {
+    if (where == trailing || where == both) {
+        const size_t last = find_last_not_of(c);
+        erase(last == npos ? 0 : last + 1);
+    }
+    if (where == leading || where == both) {
+        const size_t first = find_first_not_of(c);
+        erase(0, first == npos ? size() : first);
+    }
+    return *this;
+}
+
+HQSTRING& HQSTRING::toUpper() {
+    for (wchar_t& c : *this)
+        c = foldCase(c);
+    return *this;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && startsWithIgnoreCase(a, b);
+}
+
+bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size())
+        return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        auto lower = [](unsigned char ch) { return ch >= 'A' && ch <= 'Z' ? ch + 32 : ch; };
+        if (lower(static_cast<unsigned char>(text[i])) != lower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    }
+    return true;
+}

@@ -1,0 +1,124 @@
+// The SQL call-level-interface layer: the process-wide environment (HQOdbc),
+// its connections (HQOdbcConnect) and statement handles (HQOdbcCursor). All
+// database access of the program goes through these three classes.
+#pragma once
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <array>
+#include <memory>
+
+#include "runtime/return_code.h"
+
+class HQOdbcConnect;
+class HQabsMutexSemaphore;
+
+// One statement handle. State: 0 none, 1 allocated, 2 prepared, 3 open.
+class HQOdbcCursor {
+public:
+    HQOdbcCursor() = default;
+    explicit HQOdbcCursor(HQOdbcConnect* connection) : connection_(connection) {}
+    ~HQOdbcCursor(); // frees the handle, errors ignored
+    HQOdbcCursor(const HQOdbcCursor&) = delete;
+    HQOdbcCursor& operator=(const HQOdbcCursor&) = delete;
+
+    void setConnection(HQOdbcConnect* connection) { connection_ = connection; }
+    HQOdbcConnect* getConnection() const { return connection_; }
+
+    HQRC prepare(const HQSTRING& statement);
+    HQRC bindParameter(SQLUSMALLINT number, SQLSMALLINT kind, SQLSMALLINT bufferType,
+                       SQLSMALLINT sqlType, SQLULEN columnSize, SQLSMALLINT decimalDigits,
+                       SQLPOINTER value, SQLLEN bufferLength, SQLLEN* lengthWord);
+    HQRC bindCol(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINTER value,
+                 SQLLEN bufferLength, SQLLEN* lengthWord);
+    HQRC execute();
+    HQRC executeIgnoreNDF();
+    // Nonzero when a row is in the bound buffers; the first call executes.
+    int fetch(HQRC& rc);
+    HQRC free();
+    HQRC testConnect();
+    HQSTRING stateChar() const;
+    int state() const { return state_; }
+    SQLHSTMT handle() const { return hstmt_; }
+
+    HQRC getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt,
+                    const HQSTRING& token1, const HQSTRING& token2);
+    HQRC getRetcode(const HQSTRING& location, int32_t code, const HQSTRING& token1,
+                    const HQSTRING& token2) {
+        return getRetcode(location, code, hstmt_, token1, token2);
+    }
+
+private:
+    SQLHSTMT hstmt_ = SQL_NULL_HSTMT;
+    int state_ = 0;
+    HQOdbcConnect* connection_ = nullptr;
+    SQLRETURN lastRc_ = 0;
+};
+
+// One connection of the environment. State: 0 nothing, 1 handle allocated,
+// 2 connected, 3 connected with its own statement handle.
+class HQOdbcConnect {
+public:
+    static constexpr int kSlots = 8;
+
+    HQOdbcConnect();
+    ~HQOdbcConnect();
+    HQOdbcConnect(const HQOdbcConnect&) = delete;
+    HQOdbcConnect& operator=(const HQOdbcConnect&) = delete;
+
+    HQRC connect(const HQSTRING& database, const HQSTRING& user, const HQSTRING& password);
+    HQRC connectOptionManual();
+    HQRC disconnect();
+    HQRC executeStmt(const HQSTRING& statement, int noDataOk);
+    HQRC commit();
+    HQRC rollback();
+    HQOdbcCursor* getCursor(int slot, HQRC& rc);
+    HQRC dropCursor(int slot);
+
+    HQRC getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt,
+                    const HQSTRING& token1, const HQSTRING& token2);
+    HQRC getRetcode(const HQSTRING& location, int32_t code, const HQSTRING& token1,
+                    const HQSTRING& token2) {
+        return getRetcode(location, code, hstmt_, token1, token2);
+    }
+
+    int state() const { return state_; }
+    SQLHDBC handle() const { return hdbc_; }
+    HQabsMutexSemaphore& allocationMutex() { return *allocMutex_; }
+
+    // Adapts a statement written in the control database's native dialect to
+    // the DBMS behind this connection (known after connect).
+    std::wstring adaptStatement(const std::wstring& statement) const;
+
+private:
+    friend class HQOdbcCursor;
+    SQLHDBC hdbc_ = SQL_NULL_HDBC;
+    SQLHSTMT hstmt_ = SQL_NULL_HSTMT;
+    std::array<HQOdbcCursor, kSlots> slots_;
+    std::array<std::unique_ptr<HQabsMutexSemaphore>, kSlots> slotMutex_;
+    SQLRETURN lastRc_ = 0;
+    int state_ = 0;
+    std::unique_ptr<HQabsMutexSemaphore> allocMutex_;
+    int dbms_ = 0; // dialect of the connected DBMS, set by connect
+};
+
+// The process-wide environment with its two connections.
+class HQOdbc {
+public:
+    static HQOdbc& getEnv();
+    static void free();
+
+    HQOdbc();           // throws HQRC 2003
+    ~HQOdbc() noexcept(false); // throws HQRC 2004
+    HQOdbc(const HQOdbc&) = delete;
+    HQOdbc& operator=(const HQOdbc&) = delete;
+
+    HQOdbcConnect& connection(int n = 0) { return connections_[n]; }
+    SQLHENV handle() const { return henv_; }
+
+private:
+    SQLHENV henv_ = SQL_NULL_HENV;
+    std::array<HQOdbcConnect, 2> connections_;
+    int allocated_ = 0;
+};

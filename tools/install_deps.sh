@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, the demo and the tests need.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(cmake make g++ libc-dev-bin libgtest-dev libgmock-dev googletest
+          unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
+          odbc-postgresql postgresql-15 postgresql-client-15 clang-format)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
