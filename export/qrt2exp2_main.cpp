@@ -1,11 +1,12 @@
 // Entry point of qrt2exp2: runs the start-up with the configuration and the
 // export driver, then ends the process with the export's return code.
+#include "export/export_driver.h"
 #include "export/startup.h"
 
 int main(int argc, char** argv) {
     ExportServices services;
-    // The configuration store and the export driver are plugged in here:
+    // The configuration store is plugged in here:
     //   services.initConfiguration = &HQConfiguration::init;
-    //   services.exportTagfile = &export_tagfile;
+    services.exportTagfile = &export_tagfile;
     endProcess(runStartup(argc, argv, services));
 }
