@@ -50,6 +50,7 @@ std::wstring inSchema(std::wstring statement) {
 class PostgresTest : public testing::Test {
 protected:
     void SetUp() override {
+        HQConfiguration::clear();
         dir_ = qrt_test::makeTempDir("odbcpg");
         ASSERT_TRUE(qrt_test::psqlExec(dir_, kTables)) << "test cluster not reachable";
         qrt_test::useOdbcIni(dir_, qrt_test::postgresDsn("QRTPG") +
