@@ -29,6 +29,11 @@ protected:
         loaded_ = std::system(load.c_str()) == 0;
     }
 
+    static void TearDownTestSuite() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
     void SetUp() override {
         ASSERT_TRUE(loaded_) << "the sample warehouse did not load";
         db_ = dir_ / "control.db";

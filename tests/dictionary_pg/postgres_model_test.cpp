@@ -29,6 +29,10 @@ protected:
         dir_ = qrt_test::makeTempDir("dictionary_pg");
         qrt_test::useOdbcIni(dir_, qrt_test::postgresDsn("QRTPGMODEL"));
     }
+    static void TearDownTestSuite() {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
     void SetUp() override {
         ASSERT_TRUE(loaded_) << "the sample warehouse did not load into PostgreSQL";
         const HQRC rc = HQConfiguration::init(L"QRTPGMODEL", L"QRTMODEL", L"" QRT_PG_USER,
