@@ -3,28 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "runtime/sql_dialect.h"
+#include "tests/common/control_statements.h"
+
+using namespace qrt_test;
 #include "tests/odbc/sqlite_fixture.h"
-
-namespace {
-
-const std::wstring kRelationRead = L"SELECT target_qrtid FROM QRT.RELATIONSHIP WHERE "
-                                   L"relation_name = ? AND source_qrtid = ? FOR FETCH ONLY";
-// A select with no extra columns and an empty condition: two blanks before FOR.
-const std::wstring kBareSelect = L"SELECT qrtid, updated_by, update_ts, name, short_description "
-                                 L"FROM QRT.AgentSite  FOR FETCH ONLY";
-const std::wstring kAttributeRead =
-    L"SELECT qrtid, updated_by, update_ts, name, short_description, isNull, offset, seqNo FROM "
-    L"QRT.attribute WHERE isNull = 0 ORDER BY seqno FOR FETCH ONLY";
-const std::wstring kStepRead = L"SELECT qrtid, updated_by, update_ts, name, short_description, "
-                               L"having FROM QRT.BusinessView  WHERE name = ? FOR FETCH ONLY";
-const std::wstring kAgentSiteIntersect =
-    L"SELECT qrtid, updated_by, update_ts, name, short_description FROM QRT.AgentSite where "
-    L"qrtid in ((select source_qrtid from QRT.relationship where "
-    L"relation_name='IR_TO_AgentSite' and target_qrtid = ?)INTERSECT (select source_qrtid from "
-    L"QRT.relationship where relation_name='IR_TO_AgentSite' and target_qrtid = ?)) FOR FETCH "
-    L"ONLY";
-
-} // namespace
 
 TEST(SqlDialect, DbmsNamesSelectTheDialect) {
     EXPECT_EQ(dialectOfDbms(L"SQLite"), SqlDialect::SQLite);
@@ -112,39 +94,10 @@ using SqliteDialectProof = SqliteControlDb;
 // Statements as the object model writes them prepare and return their rows.
 TEST_F(SqliteDialectProof, ObjectModelStatementsRunUnchanged) {
     HQOdbcConnect& c = connected();
-    struct Case {
-        std::wstring statement;
-        std::vector<const char*> params;
-        std::vector<std::string> firstColumn;
-    };
-    const std::vector<Case> cases{
-        {kRelationRead, {"IR_TO_DR_Rel", "IR00000001"}, {"DR00000001", "DR00000002"}},
-        {kBareSelect, {}, {"AS00000001", "AS00000002"}},
-        {kAttributeRead, {}, {"AT00000001"}},
-        {kStepRead, {"LOAD_SALES"}, {"BV00000001"}},
-        {kAgentSiteIntersect, {"IR00000001", "IR00000002"}, {"AS00000001"}},
-    };
-    for (const auto& k : cases) {
+    for (const auto& k : kStatementCases) {
         SCOPED_TRACE(k.statement);
-        HQOdbcCursor cursor(&c);
-        ASSERT_EQ(cursor.prepare(k.statement).code, 0);
-        std::vector<std::string> values(k.params.begin(), k.params.end());
-        for (size_t i = 0; i < values.size(); ++i)
-            ASSERT_EQ(cursor
-                          .bindParameter(static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT,
-                                         SQL_C_CHAR, SQL_VARCHAR, 80, 0, values[i].data(), 0,
-                                         nullptr)
-                          .code,
-                      0);
-        char first[129] = {};
-        SQLLEN len = 0;
-        ASSERT_EQ(cursor.bindCol(1, SQL_C_CHAR, first, sizeof first, &len).code, 0);
-        std::vector<std::string> got;
         HQRC rc;
-        while (cursor.fetch(rc))
-            got.emplace_back(first);
-        EXPECT_EQ(rc.code, 0);
-        std::sort(got.begin(), got.end());
-        EXPECT_EQ(got, k.firstColumn);
+        EXPECT_EQ(firstColumnOf(c, k.statement, k.params, rc), k.firstColumn);
+        EXPECT_EQ(rc.code, 0) << rc.nativeMessage.toMultiByte();
     }
 }
