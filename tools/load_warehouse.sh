@@ -42,7 +42,7 @@ case "$dbms" in
 sqlite)
     rm -f "$target" "$target-journal"
     {
-        cat "$top"/schema/sqlite/*.sql
+        sed -f "$top/schema/sqlite/dialect.sed" "$top/schema/control_tables.sql" "$top/schema/indexes.sql"
         echo "BEGIN;"
         data_text
         echo "COMMIT;"
@@ -58,7 +58,8 @@ postgres)
     {
         echo "SET client_min_messages = warning;"
         echo "DROP SCHEMA IF EXISTS $prefix CASCADE;"
-        sed "s/@PREFIX@/$prefix/g" "$top"/schema/postgresql/*.sql
+        cat "$top/schema/postgresql/schema.sql" "$top/schema/control_tables.sql" "$top/schema/indexes.sql" |
+            sed -f "$top/schema/postgresql/dialect.sed" -e "s/@PREFIX@/$prefix/g"
         echo "SET search_path TO $prefix;"
         data_text
     } | psql -X -q -v ON_ERROR_STOP=1 --single-transaction -o /dev/null -f -

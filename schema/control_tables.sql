@@ -1,7 +1,9 @@
--- Control tables of the warehouse metadata, PostgreSQL form. The tables live
--- in the schema named by the prefix (@PREFIX@, replaced by the loader). Names are
--- unquoted and so folded to lower case, except the keyword columns, which are
--- created quoted in lower case ("having", "isnull", "offset").
+-- Control tables of the warehouse metadata, one text for every DBMS. The
+-- loader turns it into a DBMS's own form with the rules in schema/<dbms>/:
+-- @PREFIX@ is the schema named by the prefix (SQLite keeps the tables in the
+-- main database of the control file, which the ODBC layer attaches under the
+-- prefix), @BINARY@ the type of byte columns. Names are unquoted, except the
+-- columns that are keywords of some DBMS ("isNull", "offset", "having").
 
 -- Object tables: the five common columns, then the class's own columns.
 
@@ -35,7 +37,7 @@ CREATE TABLE @PREFIX@.inforesource (
     postAccCmd         VARCHAR(64),
     localCommand       VARCHAR(64),
     encrypted          INTEGER,
-    BinaryPassword     BYTEA,
+    BinaryPassword     @BINARY@,
     dbVersion          VARCHAR(128),
     dbmsServerName     VARCHAR(128),
     DELIMITER          VARCHAR(1),
@@ -103,7 +105,7 @@ CREATE TABLE @PREFIX@.Attribute (
     scale             INTEGER,
     precDigits        INTEGER,
     isText            INTEGER,
-    "isnull"          INTEGER,
+    "isNull"          INTEGER,
     "offset"          INTEGER,
     segLevel          INTEGER,
     elmntName         VARCHAR(8),
@@ -296,7 +298,7 @@ CREATE TABLE @PREFIX@.AgentSite (
     siteUserId         VARCHAR(128),
     sitePassword       VARCHAR(14),
     HQdefault          SMALLINT,
-    BinarySitePassword BYTEA,
+    BinarySitePassword @BINARY@,
     encrypted          INTEGER,
     contact            VARCHAR(64),
     moduleName         VARCHAR(254)
@@ -354,7 +356,7 @@ CREATE TABLE @PREFIX@.ProgParm (
     HQProgKey         INTEGER,
     parmDataLong      VARCHAR(3000),
     parmDataType      VARCHAR(10),
-    BinaryPassword    BYTEA,
+    BinaryPassword    @BINARY@,
     notifyCondition   INTEGER
 );
 
@@ -387,7 +389,7 @@ CREATE TABLE @PREFIX@.HQUser (
     lockOutInd        INTEGER,
     HQdefault         SMALLINT,
     encrypted         SMALLINT,
-    BinaryPassword    BYTEA,
+    BinaryPassword    @BINARY@,
     EmailAddress      VARCHAR(512),
     MailServer        VARCHAR(255),
     contact           VARCHAR(64)
@@ -436,7 +438,7 @@ CREATE TABLE @PREFIX@.QRTSTRINGS (
 CREATE TABLE @PREFIX@.BINARYDATA (
     name  VARCHAR(20) NOT NULL,
     qrtid CHAR(10) NOT NULL,
-    data  BYTEA,
+    data  @BINARY@,
     PRIMARY KEY (qrtid, name)
 );
 
