@@ -1,0 +1,9 @@
+// Return codes of the export's own errors.
+#include "export/export_error.h"
+
+HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module) {
+    HQRC rc(code, 0, DomainExport);
+    rc.location = location;
+    rc.commandLine = module;
+    return rc;
+}

@@ -1,0 +1,112 @@
+// TimeStamp: field changes through the local-time normalisation of mktime, and
+// the text and ODBC forms.
+#include "runtime/time_stamp.h"
+
+#include <climits>
+#include <cstdio>
+
+namespace {
+// The lowest stamp a field change starts from: five hours after the epoch, so
+// that the local-time conversion never falls before 1970.
+constexpr int32_t kLowestStamp = 18000;
+
+bool fitsStamp(std::time_t t) {
+    return t != static_cast<std::time_t>(-1) && t >= INT32_MIN && t <= INT32_MAX;
+}
+} // namespace
+
+void TimeStamp::timeStamp() {
+    Stamp = static_cast<int32_t>(std::time(nullptr));
+}
+
+std::tm TimeStamp::local() const {
+    const std::time_t t = Stamp;
+    std::tm fields{};
+    localtime_r(&t, &fields);
+    return fields;
+}
+
+int TimeStamp::set_date(int month, int day, int year) {
+    return change({{&std::tm::tm_mon, month - 1LL, false},
+                   {&std::tm::tm_mday, day, false},
+                   {&std::tm::tm_year, year, false}});
+}
+
+int TimeStamp::set_time(int hours, int minutes, int seconds) {
+    return change({{&std::tm::tm_hour, hours, false},
+                   {&std::tm::tm_min, minutes, false},
+                   {&std::tm::tm_sec, seconds, false}},
+                  Correction::setTime);
+}
+
+int TimeStamp::incr_hours(int n) {
+    return change({{&std::tm::tm_hour, n, true}}, Correction::incrHours);
+}
+
+int TimeStamp::change(std::initializer_list<FieldChange> changes, Correction correction) {
+    const std::time_t start = Stamp < kLowestStamp ? kLowestStamp : Stamp;
+    std::tm fields{};
+    localtime_r(&start, &fields);
+    const int hourBefore = fields.tm_hour;
+    const int daylightBefore = fields.tm_isdst;
+    for (const FieldChange& c : changes) {
+        const long long value = c.add ? fields.*c.field + c.value : c.value;
+        if (value < INT_MIN || value > INT_MAX)
+            return kNotRepresentable;
+        fields.*c.field = static_cast<int>(value);
+    }
+    const int hourSet = fields.tm_hour;
+    std::time_t result = std::mktime(&fields);
+    if (!fitsStamp(result))
+        return kNotRepresentable;
+
+    // Around a change of daylight-saving time the normalised hour can come out
+    // one below the hour asked for (set_time) or unchanged (incr_hours). The
+    // hour is then moved on by two and converted again under the original
+    // daylight-saving flag, which nets out the hour the flag takes away.
+    const bool correct = (correction == Correction::setTime && fields.tm_hour == hourSet - 1) ||
+                         (correction == Correction::incrHours && fields.tm_hour == hourBefore);
+    if (correct) {
+        fields.tm_hour += 2;
+        fields.tm_isdst = daylightBefore;
+        result = std::mktime(&fields);
+        if (!fitsStamp(result))
+            return kNotRepresentable;
+    }
+    Stamp = static_cast<int32_t>(result);
+    return kDone;
+}
+
+HQSTRING TimeStamp::toString() const {
+    const std::tm f = local();
+    wchar_t text[64];
+    std::swprintf(text, 64, L"%d/%d/%d %d:%d:%d", f.tm_year + 1900, f.tm_mon + 1, f.tm_mday,
+                  f.tm_hour, f.tm_min, f.tm_sec);
+    return text;
+}
+
+HQSTRING TimeStamp::toStringNordbase() const {
+    const std::tm f = local();
+    wchar_t text[64];
+    std::swprintf(text, 64, L"%d-%02d-%02d-%02d.%02d.%02d.000000", f.tm_year + 1900, f.tm_mon + 1,
+                  f.tm_mday, f.tm_hour, f.tm_min, f.tm_sec);
+    return text;
+}
+
+void TimeStamp::toOdbc(SQL_TIMESTAMP_STRUCT& out) const {
+    const std::tm f = local();
+    out.year = static_cast<SQLSMALLINT>(f.tm_year + 1900);
+    out.month = static_cast<SQLUSMALLINT>(f.tm_mon + 1);
+    out.day = static_cast<SQLUSMALLINT>(f.tm_mday);
+    out.hour = static_cast<SQLUSMALLINT>(f.tm_hour);
+    out.minute = static_cast<SQLUSMALLINT>(f.tm_min);
+    out.second = static_cast<SQLUSMALLINT>(f.tm_sec);
+    out.fraction = 0;
+}
+
+int TimeStamp::fromOdbc(const SQL_TIMESTAMP_STRUCT& in) {
+    const int rc = set_date(in.month, in.day, in.year - 1900);
+    if (rc != kDone)
+        return rc;
+    return set_time(in.hour, in.minute, in.second);
+}

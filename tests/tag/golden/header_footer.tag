@@ -1,0 +1,13 @@
+:DISKCNTL.SEQUENCE( 1,-)
+:COMMENT.SYSTEM(V7.1.0)
+:COMMENT.------------------------------
+:COMMENT. Nordbase 7.1 
+:COMMENT. Source Database name: CONTROLDB
+:COMMENT. Output File name: out.tag
+:COMMENT. Time: MM/DD/YY hh:mm:ss
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT. End of Tag file: out.tag
+:COMMENT. Time:  MM/DD/YY hh:mm:ss
+:COMMENT.------------------------------

@@ -1,0 +1,28 @@
+:COMMENT.------------------------------
+:COMMENT.  Begin BVINPTBL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVINPTBL)
+:INSTANCE.
+    NAME(LOAD'('1')') 
+:COMMENT.
+:COMMENT.  End BVINPTBL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVINPTBL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVINPTBL)
+:INSTANCE.
+    SOURCEKEY(NAME(LOAD'('1')') )
+    TARGETKEY(NAME(LOAD'('1')') )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVINPTBL to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVINPTBL) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(LOAD'('1')') )
+    TARGETKEY(DBNAME(SALES) OWNER(DBO) TABLES(ORDERS'('2')') )
+:COMMENT.------------------------------

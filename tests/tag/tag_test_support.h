@@ -1,0 +1,59 @@
+// Helpers shared by the tag-file tests: a fresh working folder per test,
+// reading files, masking time stamps and comparing with golden files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <string>
+
+#include "export/tag_file.h"
+
+namespace tagtest {
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeFile(const std::filesystem::path& path, const std::string& content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+// Replaces every "mm/dd/yy hh:mm:ss" by a fixed mask.
+inline std::string maskTimeStamps(const std::string& text) {
+    static const std::regex stamp(R"(\d\d/\d\d/\d\d \d\d:\d\d:\d\d)");
+    return std::regex_replace(text, stamp, "MM/DD/YY hh:mm:ss");
+}
+
+inline std::string golden(const std::string& name) {
+    return readFile(std::filesystem::path(QRT_SOURCE_DIR) / "tests/tag/golden" / name);
+}
+
+// Runs each test in an empty folder of its own (the current directory), so
+// that relative tag-file names give stable file contents.
+class WorkFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = std::filesystem::path(QRT_BINARY_DIR) / "test_work" / info->test_suite_name() /
+                 info->name();
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+    }
+    void TearDown() override {
+        Tag_File::clean_up();
+        std::filesystem::current_path(previous);
+    }
+
+    std::filesystem::path folder;
+    std::filesystem::path previous;
+};
+
+} // namespace tagtest
