@@ -1,0 +1,173 @@
+// The one mechanism by which every metadata class maps its own columns: the
+// class declares, once and as data, a ColumnTable of (column name, buffer
+// kind, bound size, field); ColumnBuffer allocates and binds the buffers of
+// any such table, and ColumnTable::populate copies a fetched row into the
+// fields. A NULL column leaves its field as it is.
+#pragma once
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "dictionary/control_database.h"
+#include "dictionary/password_cipher.h"
+#include "runtime/hq_string.h"
+#include "runtime/time_stamp.h"
+
+class DIRSelect;
+
+enum class ColumnKind : uint8_t {
+    Text,         // character column into a wide string
+    Int32,        // signed 32-bit integer
+    Int16,        // signed 16-bit integer
+    Stamp,        // time stamp
+    Binary,       // byte string
+    SecretText,   // enciphered password, text form
+    SecretBinary, // enciphered password, binary form
+    SecretPlain,  // password stored as plain text
+    EnumText,     // character column converted to a number by a table
+};
+
+// Bound sizes that depend on the server edition (NameLimits) plus one.
+inline constexpr int32_t kSchemaNameSize = -1;
+inline constexpr int32_t kTableNameSize = -2;
+inline constexpr int32_t kColumnNameSize = -3;
+
+struct ColumnDesc {
+    const wchar_t* name;
+    ColumnKind kind;
+    int32_t size; // bound length of character and binary buffers (with terminator)
+};
+
+// Buffers and length words for the columns of one table, bound to a select.
+class ColumnBuffer {
+public:
+    ColumnBuffer(std::span<const ColumnDesc> columns, const NameLimits& limits);
+    ColumnBuffer(const ColumnBuffer&) = delete;
+    ColumnBuffer& operator=(const ColumnBuffer&) = delete;
+
+    // Adds every column to the select, in table order.
+    void addTo(DIRSelect& select);
+
+    size_t count() const { return columns_.size(); }
+    bool isNull(size_t i) const { return indicators_[i] == SQL_NULL_DATA; }
+    // Fetched bytes of a character or binary column.
+    std::string_view bytes(size_t i) const;
+    int32_t int32(size_t i) const;
+    int16_t int16(size_t i) const;
+    const SQL_TIMESTAMP_STRUCT& stamp(size_t i) const;
+    // Bound length of column i (the resolved size).
+    SQLLEN boundLength(size_t i) const { return static_cast<SQLLEN>(buffers_[i].size()); }
+
+private:
+    std::span<const ColumnDesc> columns_;
+    std::vector<std::vector<char>> buffers_;
+    std::vector<SQLLEN> indicators_;
+};
+
+template <class F> struct ColumnEntry {
+    using Member = std::variant<HQSTRING F::*, int32_t F::*, int16_t F::*, TimeStamp F::*,
+                                std::string F::*, SecretText F::*>;
+    ColumnDesc desc;
+    Member member;
+    int32_t (*fromText)(const HQSTRING&) = nullptr;
+};
+
+// A class's extra columns in select order, each with the field it fills.
+template <class F> class ColumnTable {
+public:
+    ColumnTable(std::initializer_list<ColumnEntry<F>> entries) {
+        for (const ColumnEntry<F>& e : entries) {
+            layout_.push_back(e.desc);
+            entries_.push_back(e);
+        }
+    }
+    std::span<const ColumnDesc> layout() const { return layout_; }
+
+    void populate(const ColumnBuffer& buffer, F& fields) const {
+        for (size_t i = 0; i < entries_.size(); ++i)
+            if (!buffer.isNull(i))
+                store(entries_[i], buffer, i, fields);
+    }
+
+private:
+    static void store(const ColumnEntry<F>& e, const ColumnBuffer& b, size_t i, F& f) {
+        switch (e.desc.kind) {
+        case ColumnKind::Text:
+            f.*std::get<HQSTRING F::*>(e.member) = HQSTRING(std::string(b.bytes(i)));
+            break;
+        case ColumnKind::EnumText:
+            f.*std::get<int32_t F::*>(e.member) = e.fromText(HQSTRING(std::string(b.bytes(i))));
+            break;
+        case ColumnKind::Int32:
+            f.*std::get<int32_t F::*>(e.member) = b.int32(i);
+            break;
+        case ColumnKind::Int16:
+            f.*std::get<int16_t F::*>(e.member) = b.int16(i);
+            break;
+        case ColumnKind::Stamp:
+            (f.*std::get<TimeStamp F::*>(e.member)).fromOdbc(b.stamp(i));
+            break;
+        case ColumnKind::Binary:
+            f.*std::get<std::string F::*>(e.member) = std::string(b.bytes(i));
+            break;
+        case ColumnKind::SecretText:
+        case ColumnKind::SecretBinary:
+        case ColumnKind::SecretPlain:
+            if (!b.bytes(i).empty())
+                (f.*std::get<SecretText F::*>(e.member))
+                    .assign(HQSTRING(plainOf(e.desc.kind, b.bytes(i))));
+            break;
+        }
+    }
+
+    static std::string plainOf(ColumnKind kind, std::string_view stored) {
+        if (kind == ColumnKind::SecretText)
+            return decipherText(stored);
+        if (kind == ColumnKind::SecretBinary)
+            return decipherBinary(stored);
+        return std::string(stored);
+    }
+
+    std::vector<ColumnDesc> layout_;
+    std::vector<ColumnEntry<F>> entries_;
+};
+
+// Entry makers: the member pointer's type selects the buffer kind.
+template <class F> ColumnEntry<F> col(const wchar_t* name, int32_t size, HQSTRING F::*m) {
+    return {{name, ColumnKind::Text, size}, m};
+}
+template <class F> ColumnEntry<F> col(const wchar_t* name, int32_t F::*m) {
+    return {{name, ColumnKind::Int32, 0}, m};
+}
+template <class F> ColumnEntry<F> col(const wchar_t* name, int16_t F::*m) {
+    return {{name, ColumnKind::Int16, 0}, m};
+}
+template <class F> ColumnEntry<F> col(const wchar_t* name, TimeStamp F::*m) {
+    return {{name, ColumnKind::Stamp, 0}, m};
+}
+template <class F> ColumnEntry<F> col(const wchar_t* name, int32_t size, std::string F::*m) {
+    return {{name, ColumnKind::Binary, size}, m};
+}
+template <class F> ColumnEntry<F> secret(const wchar_t* name, int32_t size, SecretText F::*m) {
+    return {{name, ColumnKind::SecretText, size}, m};
+}
+template <class F>
+ColumnEntry<F> secretBinary(const wchar_t* name, int32_t size, SecretText F::*m) {
+    return {{name, ColumnKind::SecretBinary, size}, m};
+}
+template <class F> ColumnEntry<F> secretPlain(const wchar_t* name, int32_t size, SecretText F::*m) {
+    return {{name, ColumnKind::SecretPlain, size}, m};
+}
+template <class F>
+ColumnEntry<F> enumText(const wchar_t* name, int32_t size, int32_t F::*m,
+                        int32_t (*fromText)(const HQSTRING&)) {
+    return {{name, ColumnKind::EnumText, size}, m, fromText};
+}

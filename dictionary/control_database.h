@@ -1,0 +1,35 @@
+// What every metadata class needs from the control database around it: the
+// qualified table names (configured schema prefix + "." + table), the
+// connection of the run, the name-length limits of the server edition, and
+// the leading number of a stored text.
+#pragma once
+
+#include <cstdint>
+
+#include "runtime/hq_string.h"
+
+class HQOdbcConnect;
+
+namespace controldb {
+// The schema prefix, read afresh from the configuration on every call.
+HQSTRING schemaPrefix();
+// The schema prefix followed by the table part, which begins with "."
+// (for example ".inforesource").
+HQSTRING table(const wchar_t* dottedName);
+// The first connection of the environment: the connection of the run.
+HQOdbcConnect& connection();
+// The leading decimal number of a stored text, 0 when there is none.
+int32_t leadingNumber(const HQSTRING& text);
+} // namespace controldb
+
+// Longest schema, table and column names that the control database holds.
+struct NameLimits {
+    int32_t schema = 8;
+    int32_t table = 80;
+    int32_t column = 18;
+
+    // The long limits (128, 255, 128) when the configuration's "DBTYPE" names
+    // one of the server editions and "DBVERSION" is 6 or later.
+    static NameLimits fromConfiguration();
+    static NameLimits forEdition(const HQSTRING& dbType, const HQSTRING& dbVersion);
+};

@@ -1,0 +1,120 @@
+// DataResource: a table, view or file of a database, with its storage
+// details, warehouse flags, stored CREATE/ALTER statements, columns and keys.
+#pragma once
+
+#include <cstdint>
+
+#include "dictionary/dir_base.h"
+#include "dictionary/relation_collection.h"
+
+class InformationResource;
+class Attribute;
+class PrimaryKey;
+class ForeignKey;
+class BusinessView;
+class StarSchema;
+class Process;
+class DRCorrelation;
+
+struct DataResourceFields {
+    HQSTRING IRName;
+    HQSTRING fileType;
+    int32_t keyLoc = 0;
+    int32_t keyLen = 0;
+    int32_t recLen = 0;
+    int32_t pcbInd = 0;
+    int32_t maxSegLen = 0;
+    int32_t blockSize = 0;
+    TimeStamp created;
+    HQSTRING TypeofCreation;
+    SecretText password;
+    HQSTRING NordbaseTableNameSpace;
+    int32_t BinaryFlag = 0;
+    int32_t DIMENSION_TABLE = 0;
+    int32_t FACT_TABLE = 0;
+    int32_t INPARTTBSP = 0;
+    int32_t REPL_ENABLED = 0;
+    int32_t KSDSFlag = 0;
+    int32_t FirstLineNames = 0;
+    HQSTRING charDelm;
+    int32_t viewFlag = 0;
+    int32_t aliasFlag = 0;
+    HQSTRING largeSchemaName;
+    HQSTRING largeTableName;
+    int16_t persistentFlag = 0;
+    int32_t max_editions = 0;
+    int16_t grantToPublic = 0;
+    int32_t lastColSeqNmCreate = 0;
+    int32_t lastColSeqNmAlter = 0;
+    int16_t createTarTab = 0;
+    int16_t PrimaryKeyNew = 0;
+    int16_t AutoGenCreateStmt = 0;
+    int16_t tableCreated = 0;
+    HQSTRING CDTableSchema;
+    HQSTRING CDTableName;
+    HQSTRING BEFORE_IMG_PREFIX;
+    HQSTRING NordbaseTableNameIndex;
+    HQSTRING dbNameM7R;
+    int32_t highestStatus = 0;
+
+    static const ColumnTable<DataResourceFields>& columns();
+};
+
+class DataResource : public DIRRecord<DataResourceFields> {
+public:
+    // Reads the name-length limits from the configuration.
+    DataResource();
+
+    // A table by its qualified name ("schema.table" or "table") in a database.
+    HQRC retrieve(const HQSTRING& qualifiedName, const HQSTRING& databaseName);
+    HQRC listFirstByProcess(const DIRId& process);
+    HQRC listFirstStarSchema(const DIRId& starSchema);
+    HQRC listFirstByBVSourceTables(const DIRId& step);
+    HQRC listFirstUDPManaged(const DIRId& step);
+    HQRC listFirstUDPManagedCascade(const DIRId& step);
+    HQRC listFirstIR(const HQSTRING& databaseName);
+    HQRC listFirstSchema();
+
+    // "schema.table", or the table name alone when the schema is empty.
+    HQSTRING getName() const;
+    // The table space, followed by " INDEX IN " and the index table space when there is one.
+    HQSTRING getNordbaseTableNameSpace() const;
+    // The stored CREATE statement, or the generated one when AutoGenCreateStmt is set.
+    HQSTRING getCreateStmt(HQRC& rc);
+    HQSTRING getAlterStmt(HQRC& rc) { return alterStmt_.getValue(rc); }
+    // Every occurrence of the single character `search` replaced by `replacement`.
+    static HQSTRING getNameReplaceString(const HQSTRING& text, const HQSTRING& search,
+                                         const HQSTRING& replacement);
+    // Leading decimal number of the stored file type and type of creation (0 when none).
+    int32_t getFileTypeNumber() const { return controldb::leadingNumber(f_.fileType); }
+    int32_t getTypeOfCreationNumber() const { return controldb::leadingNumber(f_.TypeofCreation); }
+    const HQSTRING& getPassword() const { return f_.password.plainText(); }
+
+    InformationResource* getInformationResource(HQRC& rc);
+    RelationCollection<Attribute>* getAttributeList(HQRC& rc);
+    RelationCollection<PrimaryKey>* getPrimaryKeyList(HQRC& rc);
+    RelationCollection<ForeignKey>* getForeignKeyList(HQRC& rc);
+    RelationCollection<BusinessView>* getBusinessViewInputList(HQRC& rc);
+    RelationCollection<BusinessView>* getBusinessViewOutputList(HQRC& rc);
+    BusinessView* getBusinessViewOutput(HQRC& rc);
+    RelationCollection<StarSchema>* getStarSchemaList(HQRC& rc);
+
+private:
+    HQSTRING generateCreateStmt(HQRC& rc) const;
+    HQRC listFirstByRelation(const wchar_t* operation, const wchar_t* relation,
+                             const HQSTRING& conditionStart, const DIRId& id);
+
+    DIRString createStmt_;
+    DIRString alterStmt_;
+    RelationCollection<Attribute> attributes_;
+    RelationCollection<InformationResource> database_;
+    RelationCollection<BusinessView> inputOf_;
+    RelationCollection<BusinessView> outputOf_;
+    RelationCollection<BusinessView> udpManagedBy_;
+    RelationCollection<BusinessView> udpManagedCascadeBy_;
+    RelationCollection<StarSchema> starSchemas_;
+    RelationCollection<PrimaryKey> primaryKey_;
+    RelationCollection<ForeignKey> foreignKeys_;
+    RelationCollection<Process> processes_;
+    RelationCollection<DRCorrelation> correlations_;
+};

@@ -1,0 +1,47 @@
+// DIRId: the fixed-width 10-character identifier of every metadata object.
+// "XXXXXXXXXX" (the default) stands for "no identifier".
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "runtime/hq_string.h"
+
+class DIRId {
+public:
+    static constexpr size_t kLength = 10;
+
+    DIRId();
+    // From a wide string: converted to multibyte, at most 10 bytes copied.
+    explicit DIRId(const HQSTRING& text);
+    explicit DIRId(std::string_view bytes) { setValue(bytes); }
+
+    // Copies at most 10 bytes; a shorter text is filled up with zero bytes.
+    void setValue(std::string_view bytes);
+    HQSTRING toString() const;
+    std::string_view view() const;
+    const char* data() const { return value_.data(); }
+    // True for the default "XXXXXXXXXX".
+    bool isUnset() const;
+
+    // Makes a new identifier as a 10-digit zero-padded decimal number; the
+    // generation mode selects how the number is drawn.
+    void setRandom();
+    int16_t getGenerationMode() const { return mode_; }
+    void setGenerationMode(int16_t mode) { mode_ = mode; }
+
+    // Byte-wise comparison over the 10 characters.
+    bool operator==(const DIRId& other) const;
+
+private:
+    std::array<char, kLength + 1> value_{};
+    int16_t mode_ = 0;
+};
+
+template <> struct std::hash<DIRId> {
+    size_t operator()(const DIRId& id) const noexcept {
+        return std::hash<std::string_view>()(std::string_view(id.data(), DIRId::kLength));
+    }
+};

@@ -1,0 +1,52 @@
+// Long texts and binary data kept outside an object's row: DIRString (rows of
+// the strings table, concatenated) and DIRBinary (one row of the binary-data
+// table), both read on first use and keyed by a name and the owner's id.
+#pragma once
+
+#include <string>
+
+#include "runtime/hq_string.h"
+#include "runtime/return_code.h"
+
+class DIRBase;
+
+class DIRString {
+public:
+    // Registers with the owner, which resets it on every fetch.
+    DIRString(DIRBase& owner, const char* keyName);
+    DIRString(const DIRString&) = delete;
+    DIRString& operator=(const DIRString&) = delete;
+
+    // The text, read from the strings table on first use; no row gives "".
+    HQSTRING getValue(HQRC& rc);
+    void setValue(const HQSTRING& value);
+    bool isLoaded() const { return loaded_; }
+    const std::string& getKeyName() const { return keyName_; }
+    // Forgets the value: the next getValue reads it again.
+    void reset();
+
+private:
+    DIRBase& owner_;
+    std::string keyName_;
+    HQSTRING value_;
+    bool loaded_ = false;
+};
+
+class DIRBinary {
+public:
+    DIRBinary(DIRBase& owner, const char* name);
+    DIRBinary(const DIRBinary&) = delete;
+    DIRBinary& operator=(const DIRBinary&) = delete;
+
+    // The bytes, read from the binary-data table on first use.
+    const std::string& getData(HQRC& rc);
+    size_t getLength() const { return data_.size(); }
+    bool isLoaded() const { return loaded_; }
+    void reset();
+
+private:
+    DIRBase& owner_;
+    std::string name_;
+    std::string data_;
+    bool loaded_ = false;
+};

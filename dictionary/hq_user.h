@@ -1,0 +1,46 @@
+// HQUser: a warehouse user with logon id, password, notification address and
+// security groups.
+#pragma once
+
+#include <cstdint>
+
+#include "dictionary/dir_base.h"
+#include "dictionary/relation_collection.h"
+
+class SecurityGroup;
+class BusinessView;
+
+struct HQUserFields {
+    HQSTRING userid;
+    SecretText password;
+    int32_t lockOutInd = 0;
+    int16_t HQdefault = 0;
+    int16_t encrypted = 0;
+    HQSTRING EmailAddress;
+    HQSTRING MailServer;
+    HQSTRING contact;
+
+    static const ColumnTable<HQUserFields>& columns();
+};
+
+class HQUser : public DIRRecord<HQUserFields> {
+public:
+    HQUser();
+
+    HQRC retrieve(const HQSTRING& name);
+    HQRC retrieveByUserID(const HQSTRING& userId);
+    HQRC retrieveDefault();
+    HQRC listFirst();
+    HQRC listFirstBySecurityGroup(const DIRId& group);
+    HQRC listFirstByNotificationBV(const DIRId& step);
+    HQRC listFirstUnEncrypted();
+    HQRC listFirstEncryptedNonBinary();
+    HQRC listNextUnEncrypted() { return listNext(); }
+
+    const HQSTRING& getPassword() const { return f_.password.plainText(); }
+    RelationCollection<SecurityGroup>* getSecurityGroupList(HQRC& rc);
+
+private:
+    RelationCollection<SecurityGroup> groups_;
+    RelationCollection<BusinessView> notifyingSteps_;
+};

@@ -1,0 +1,118 @@
+// InformationResource: a source or target database (or flat-file or host data
+// store) with its connection details, its database type and sub-type, and its
+// tables, security groups and agent sites.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "dictionary/dir_base.h"
+#include "dictionary/relation_collection.h"
+
+class DataResource;
+class SecurityGroup;
+class AgentSite;
+class ProgFunc;
+class BusinessView;
+
+struct InformationResourceFields {
+    HQSTRING dbName;
+    int32_t dbType = 0;    // dbaseType value of the stored type text
+    int32_t subdbType = 0; // sdbType value of the stored sub-type text
+    HQSTRING userId;
+    SecretText password;
+    int32_t isWarehouse = 0;
+    int32_t defaultRetryIntrv = 0;
+    int32_t defaultRetryCount = 0;
+    HQSTRING contact;
+    HQSTRING location;
+    int32_t useODBCConnectStr = 0;
+    HQSTRING ODBCConnectString;
+    HQSTRING LUName;
+    HQSTRING PartnerName;
+    int32_t codePage = 0;
+    HQSTRING HighLevelQualifier;
+    HQSTRING mountString;
+    HQSTRING serverName;
+    HQSTRING serverAttribute;
+    HQSTRING hostName;
+    HQSTRING preAccCmd;
+    HQSTRING postAccCmd;
+    HQSTRING localCommand;
+    int32_t encrypted = 0;
+    HQSTRING dbVersion;
+    HQSTRING dbmsServerName;
+    HQSTRING DELIMITER;
+    int32_t transRegistered = 0;
+    int32_t transFenced = 0;
+
+    static const ColumnTable<InformationResourceFields>& columns();
+};
+
+class InformationResource : public DIRRecord<InformationResourceFields> {
+public:
+    // Database types.
+    enum class dbaseType : int32_t {
+        NordbaseFamily = 1,
+        Oracle = 20,
+        Sybase = 30,
+        MSSQLServer = 40,
+        Informix = 50,
+        GenericODBC = 60,
+        FFLan = 70,
+        QSAF = 80,
+        HDX = 90,
+    };
+    // Sub-types of each type (terminated by 0).
+    static constexpr std::array<int32_t, 17> NordbaseFamily = {1,  3,  4,   5,  6,  8,  100, 9, 11,
+                                                               12, 14, 101, 15, 16, 18, 19,  0};
+    static constexpr std::array<int32_t, 2> Oracle = {20, 0};
+    static constexpr std::array<int32_t, 2> Sybase = {30, 0};
+    static constexpr std::array<int32_t, 2> MSSQLServer = {40, 0};
+    static constexpr std::array<int32_t, 2> Informix = {50, 0};
+    static constexpr std::array<int32_t, 2> GenericODBC = {60, 0};
+    static constexpr std::array<int32_t, 3> FFLan = {70, 71, 0};
+    static constexpr std::array<int32_t, 2> QSAF = {80, 0};
+    static constexpr std::array<int32_t, 2> HDX = {90, 0};
+
+    InformationResource();
+
+    // "WHERE   name = ? ORDER BY name"; 3142 with "InformationResource" and the name.
+    HQRC retrieve(const HQSTRING& name);
+    HQRC listFirst();
+    HQRC listFirstdbType(const HQSTRING& typeText);
+    HQRC listFirstWarehouse();
+    HQRC listFirstUnEncrypted();
+    HQRC listFirstEncryptedNonBinary();
+    // hostAndDb: host name and database name joined by ".".
+    HQRC listFirstBySystemDB(const HQSTRING& hostAndDb, const HQSTRING& subTypeText);
+
+    RelationCollection<DataResource>* getDataResourceList(HQRC& rc);
+    RelationCollection<SecurityGroup>* getSecurityGroupSourceList(HQRC& rc);
+    RelationCollection<SecurityGroup>* getSecurityGroupTargetList(HQRC& rc);
+    RelationCollection<AgentSite>* getAgentSiteList(HQRC& rc);
+
+    // The connect string; mask nonzero hides the password.
+    HQSTRING getODBCConnectString(int mask) const;
+    // The field delimiter; "`" for a flat-file database without one.
+    HQSTRING getDefaultDelimiter() const;
+    const HQSTRING& getPassword() const { return f_.password.plainText(); }
+
+    static int32_t dbaseTypeFromsdbType(int32_t sdbType);
+    static bool isCaseSensitive(int32_t dbaseType);
+    // Texts of the stored vocabularies; a text that matches no entry gives 0.
+    static HQSTRING sdbTypeToString(int32_t sdbType);
+    static int32_t sdbTypeFromString(const HQSTRING& text);
+    static HQSTRING dbaseTypeToString(int32_t dbaseType);
+    static int32_t dbaseTypeFromString(const HQSTRING& text);
+
+private:
+    RelationCollection<DataResource> dataResources_;
+    RelationCollection<SecurityGroup> sourceGroups_;
+    RelationCollection<SecurityGroup> targetGroups_;
+    RelationCollection<AgentSite> agentSites_;
+    RelationCollection<ProgFunc> programs_;
+    RelationCollection<BusinessView> sourceOfSteps_;
+    RelationCollection<BusinessView> targetOfSteps_;
+};

@@ -1,0 +1,133 @@
+// The SQL statement builders of the object model: DIRSelect (a query on one
+// control table: the five common columns, the class's extra columns, the
+// condition and its parameters) and DIRInsert (the extra columns an insert or
+// update writes), with the exact statement texts they produce.
+#pragma once
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "runtime/hq_string.h"
+#include "runtime/return_code.h"
+
+// One extra result column.
+struct DIRSelectCol {
+    HQSTRING column;
+    SQLSMALLINT bufferType = SQL_C_CHAR;
+    SQLPOINTER value = nullptr;
+    SQLLEN bufferLength = 0;
+    SQLLEN* indicator = nullptr;
+};
+
+// One input parameter (numbered from 1).
+struct DIRSelectParm {
+    SQLUSMALLINT number = 0;
+    SQLSMALLINT kind = SQL_PARAM_INPUT;
+    SQLSMALLINT bufferType = SQL_C_CHAR;
+    SQLSMALLINT sqlType = SQL_VARCHAR;
+    SQLULEN columnSize = 0;
+    SQLSMALLINT decimalDigits = 0;
+    SQLPOINTER value = nullptr;
+    SQLLEN bufferLength = 0;
+    SQLLEN* lengthWord = nullptr;
+};
+
+// Result buffers of the five columns every object table begins with.
+struct DIRCommonColumns {
+    char id[11] = {};
+    SQLLEN idInd = 0;
+    char updatedBy[129] = {};
+    SQLLEN updatedByInd = 0;
+    SQL_TIMESTAMP_STRUCT updateTs = {};
+    SQLLEN updateTsInd = 0;
+    char name[81] = {};
+    SQLLEN nameInd = 0;
+    char shortDescription[255] = {};
+    SQLLEN shortDescriptionInd = 0;
+};
+
+// A query on one control table. Holds addresses of bound buffers: neither
+// copied nor moved once columns or parameters are added.
+class DIRSelect {
+public:
+    DIRSelect(HQSTRING table, HQSTRING condition)
+        : table_(std::move(table)), condition_(std::move(condition)) {}
+    DIRSelect(const DIRSelect&) = delete;
+    DIRSelect& operator=(const DIRSelect&) = delete;
+
+    HQRC addCol(const HQSTRING& column, SQLSMALLINT bufferType, SQLPOINTER value,
+                SQLLEN bufferLength, SQLLEN* indicator);
+    HQRC addParm(SQLUSMALLINT number, SQLSMALLINT kind, SQLSMALLINT bufferType, SQLSMALLINT sqlType,
+                 SQLULEN columnSize, SQLSMALLINT decimalDigits, SQLPOINTER value,
+                 SQLLEN bufferLength, SQLLEN* lengthWord);
+    // Appends the next character parameter with a copy of its value that this
+    // select keeps; the value is bound with its byte length, never relying on
+    // a terminator.
+    HQRC addTextParm(SQLSMALLINT sqlType, SQLULEN columnSize, SQLLEN bufferLength,
+                     const std::string& bytes);
+
+    // "SELECT qrtid, updated_by, update_ts, name, short_description[, col...]
+    //  FROM <table> <condition> FOR FETCH ONLY"
+    HQSTRING text() const;
+
+    const HQSTRING& table() const { return table_; }
+    const HQSTRING& condition() const { return condition_; }
+    void setCondition(const HQSTRING& condition) { condition_ = condition; }
+    const std::vector<DIRSelectCol>& columns() const { return cols_; }
+    const std::vector<DIRSelectParm>& parameters() const { return parms_; }
+    DIRCommonColumns& common() { return common_; }
+    const DIRCommonColumns& common() const { return common_; }
+
+private:
+    HQSTRING table_;
+    HQSTRING condition_;
+    DIRCommonColumns common_;
+    std::vector<DIRSelectCol> cols_;
+    std::vector<DIRSelectParm> parms_;
+    std::deque<std::string> parmValues_; // stable addresses of owned values
+    std::deque<SQLLEN> parmLengths_;
+};
+
+// One extra column to write.
+struct DIRInsertElem {
+    HQSTRING column;
+    SQLSMALLINT kind = SQL_PARAM_INPUT;
+    SQLSMALLINT bufferType = SQL_C_CHAR;
+    SQLSMALLINT sqlType = SQL_VARCHAR;
+    SQLULEN columnSize = 0;
+    SQLSMALLINT decimalDigits = 0;
+    SQLPOINTER value = nullptr;
+    SQLLEN bufferLength = 0;
+    SQLLEN* lengthWord = nullptr;
+};
+
+// The extra columns of an insert or update of one control table.
+class DIRInsert {
+public:
+    explicit DIRInsert(HQSTRING table) : table_(std::move(table)) {}
+
+    HQRC add(const HQSTRING& column, SQLSMALLINT kind, SQLSMALLINT bufferType, SQLSMALLINT sqlType,
+             SQLULEN columnSize, SQLSMALLINT decimalDigits, SQLPOINTER value, SQLLEN bufferLength,
+             SQLLEN* lengthWord);
+
+    // "INSERT INTO <table>(qrtid, updated_by, update_ts, name, short_description[, col...])
+    //  VALUES (?, ?, ?, ?, ?[, ?...])"
+    HQSTRING insertText() const;
+    // "UPDATE <table> SET updated_by = ?, update_ts = ?, name = ?,
+    //  short_description = ?[, col = ?...]WHERE qrtid = ? AND update_ts = ?"
+    HQSTRING updateText() const;
+
+    const HQSTRING& table() const { return table_; }
+    const std::vector<DIRInsertElem>& elements() const { return elems_; }
+
+private:
+    HQSTRING table_;
+    std::vector<DIRInsertElem> elems_;
+};
+
+// "DELETE FROM <table> WHERE qrtid = ?"
+HQSTRING deleteIdText(const HQSTRING& table);
