@@ -8,8 +8,10 @@
 
 #include <array>
 #include <memory>
+#include <unordered_set>
 
 #include "runtime/return_code.h"
+#include "runtime/sql_dialect.h"
 
 class HQOdbcConnect;
 class HQabsMutexSemaphore;
@@ -30,8 +32,8 @@ public:
     HQRC bindParameter(SQLUSMALLINT number, SQLSMALLINT kind, SQLSMALLINT bufferType,
                        SQLSMALLINT sqlType, SQLULEN columnSize, SQLSMALLINT decimalDigits,
                        SQLPOINTER value, SQLLEN bufferLength, SQLLEN* lengthWord);
-    HQRC bindCol(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINTER value,
-                 SQLLEN bufferLength, SQLLEN* lengthWord);
+    HQRC bindCol(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINTER value, SQLLEN bufferLength,
+                 SQLLEN* lengthWord);
     HQRC execute();
     HQRC executeIgnoreNDF();
     // Nonzero when a row is in the bound buffers; the first call executes.
@@ -42,8 +44,8 @@ public:
     int state() const { return state_; }
     SQLHSTMT handle() const { return hstmt_; }
 
-    HQRC getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt,
-                    const HQSTRING& token1, const HQSTRING& token2);
+    HQRC getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt, const HQSTRING& token1,
+                    const HQSTRING& token2);
     HQRC getRetcode(const HQSTRING& location, int32_t code, const HQSTRING& token1,
                     const HQSTRING& token2) {
         return getRetcode(location, code, hstmt_, token1, token2);
@@ -76,8 +78,8 @@ public:
     HQOdbcCursor* getCursor(int slot, HQRC& rc);
     HQRC dropCursor(int slot);
 
-    HQRC getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt,
-                    const HQSTRING& token1, const HQSTRING& token2);
+    HQRC getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt, const HQSTRING& token1,
+                    const HQSTRING& token2);
     HQRC getRetcode(const HQSTRING& location, int32_t code, const HQSTRING& token1,
                     const HQSTRING& token2) {
         return getRetcode(location, code, hstmt_, token1, token2);
@@ -91,8 +93,27 @@ public:
     // the DBMS behind this connection (known after connect).
     std::wstring adaptStatement(const std::wstring& statement) const;
 
+    // Names the schema that qualifies the control tables ("<prefix>.<table>").
+    // A DBMS without schemas inside one database file (SQLite) gets the DSN's
+    // own database file attached under that name, now if connected, else
+    // right after the next connect. HQConfiguration::init calls it.
+    HQRC setSchemaPrefix(const HQSTRING& prefix);
+    const HQSTRING& schemaPrefix() const { return schemaPrefix_; }
+    SqlDialect dialect() const { return static_cast<SqlDialect>(dbms_); }
+    // SQL_DBMS_NAME as read right after connect.
+    const HQSTRING& dbmsName() const { return dbmsName_; }
+
 private:
     friend class HQOdbcCursor;
+    friend class HQOdbc;
+    HQRC attachSchemaPrefix();
+
+    SQLHENV henv_ = SQL_NULL_HENV; // of the environment that owns this connection
+    // Every cursor holding a statement handle of this connection (guarded by
+    // the allocation mutex); disconnect frees them all.
+    std::unordered_set<HQOdbcCursor*> cursorsWithHandle_;
+    HQSTRING dbmsName_;
+    HQSTRING schemaPrefix_;
     SQLHDBC hdbc_ = SQL_NULL_HDBC;
     SQLHSTMT hstmt_ = SQL_NULL_HSTMT;
     std::array<HQOdbcCursor, kSlots> slots_;
@@ -109,7 +130,7 @@ public:
     static HQOdbc& getEnv();
     static void free();
 
-    HQOdbc();           // throws HQRC 2003
+    HQOdbc();                  // throws HQRC 2003
     ~HQOdbc() noexcept(false); // throws HQRC 2004
     HQOdbc(const HQOdbc&) = delete;
     HQOdbc& operator=(const HQOdbc&) = delete;
@@ -118,6 +139,9 @@ public:
     SQLHENV handle() const { return henv_; }
 
 private:
+    // Disconnects both connections (errors ignored) and frees the environment.
+    HQRC releaseHandles();
+
     SQLHENV henv_ = SQL_NULL_HENV;
     std::array<HQOdbcConnect, 2> connections_;
     int allocated_ = 0;

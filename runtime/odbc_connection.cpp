@@ -1,0 +1,258 @@
+// HQOdbcConnect: one connection of the environment with its own statement
+// handle, eight numbered cursor slots and the dialect of the connected DBMS.
+#include "runtime/odbc.h"
+#include "runtime/odbc_diagnostics.h"
+#include "runtime/os_factory.h"
+#include "runtime/trace.h"
+
+#include <vector>
+
+using namespace odbcdiag;
+
+HQOdbcConnect::HQOdbcConnect() : allocMutex_(HQabsFactory::Instance().CreateMutexSemaphore(L"")) {
+    for (int i = 0; i < kSlots; ++i) {
+        slots_[i].setConnection(this);
+        slotMutex_[i] = HQabsFactory::Instance().CreateMutexSemaphore(L"");
+    }
+}
+
+HQOdbcConnect::~HQOdbcConnect() {
+    disconnect();
+}
+
+HQRC HQOdbcConnect::getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt,
+                               const HQSTRING& token1, const HQSTRING& token2) {
+    return readDiagnostics(lastRc_, henv_, hdbc_, stmt, location, code, token1, token2, false);
+}
+
+HQRC HQOdbcConnect::connect(const HQSTRING& database, const HQSTRING& user,
+                            const HQSTRING& password) {
+    // A connection that is open is closed first: connecting again means
+    // connecting afresh, possibly to another database.
+    if (state_ >= 2) {
+        if (HQRC rc = disconnect(); rc.code != 0)
+            return rc;
+    }
+    if (state_ == 0) {
+        lastRc_ = SQLAllocConnect(henv_, &hdbc_);
+        if (lastRc_ != SQL_SUCCESS && lastRc_ != SQL_SUCCESS_WITH_INFO) {
+            hdbc_ = SQL_NULL_HDBC;
+            HQRC rc = layerError(kAllocConnect, L"HQOdbcConnect::connect", database, user);
+            rc.nativeCode = lastRc_;
+            return rc;
+        }
+        state_ = 1;
+    }
+    std::string db = database.toMultiByte();
+    std::string uid = user.toMultiByte();
+    std::string pwd = password.toMultiByte();
+    lastRc_ = SQLConnect(hdbc_, reinterpret_cast<SQLCHAR*>(db.data()), SQL_NTS,
+                         reinterpret_cast<SQLCHAR*>(uid.data()), SQL_NTS,
+                         reinterpret_cast<SQLCHAR*>(pwd.data()), SQL_NTS);
+    std::fill(pwd.begin(), pwd.end(), '\0');
+    // The connection is judged by the SQLSTATE of the first diagnostic record:
+    // a good connect leaves none ("00000").
+    FirstRecord record = firstConnectionRecord(henv_, hdbc_);
+    if (record.sqlState == L"00000" && lastRc_ != SQL_SUCCESS && lastRc_ != SQL_SUCCESS_WITH_INFO)
+        record.sqlState = L"HY000"; // failed without saying why
+    if (record.sqlState != L"00000") {
+        // A connect that succeeded with a warning is refused too; the handle
+        // goes back to "allocated".
+        if (lastRc_ == SQL_SUCCESS || lastRc_ == SQL_SUCCESS_WITH_INFO)
+            SQLDisconnect(hdbc_);
+        HQRC rc = layerError(kConnect, L"HQOdbc::connect", database, user);
+        rc.nativeCode = record.nativeCode != 0 ? record.nativeCode : -9999;
+        rc.sqlState = record.sqlState;
+        rc.nativeMessage = record.message;
+        return rc;
+    }
+    state_ = 2;
+
+    // The DBMS decides the dialect of every statement sent on the connection.
+    SQLCHAR name[128] = {};
+    SQLSMALLINT length = 0;
+    dbmsName_.clear();
+    if (SQLGetInfo(hdbc_, SQL_DBMS_NAME, name, sizeof name, &length) == SQL_SUCCESS)
+        dbmsName_ = HQSTRING(reinterpret_cast<const char*>(name));
+    dbms_ = static_cast<int>(dialectOfDbms(dbmsName_));
+
+    lastRc_ = SQLAllocStmt(hdbc_, &hstmt_);
+    if (lastRc_ != SQL_SUCCESS && lastRc_ != SQL_SUCCESS_WITH_INFO) {
+        hstmt_ = SQL_NULL_HSTMT;
+        HQRC rc = getRetcode(L"HQOdbcConnect::connect", kAllocStmt, SQL_NULL_HSTMT, database, L"");
+        rc.code = kAllocStmt;
+        return rc;
+    }
+    state_ = 3;
+    return attachSchemaPrefix();
+}
+
+HQRC HQOdbcConnect::connectOptionManual() {
+    lastRc_ = SQLSetConnectOption(hdbc_, SQL_AUTOCOMMIT, SQL_AUTOCOMMIT_OFF);
+    if (lastRc_ != SQL_SUCCESS)
+        return getRetcode(L"HQOdbcConnect::connectOptionManual", kAllocConnect, SQL_NULL_HSTMT, L"",
+                          L"");
+    return HQRC();
+}
+
+HQRC HQOdbcConnect::disconnect() {
+    HQRC result;
+    if (state_ == 3) {
+        lastRc_ = SQLFreeStmt(hstmt_, SQL_DROP);
+        if (lastRc_ != SQL_SUCCESS)
+            return getRetcode(L"HQOdbcConnect::disconnect", kFreeStmt, L"", L"");
+        hstmt_ = SQL_NULL_HSTMT;
+        state_ = 2;
+    }
+    // The slot cursors and every other cursor still holding a handle of this
+    // connection: a driver may refuse to disconnect while a statement is open.
+    allocMutex_->Acquire();
+    const std::vector<HQOdbcCursor*> cursors(cursorsWithHandle_.begin(), cursorsWithHandle_.end());
+    allocMutex_->Release();
+    for (HQOdbcCursor* cursor : cursors) {
+        const HQRC rc = cursor->free();
+        if (rc.code != 0)
+            result.AddComment(L"From HQOdbcConnect::disconnect");
+    }
+    if (state_ == 2) {
+        lastRc_ = SQLDisconnect(hdbc_);
+        if (lastRc_ == SQL_ERROR &&
+            getRetcode(L"HQOdbcConnect::disconnect", kDisconnect, SQL_NULL_HSTMT, L"", L"")
+                    .sqlState == L"25000") {
+            // Work left open under manual commit is discarded, then the
+            // connection is closed.
+            SQLTransact(henv_, hdbc_, SQL_ROLLBACK);
+            lastRc_ = SQLDisconnect(hdbc_);
+        }
+        if (lastRc_ != SQL_SUCCESS && lastRc_ != SQL_SUCCESS_WITH_INFO)
+            return getRetcode(L"HQOdbcConnect::disconnect", kDisconnect, SQL_NULL_HSTMT, L"", L"");
+        state_ = 1;
+    }
+    if (state_ == 1) {
+        lastRc_ = SQLFreeConnect(hdbc_);
+        if (lastRc_ != SQL_SUCCESS)
+            return getRetcode(L"HQOdbcConnect::disconnect", kFreeConnect, SQL_NULL_HSTMT, L"", L"");
+        hdbc_ = SQL_NULL_HDBC;
+        state_ = 0;
+    }
+    return result;
+}
+
+HQRC HQOdbcConnect::executeStmt(const HQSTRING& statement, int noDataOk) {
+    std::string text = wideToMultiByte(adaptStatement(statement));
+    if (componentTraceOn(ComponentEnum::HQOdbc)) {
+        componentTrace(ComponentEnum::HQOdbc, "------------ Executing:\n");
+        componentTrace(ComponentEnum::HQOdbc, text + "\n");
+    }
+    if (state_ != 3)
+        return layerError(kExecDirect, L"HQOdbcConnect::executeStmt", statement, L"");
+    // The own handle is reused: a result set left by the previous statement
+    // is closed first.
+    SQLFreeStmt(hstmt_, SQL_CLOSE);
+    lastRc_ = SQLExecDirect(hstmt_, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
+    if (lastRc_ == SQL_SUCCESS)
+        return HQRC();
+    if (noDataOk == 1) {
+        if (lastRc_ == SQL_NO_DATA)
+            return HQRC();
+        if (lastRc_ == SQL_SUCCESS_WITH_INFO) {
+            HQRC rc = getRetcode(L"HQOdbcConnect::executeStmt", kExecDirect, statement, L"");
+            return rc.sqlState == kNoDataState ? HQRC() : rc;
+        }
+    }
+    if (lastRc_ == SQL_NO_DATA)
+        return noDataResult(kExecDirect, L"HQOdbcConnect::executeStmt", statement, L"");
+    HQRC rc = getRetcode(L"HQOdbcConnect::executeStmt", kExecDirect, statement, L"");
+    rc.code = kExecDirect; // a warning without a record is still refused
+    rc.domain = DomainODBC;
+    return rc;
+}
+
+HQRC HQOdbcConnect::commit() {
+    lastRc_ = SQLTransact(henv_, hdbc_, SQL_COMMIT);
+    if (lastRc_ != SQL_SUCCESS)
+        return getRetcode(L"HQOdbcConnect::commit", kTransact, SQL_NULL_HSTMT, L"", L"");
+    return HQRC();
+}
+
+HQRC HQOdbcConnect::rollback() {
+    lastRc_ = SQLTransact(henv_, hdbc_, SQL_ROLLBACK);
+    if (lastRc_ != SQL_SUCCESS)
+        return getRetcode(L"HQOdbcConnect::rollback", kTransact, SQL_NULL_HSTMT, L"", L"");
+    return HQRC();
+}
+
+HQOdbcCursor* HQOdbcConnect::getCursor(int slot, HQRC& rc) {
+    if (slot < 0 || slot >= kSlots) {
+        rc = layerError(99, L"HQOdbcConnect::getCursor", odbcdiag::numberToken(slot), L"");
+        return nullptr;
+    }
+    if (HQRC r = slotMutex_[slot]->Acquire(); r.code != 0) {
+        rc = r.AddComment(L"HQOdbcConnect::getCursor");
+        return nullptr;
+    }
+    return &slots_[slot];
+}
+
+HQRC HQOdbcConnect::dropCursor(int slot) {
+    if (slot < 0 || slot >= kSlots)
+        return layerError(99, L"HQOdbcConnect::dropCursor", odbcdiag::numberToken(slot), L"");
+    HQRC rc = slotMutex_[slot]->Release();
+    if (rc.code != 0)
+        rc.AddComment(L"HQOdbcConnect::dropCursor");
+    return rc;
+}
+
+std::wstring HQOdbcConnect::adaptStatement(const std::wstring& statement) const {
+    return adaptSql(dialect(), statement);
+}
+
+HQRC HQOdbcConnect::setSchemaPrefix(const HQSTRING& prefix) {
+    schemaPrefix_ = prefix;
+    return state_ == 3 ? attachSchemaPrefix() : HQRC();
+}
+
+HQRC HQOdbcConnect::attachSchemaPrefix() {
+    if (dialect() != SqlDialect::SQLite || schemaPrefix_.empty())
+        return HQRC();
+    // The databases the connection already knows, and the file of "main".
+    HQOdbcCursor list(this);
+    HQRC rc = list.prepare(L"PRAGMA database_list");
+    char name[256] = {};
+    char file[4096] = {};
+    SQLLEN nameLen = 0, fileLen = 0;
+    if (rc.code == 0)
+        rc = list.bindCol(2, SQL_C_CHAR, name, sizeof name, &nameLen);
+    if (rc.code == 0)
+        rc = list.bindCol(3, SQL_C_CHAR, file, sizeof file, &fileLen);
+    HQSTRING mainFile;
+    const std::string prefix = schemaPrefix_.toMultiByte();
+    while (rc.code == 0 && list.fetch(rc)) {
+        const std::string n = nameLen == SQL_NULL_DATA ? std::string() : std::string(name);
+        if (equalsIgnoreCase(n, prefix))
+            return HQRC(); // attached already (or "main" itself)
+        if (n == "main" && fileLen != SQL_NULL_DATA)
+            mainFile = HQSTRING(file);
+    }
+    if (rc.code != 0)
+        return rc.AddComment(L"HQOdbcConnect::setSchemaPrefix");
+    if (mainFile.empty())
+        return layerError(kExecDirect, L"HQOdbcConnect::setSchemaPrefix",
+                          L"ATTACH (the database has no file)", schemaPrefix_);
+    HQSTRING quotedFile;
+    for (wchar_t c : mainFile) {
+        quotedFile += c;
+        if (c == L'\'')
+            quotedFile += c;
+    }
+    HQSTRING quotedPrefix;
+    for (wchar_t c : schemaPrefix_) {
+        quotedPrefix += c;
+        if (c == L'"')
+            quotedPrefix += c;
+    }
+    rc = executeStmt(L"ATTACH DATABASE '" + quotedFile + L"' AS \"" + quotedPrefix + L"\"", 0);
+    if (rc.code != 0)
+        rc.AddComment(L"HQOdbcConnect::setSchemaPrefix");
+    return rc;
+}

@@ -1,0 +1,36 @@
+// Adapts the SQL texts of the object model, written in the control database's
+// native dialect, to the DBMS behind a connection. One table of rules per DBMS
+// drives the rewriting; a DBMS without rules gets every text unchanged.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class SqlDialect : int {
+    Native = 0,     // accepts the texts as written
+    SQLite = 1,     // reached through the "SQLite3" driver
+    PostgreSQL = 2, // reached through psqlODBC
+};
+
+// The dialect for a DBMS name as SQLGetInfo(SQL_DBMS_NAME) reports it.
+SqlDialect dialectOfDbms(std::wstring_view dbmsName);
+
+// Column names of the control tables that the DBMS reads as keywords, each in
+// the form the statement must use for it (quoted).
+struct QuotedColumn {
+    std::wstring_view name;   // as the object model writes it (matched ignoring case)
+    std::wstring_view quoted; // what the DBMS is given instead
+};
+const std::vector<QuotedColumn>& quotedColumns(SqlDialect dialect);
+
+// Rewrites one statement for the dialect:
+//  - drops the clause " FOR FETCH ONLY" where the DBMS has none;
+//  - quotes the keyword column names of quotedColumns() where they stand as a
+//    column (after "SELECT", ",", "(", ".", an operator, WHERE/AND/OR/SET/BY/ON);
+//    the clause keyword HAVING after an expression is left alone;
+//  - SQLite only: removes the parentheses around the members of INTERSECT,
+//    UNION and EXCEPT, which SQLite does not accept ("((select a ...)
+//    INTERSECT (select b ...))" becomes "( select a ... INTERSECT select b ...)").
+// String literals and quoted identifiers are never changed.
+std::wstring adaptSql(SqlDialect dialect, std::wstring_view statement);
