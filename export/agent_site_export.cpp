@@ -18,21 +18,21 @@ constexpr int agentSiteType = 12;
 
 // The site's password is never written.
 const std::array<Row, 8> agentSiteProperties = {{
-    {&DIRBname_key, F::Wrapped, [](AgentSite& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped, [](AgentSite& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](AgentSite& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {&longdesc_key, F::WrappedIfNonEmpty,
+    {longdesc_key, F::WrappedIfNonEmpty,
      [](AgentSite& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); }},
-    {&contact_key, F::WrappedIfNonEmpty,
-     [](AgentSite& o, HQRC&) -> PropertyValue { return o.getContact(); }},
-    {&agtostyp_key, F::Decimal,
-     [](AgentSite& o, HQRC&) -> PropertyValue { return long{o.getSiteOS()}; }},
-    {&agthost_key, F::TextIfNonEmpty,
-     [](AgentSite& o, HQRC&) -> PropertyValue { return o.getSiteHostName(); }},
-    {&agtusrid_key, F::TextIfNonEmpty,
-     [](AgentSite& o, HQRC&) -> PropertyValue { return o.getSiteUserId(); }},
-    {&agtmodnm_key, F::TextIfNonEmpty,
-     [](AgentSite& o, HQRC&) -> PropertyValue { return o.getModuleName(); }},
+    {contact_key, F::WrappedIfNonEmpty,
+     [](AgentSite& o, HQRC&) -> PropertyValue { return o.fields().contact; }},
+    {agtostyp_key, F::Decimal,
+     [](AgentSite& o, HQRC&) -> PropertyValue { return long{o.fields().siteOS}; }},
+    {agthost_key, F::TextIfNonEmpty,
+     [](AgentSite& o, HQRC&) -> PropertyValue { return o.fields().siteHostName; }},
+    {agtusrid_key, F::TextIfNonEmpty,
+     [](AgentSite& o, HQRC&) -> PropertyValue { return o.fields().siteUserId; }},
+    {agtmodnm_key, F::TextIfNonEmpty,
+     [](AgentSite& o, HQRC&) -> PropertyValue { return o.fields().moduleName; }},
 }};
 
 // One link wrapper: the owner's type, and whether a failing site export is
@@ -54,8 +54,8 @@ HQRC exportSiteWithLink(const SiteLink& link, AgentSite* site, Euit_ParmList& ow
     Euit_ParmList siteKeys;
     Tag_ExpList::getInstance().getKeys(site, siteKeys);
     writeLink(link.ownerType, ownerKeys, agentSiteType, siteKeys);
-    writeCheckpoint();
-    return HQRC(0, 0, DomainWhsSrv);
+    Tag_File::write_chkpid();
+    return exportOk();
 }
 
 } // namespace
@@ -63,10 +63,10 @@ HQRC exportSiteWithLink(const SiteLink& link, AgentSite* site, Euit_ParmList& ow
 HQRC export_AgentSite(AgentSite* site) {
     Euit_ParmList siteKeys;
     if (Tag_ExpList::getInstance().addElem(site, siteKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     writeObjectRecord<AgentSite>(agentSiteType, agentSiteProperties, *site, siteKeys);
-    return HQRC(0, 0, DomainWhsSrv);
+    return exportOk();
 }
 
 HQRC export_AgentSite_forIR(AgentSite* site, Euit_ParmList& databaseKeys) {

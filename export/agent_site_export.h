@@ -2,7 +2,7 @@
 // write a site together with a LINK from its owner (database, step, program).
 #pragma once
 
-#include "export/tag_properties.h"
+#include "export/tag_property.h"
 #include "runtime/return_code.h"
 
 class AgentSite;

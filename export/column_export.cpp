@@ -16,35 +16,35 @@ constexpr int tableType = 5;
 constexpr int columnType = 6;
 
 const std::array<PropertyRow<Attribute>, 15> columnProperties = {{
-    {&DIRBname_key, F::Wrapped,
-     [](Attribute& o, HQRC&) -> PropertyValue { return o.getLargeName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped,
+     [](Attribute& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](Attribute& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {&longdesc_key, F::WrappedIfNonEmpty,
+    {longdesc_key, F::WrappedIfNonEmpty,
      [](Attribute& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); }},
-    {&datatype_key, F::Text,
-     [](Attribute& o, HQRC&) -> PropertyValue { return o.getODBCDataType(); }},
-    {&length_key, F::Decimal,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getPrecDigits()}; }},
-    {&scale_key, F::Decimal,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getScale()}; }},
-    {&posno_key, F::Decimal,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getSeqNo()}; }},
-    {&nulls_key, F::YesIfOne,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getIsNull()}; }},
-    {&istext_key, F::YesIfOne,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getIsText()}; }},
-    {nullptr, F::EachKey, nullptr},
-    {&nativedt_key, F::Wrapped,
-     [](Attribute& o, HQRC&) -> PropertyValue { return o.getNativeDataType(); }},
-    {&offset_key, F::Decimal,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getOffset()}; }},
-    {&ordinal_key, F::Decimal,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getOrdinalNo()}; }},
-    {&coltype_key, F::TextIfNonEmpty,
-     [](Attribute& o, HQRC&) -> PropertyValue { return o.getColType(); }},
-    {&edtncol_key, F::YesIfNonZero,
-     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.getIsEditionCol()}; }},
+    {datatype_key, F::Text,
+     [](Attribute& o, HQRC&) -> PropertyValue { return o.fields().ODBCDataType; }},
+    {length_key, F::Decimal,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().precDigits}; }},
+    {scale_key, F::Decimal,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().scale}; }},
+    {posno_key, F::Decimal,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().seqNo}; }},
+    {nulls_key, F::YesIfOne,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().isNull}; }},
+    {istext_key, F::YesIfOne,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().isText}; }},
+    {{}, F::EachKey},
+    {nativedt_key, F::Wrapped,
+     [](Attribute& o, HQRC&) -> PropertyValue { return o.fields().nativeDataType; }},
+    {offset_key, F::Decimal,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().offset}; }},
+    {ordinal_key, F::Decimal,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().ordinalNo}; }},
+    {coltype_key, F::TextIfNonEmpty,
+     [](Attribute& o, HQRC&) -> PropertyValue { return o.fields().col_Type; }},
+    {edtncol_key, F::YesIfNonZero,
+     [](Attribute& o, HQRC&) -> PropertyValue { return long{o.fields().isEditionCol}; }},
 }};
 
 } // namespace
@@ -52,10 +52,10 @@ const std::array<PropertyRow<Attribute>, 15> columnProperties = {{
 HQRC export_Attribute(Attribute* column, Euit_ParmList& tableKeys) {
     Euit_ParmList columnKeys;
     if (Tag_ExpList::getInstance().addElem(column, columnKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     writeObjectRecord<Attribute>(columnType, columnProperties, *column, columnKeys);
     writeContain(tableType, tableKeys, columnType, columnKeys);
-    writeCheckpoint();
-    return HQRC(0, 0, DomainWhsSrv);
+    Tag_File::write_chkpid();
+    return exportOk();
 }

@@ -1,7 +1,7 @@
 // Export of columns (attributes) of a table.
 #pragma once
 
-#include "export/tag_properties.h"
+#include "export/tag_property.h"
 #include "runtime/return_code.h"
 
 class Attribute;

@@ -27,42 +27,42 @@ constexpr int programType = 17;
 
 // The password is never written.
 const std::array<Row, 20> databaseProperties = {{
-    {&DIRBname_key, F::Wrapped, [](IR& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {&dbname_key, F::TextIfNonEmpty, [](IR& o, HQRC&) -> PropertyValue { return o.getDbName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped, [](IR& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {dbname_key, F::TextIfNonEmpty, [](IR& o, HQRC&) -> PropertyValue { return o.fields().dbName; }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](IR& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {&longdesc_key, F::WrappedIfNonEmpty,
+    {longdesc_key, F::WrappedIfNonEmpty,
      [](IR& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); }},
-    {&dbtype_key, F::Decimal, [](IR& o, HQRC&) -> PropertyValue { return long{o.getDbType()}; }},
-    {&dbetype_key, F::Decimal,
-     [](IR& o, HQRC&) -> PropertyValue { return long{o.getSubdbType()}; }},
-    {&iswh_key, F::YesIfNonZero,
-     [](IR& o, HQRC&) -> PropertyValue { return long{o.getIsWarehouse()}; }},
-    {&userid_key, F::TextIfNonEmpty, [](IR& o, HQRC&) -> PropertyValue { return o.getUserId(); }},
-    {&contact_key, F::WrappedIfNonEmpty,
-     [](IR& o, HQRC&) -> PropertyValue { return o.getContact(); }},
-    {&useodbc_key, F::YesIfNonZero,
-     [](IR& o, HQRC&) -> PropertyValue { return long{o.getUseODBCConnectStr()}; }},
-    {&odbcstr_key, F::Wrapped,
+    {dbtype_key, F::Decimal, [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().dbType}; }},
+    {dbetype_key, F::Decimal,
+     [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().subdbType}; }},
+    {iswh_key, F::YesIfNonZero,
+     [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().isWarehouse}; }},
+    {userid_key, F::TextIfNonEmpty, [](IR& o, HQRC&) -> PropertyValue { return o.fields().userId; }},
+    {contact_key, F::WrappedIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().contact; }},
+    {useodbc_key, F::YesIfNonZero,
+     [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().useODBCConnectStr}; }},
+    {odbcstr_key, F::Wrapped,
      [](IR& o, HQRC&) -> PropertyValue { return o.getODBCConnectString(0); },
-     [](IR& o) { return o.getUseODBCConnectStr() != 0; }},
-    {&codepage_key, F::Decimal,
-     [](IR& o, HQRC&) -> PropertyValue { return long{o.getCodePage()}; }},
-    {&server_key, F::TextIfNonEmpty,
-     [](IR& o, HQRC&) -> PropertyValue { return o.getHostName(); }},
-    {&preaccmd_key, F::WrappedIfNonEmpty,
-     [](IR& o, HQRC&) -> PropertyValue { return o.getPreAccCmd(); }},
-    {&postacmd_key, F::WrappedIfNonEmpty,
-     [](IR& o, HQRC&) -> PropertyValue { return o.getPostAccCmd(); }},
-    {&retrycnt_key, F::Decimal,
-     [](IR& o, HQRC&) -> PropertyValue { return long{o.getDefaultRetryCount()}; }},
-    {&retryint_key, F::Decimal,
-     [](IR& o, HQRC&) -> PropertyValue { return long{o.getDefaultRetryIntrv()}; }},
-    {&version_key, F::TextIfNonEmpty,
-     [](IR& o, HQRC&) -> PropertyValue { return o.getDbVersion(); }},
-    {&dbmsserv_key, F::TextIfNonEmpty,
-     [](IR& o, HQRC&) -> PropertyValue { return o.getDbmsServerName(); }},
-    {&dfltdel_key, F::TextIfNonEmpty,
+     [](IR& o) { return o.fields().useODBCConnectStr != 0; }},
+    {codepage_key, F::Decimal,
+     [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().codePage}; }},
+    {server_key, F::TextIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().hostName; }},
+    {preaccmd_key, F::WrappedIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().preAccCmd; }},
+    {postacmd_key, F::WrappedIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().postAccCmd; }},
+    {retrycnt_key, F::Decimal,
+     [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().defaultRetryCount}; }},
+    {retryint_key, F::Decimal,
+     [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().defaultRetryIntrv}; }},
+    {version_key, F::TextIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().dbVersion; }},
+    {dbmsserv_key, F::TextIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().dbmsServerName; }},
+    {dfltdel_key, F::TextIfNonEmpty,
      [](IR& o, HQRC&) -> PropertyValue { return o.getDefaultDelimiter(); }},
 }};
 
@@ -70,7 +70,7 @@ const std::array<Row, 20> databaseProperties = {{
 // of any other database.
 void exportAgentSites(InformationResource* ir, Euit_ParmList& databaseKeys) {
     AgentSite site;
-    HQRC rc = ir->getIsWarehouse() != 0 ? site.listFirstByTar(ir->getId())
+    HQRC rc = ir->fields().isWarehouse != 0 ? site.listFirstByTar(ir->getId())
                                         : site.listFirstBySrc(ir->getId());
     while (rc.code == 0) {
         raiseIfFailed(export_AgentSite_forIR(&site, databaseKeys));
@@ -82,17 +82,17 @@ void exportAgentSites(InformationResource* ir, Euit_ParmList& databaseKeys) {
 // The security groups of the database, each with a LINK from the database.
 void exportSecurityGroups(InformationResource* ir, Euit_ParmList& databaseKeys) {
     HQRC rc;
-    auto& groups = ir->getIsWarehouse() != 0 ? ir->getSecurityGroupTargetList(rc)
-                                             : ir->getSecurityGroupSourceList(rc);
+    RelationCollection<SecurityGroup>* groups = ir->fields().isWarehouse != 0
+                                                    ? ir->getSecurityGroupTargetList(rc)
+                                                    : ir->getSecurityGroupSourceList(rc);
     raiseIfFailed(rc);
-    for (DIRBase* member = groups.getFirstBase(rc); member && rc.code == 0;
-         member = groups.getNextBase(rc)) {
-        auto* group = static_cast<SecurityGroup*>(member);
+    for (SecurityGroup* group = groups->getFirst(rc); group && rc.code == 0;
+         group = groups->getNext(rc)) {
         raiseIfFailed(export_SCG_root(group));
         Euit_ParmList groupKeys;
         Tag_ExpList::getInstance().getKeys(group, groupKeys);
         writeLink(databaseType, databaseKeys, securityGroupType, groupKeys);
-        writeCheckpoint();
+        Tag_File::write_chkpid();
     }
     endOfWalk(rc);
 }
@@ -102,13 +102,13 @@ void exportSecurityGroups(InformationResource* ir, Euit_ParmList& databaseKeys) 
 HQRC export_InfoRes(InformationResource* ir) {
     Euit_ParmList databaseKeys;
     if (Tag_ExpList::getInstance().addElem(ir, databaseKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     writeObjectRecord<InformationResource>(databaseType, databaseProperties, *ir, databaseKeys);
-    writeCheckpoint();
+    Tag_File::write_chkpid();
     exportAgentSites(ir, databaseKeys);
     exportSecurityGroups(ir, databaseKeys);
-    return HQRC(0, 0, DomainWhsSrv);
+    return exportOk();
 }
 
 HQRC export_InfoRes_forUDP(InformationResource* ir, Euit_ParmList& programKeys) {
@@ -116,8 +116,8 @@ HQRC export_InfoRes_forUDP(InformationResource* ir, Euit_ParmList& programKeys) 
     Euit_ParmList databaseKeys;
     Tag_ExpList::getInstance().getKeys(ir, databaseKeys);
     writeContain(programType, programKeys, databaseType, databaseKeys);
-    writeCheckpoint();
-    return HQRC(0, 0, DomainWhsSrv);
+    Tag_File::write_chkpid();
+    return exportOk();
 }
 
 HQRC export_IR_root(InformationResource* ir) {
@@ -125,15 +125,15 @@ HQRC export_IR_root(InformationResource* ir) {
     if (rc.code != 0) {
         return rc;
     }
-    auto& tables = ir->getDataResourceList(rc);
+    RelationCollection<DataResource>* tables = ir->getDataResourceList(rc);
     raiseIfFailed(rc);
-    for (DIRBase* member = tables.getFirstBase(rc); member && rc.code == 0;
-         member = tables.getNextBase(rc)) {
-        rc = export_DataRes(static_cast<DataResource*>(member));
+    for (DataResource* table = tables->getFirst(rc); table && rc.code == 0;
+         table = tables->getNext(rc)) {
+        rc = export_DataRes(table);
         if (rc.code != 0) {
             break;
         }
     }
     endOfWalk(rc);
-    return HQRC(0, 0, DomainWhsSrv);
+    return exportOk();
 }

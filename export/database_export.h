@@ -3,7 +3,7 @@
 // its tables.
 #pragma once
 
-#include "export/tag_properties.h"
+#include "export/tag_property.h"
 #include "runtime/return_code.h"
 
 class InformationResource;

@@ -11,6 +11,7 @@
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
 #include "export/tag_vocabulary.h"
+#include "export/tag_writer.h"
 #include "runtime/return_code.h"
 
 namespace {
@@ -90,12 +91,12 @@ HQSTRING TagX_Obj::scheduleTime(int storedYear, int month, int day, int hour, in
            twoDigits(second) + L".000000";
 }
 
-void TagX_Obj::addKey(const HQSTRING& name, const HQSTRING& value) {
-    keys.insertElem(name, value);
-    stored.emplace_back(name.stripped(HQSTRING::both), value.stripped(HQSTRING::both));
+void TagX_Obj::addKey(std::wstring_view name, const HQSTRING& value) {
+    keys.insertElem(HQSTRING(name), value);
+    stored.emplace_back(HQSTRING(name).stripped(HQSTRING::both), value.stripped(HQSTRING::both));
 }
 
-void TagX_Obj::addWrappedKey(const HQSTRING& name, const HQSTRING& value) {
+void TagX_Obj::addWrappedKey(std::wstring_view name, const HQSTRING& value) {
     HQSTRING wrapped(value);
     wrap_parens(wrapped);
     addKey(name, wrapped);
@@ -110,7 +111,7 @@ void TagX_Obj::addTableKeys(DIRBase* object) {
     // A table without its database row keeps an empty database name and is
     // treated as non-relational.
     HQSTRING databaseName = database ? database->getName() : HQSTRING();
-    long dbType = database ? static_cast<long>(database->getDbType()) : 0;
+    long dbType = database ? static_cast<long>(database->fields().dbType) : 0;
     addWrappedKey(dbname_key, databaseName);
 
     HQSTRING name = table->getName();
@@ -137,7 +138,7 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
     case KeyKind::InfoRes: {
         auto* database = static_cast<InformationResource*>(obj);
         addWrappedKey(DIRBname_key, database->getName());
-        addWrappedKey(dbname_key, database->getDbName());
+        addWrappedKey(dbname_key, database->fields().dbName);
         break;
     }
     case KeyKind::DataRes:
@@ -156,11 +157,11 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
             addKey(owner_key, HQSTRING());
             addWrappedKey(tables_key, HQSTRING());
         }
-        addKey(columns_key, column->getLargeName());
+        addKey(columns_key, column->getName());
         break;
     }
     case KeyKind::UserId:
-        addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->getUserId());
+        addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
         break;
     case KeyKind::LinkId:
         addKey(atldirid_key, obj->getId().toString());
@@ -182,8 +183,9 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
     std::sort(sorted.begin(), sorted.end());
     lookup = std::to_wstring(objectType) + L"|";
     for (const auto& [name, value] : sorted) {
-        lookup += std::to_wstring(name.size()) + L":" + name + std::to_wstring(value.size()) +
-                  L":" + value;
+        for (const std::wstring* part : {&name, &value}) {
+            lookup.append(std::to_wstring(part->size())).append(L":").append(*part);
+        }
     }
 }
 

@@ -10,7 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "export/tag_properties.h"
+#include "export/tag_property.h"
 #include "runtime/hq_string.h"
 
 class DIRBase;
@@ -37,8 +37,8 @@ public:
                                  int second);
 
 private:
-    void addKey(const HQSTRING& name, const HQSTRING& value);
-    void addWrappedKey(const HQSTRING& name, const HQSTRING& value);
+    void addKey(std::wstring_view name, const HQSTRING& value);
+    void addWrappedKey(std::wstring_view name, const HQSTRING& value);
     void addTableKeys(DIRBase* dataResource);
 
     int objectType = 0;

@@ -28,37 +28,38 @@ constexpr int mapForeignColumnType = 144;
 
 // Both kinds of key write the same properties (no long description).
 const std::array<PropertyRow<Key>, 3> keyProperties = {{
-    {&DIRBname_key, F::Wrapped, [](Key& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped, [](Key& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](Key& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {&keyid_key, F::Text, [](Key& o, HQRC&) -> PropertyValue { return o.getId().toString(); }},
+    {keyid_key, F::Text, [](Key& o, HQRC&) -> PropertyValue { return o.getId().toString(); }},
 }};
 
 const std::array<PropertyRow<KeyMap>, 4> keyMapProperties = {{
-    {&DIRBname_key, F::Wrapped, [](KeyMap& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped, [](KeyMap& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](KeyMap& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {&mapseqno_key, F::Decimal,
-     [](KeyMap& o, HQRC&) -> PropertyValue { return long{o.getOrderNo()}; }},
-    {&mapid_key, F::Text, [](KeyMap& o, HQRC&) -> PropertyValue { return o.getId().toString(); }},
+    {mapseqno_key, F::Decimal,
+     [](KeyMap& o, HQRC&) -> PropertyValue { return long{o.fields().orderNo}; }},
+    {mapid_key, F::Text, [](KeyMap& o, HQRC&) -> PropertyValue { return o.getId().toString(); }},
 }};
 
-// The two column passes of a key map, in this order.
+// The two column passes of a key map, in this order: the column of the
+// primary-key side, then the column of the foreign-key side.
 struct ColumnPass {
-    const wchar_t* relationName;
+    Attribute* (KeyMap::*column)(HQRC& rc);
     int relationType;
 };
 
 const std::array<ColumnPass, 2> columnPasses = {{
-    {L"Attr_TO_PKeyMap_Rel", mapPrimaryColumnType},
-    {L"Attr_TO_FKeyMap_Rel", mapForeignColumnType},
+    {&KeyMap::getPKeyAttribute, mapPrimaryColumnType},
+    {&KeyMap::getFKeyAttribute, mapForeignColumnType},
 }};
 
 // The key maps of a key, each with ownerType as the source of its CONTAIN
 // record. The walk's end code is not reported.
 void exportKeyMaps(Key* key, Euit_ParmList& keyKeys, int ownerType) {
     KeyMap map;
-    HQRC rc = map.listFirstByRef(key);
+    HQRC rc = map.listFirstByRef(*key);
     while (rc.code == 0) {
         if (export_KeyMap(&map, keyKeys, ownerType).code != 0) {
             break;
@@ -72,19 +73,19 @@ void exportKeyMaps(Key* key, Euit_ParmList& keyKeys, int ownerType) {
 HQRC export_PrimaryKey(PrimaryKey* key, Euit_ParmList& tableKeys) {
     Euit_ParmList keyKeys;
     if (Tag_ExpList::getInstance().addElem(key, keyKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     writeObjectRecord<Key>(primaryKeyType, keyProperties, *key, keyKeys);
     writeContain(tableType, tableKeys, primaryKeyType, keyKeys);
     exportKeyMaps(key, keyKeys, primaryKeyType);
-    writeCheckpoint();
-    return HQRC(0, 0, DomainWhsSrv);
+    Tag_File::write_chkpid();
+    return exportOk();
 }
 
 HQRC export_ForeignKey(ForeignKey* key, Euit_ParmList& tableKeys) {
     Euit_ParmList keyKeys;
     if (Tag_ExpList::getInstance().addElem(key, keyKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     writeObjectRecord<Key>(foreignKeyType, keyProperties, *key, keyKeys);
 
@@ -104,30 +105,30 @@ HQRC export_ForeignKey(ForeignKey* key, Euit_ParmList& tableKeys) {
     }
     writeContain(tableType, tableKeys, foreignKeyType, keyKeys);
     exportKeyMaps(key, keyKeys, foreignKeyType);
-    writeCheckpoint();
-    return HQRC(0, 0, DomainWhsSrv);
+    Tag_File::write_chkpid();
+    return exportOk();
 }
 
 HQRC export_KeyMap(KeyMap* map, Euit_ParmList& ownerKeys, int ownerType) {
     Euit_ParmList mapKeys;
     if (Tag_ExpList::getInstance().addElem(map, mapKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     writeObjectRecord<KeyMap>(keyMapType, keyMapProperties, *map, mapKeys);
     for (const ColumnPass& pass : columnPasses) {
         HQRC rc;
-        DIRBase* column = map->getCollection(pass.relationName, 0)->getFirstBase(rc);
+        Attribute* column = (map->*pass.column)(rc);
         raiseIfFailed(rc);
         if (!column) {
             continue;
         }
         Euit_ParmList columnKeys;
         Tag_ExpList::getInstance().getKeys(column, columnKeys);
-        writeRelationInstance(pass.relationType, mapKeys);
+        export_relinstance(pass.relationType, mapKeys);
         writeContain(pass.relationType, mapKeys, columnType, columnKeys);
         writeContain(keyMapType, mapKeys, pass.relationType, mapKeys);
     }
     writeContain(ownerType, ownerKeys, keyMapType, mapKeys);
-    writeCheckpoint();
-    return HQRC(0, 0, DomainWhsSrv);
+    Tag_File::write_chkpid();
+    return exportOk();
 }

@@ -2,7 +2,7 @@
 // maps, the column pairs that make up a key.
 #pragma once
 
-#include "export/tag_properties.h"
+#include "export/tag_property.h"
 #include "runtime/return_code.h"
 
 class ForeignKey;

@@ -1,14 +1,10 @@
-// Property lines, relation records, relation instances and checkpoints as the
-// object exporters write them.
+// Property lines in their forms, and the end of a list walk, as the object
+// exporters write them.
 #include "export/property_table.h"
 
-
 #include "export/tag_vocabulary.h"
-#include "export/tag_writer.h"
 
 namespace {
-
-const HQSTRING indent(L"    ");
 
 HQSTRING textOf(const PropertyValue& value) {
     if (const auto* text = std::get_if<HQSTRING>(&value)) {
@@ -18,23 +14,21 @@ HQSTRING textOf(const PropertyValue& value) {
 }
 
 long numberOf(const PropertyValue& value) {
-    if (const auto* number = std::get_if<long>(&value)) {
-        return *number;
-    }
-    return leadingNumber(std::get<HQSTRING>(value));
+    const auto* number = std::get_if<long>(&value);
+    return number ? *number : 0;
 }
 
 } // namespace
 
 HQRC endOfWalk(const HQRC& rc) {
     if (rc.code == 3142) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     raiseIfFailed(rc);
     return rc;
 }
 
-void writeProperty(const HQSTRING& name, PropertyForm form, const PropertyValue& value) {
+void writeProperty(std::wstring_view name, PropertyForm form, const PropertyValue& value) {
     HQSTRING text;
     switch (form) {
     case PropertyForm::Wrapped:
@@ -53,61 +47,16 @@ void writeProperty(const HQSTRING& name, PropertyForm form, const PropertyValue&
         }
         break;
     case PropertyForm::Decimal:
-        text = std::to_wstring(numberOf(value));
+        text = textOf(value);
         break;
     case PropertyForm::YesIfOne:
-        text = numberOf(value) == 1 ? Y_key : N_key;
+        text = HQSTRING(numberOf(value) == 1 ? Y_key : N_key);
         break;
     case PropertyForm::YesIfNonZero:
-        text = numberOf(value) != 0 ? Y_key : N_key;
+        text = HQSTRING(numberOf(value) != 0 ? Y_key : N_key);
         break;
     case PropertyForm::EachKey:
         return;
     }
-    Tag_File::write_line(indent + name + L"(" + text + L")");
-}
-
-void writeKeyLines(const Euit_ParmList& keys) {
-    for (size_t i = 0; i < keys.entries(); ++i) {
-        Tag_File::write_line(indent + keys.at(i)->toString());
-    }
-}
-
-void writeObjectHeader(int type) { export_objHeader(type); }
-
-void writeObjectFooter(int type) { export_objFooter(type); }
-
-void writeContain(int sourceType, const Euit_ParmList& sourceKeys, int targetType,
-                  const Euit_ParmList& targetKeys) {
-    export_relation(sourceType, sourceKeys, targetType, targetKeys, 1);
-}
-
-void writeLink(int sourceType, const Euit_ParmList& sourceKeys, int targetType,
-               const Euit_ParmList& targetKeys) {
-    export_relation(sourceType, sourceKeys, targetType, targetKeys, 0);
-}
-
-void writeRelationInstance(int relType, const Euit_ParmList& ownerKeys) {
-    export_objHeader(relType);
-    writeKeyLines(ownerKeys);
-    export_objFooter(relType);
-}
-
-void writeCheckpoint() { Tag_File::write_chkpid(); }
-
-long leadingNumber(const HQSTRING& text) {
-    size_t pos = 0;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == L'-' || text[pos] == L'+')) {
-        negative = text[pos] == L'-';
-        ++pos;
-    }
-    long number = 0;
-    for (; pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9'; ++pos) {
-        number = number * 10 + (text[pos] - L'0');
-        if (number > 2147483647L) {
-            number = 2147483647L; // the stored numbers are 32-bit
-        }
-    }
-    return negative ? -number : number;
+    write_property(name, text);
 }

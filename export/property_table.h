@@ -1,14 +1,17 @@
 // The one mechanism that writes an object's property lines: each exporter
 // describes its properties as a table of rows (name, value, form, condition),
 // and writeProperties turns the rows into tag lines. Also the small pieces
-// every exporter shares: relation records, relation instances, raising a
-// failure and ending a list walk.
+// every exporter shares: raising a failure, ending a list walk, relation
+// records by their CONTAIN/LINK kind.
 #pragma once
 
+#include <cstdint>
 #include <span>
+#include <string_view>
 #include <variant>
 
-#include "export/tag_properties.h"
+#include "export/tag_property.h"
+#include "export/tag_writer.h"
 #include "runtime/hq_string.h"
 #include "runtime/return_code.h"
 
@@ -29,11 +32,11 @@ using PropertyValue = std::variant<HQSTRING, long>;
 
 // One row of an exporter's property table. value may fill the HQRC; a
 // non-zero code is raised. A row with a condition is written only when the
-// condition holds.
+// condition holds. EachKey rows have neither name nor value.
 template <class T> struct PropertyRow {
-    const HQSTRING* name; // unused for EachKey
+    std::wstring_view name;
     PropertyForm form;
-    PropertyValue (*value)(T& object, HQRC& rc);
+    PropertyValue (*value)(T& object, HQRC& rc) = nullptr;
     bool (*condition)(T& object) = nullptr;
 };
 
@@ -44,18 +47,15 @@ inline void raiseIfFailed(const HQRC& rc) {
     }
 }
 
+inline HQRC exportOk() { return HQRC(0, 0, 3); }
+
 // The end of a list walk: 3142 (no further row) becomes 0, any other non-zero
 // code is raised.
 HQRC endOfWalk(const HQRC& rc);
 
 // Writes one property in its form (nothing for an empty value of an
-// "if non-empty" form).
-void writeProperty(const HQSTRING& name, PropertyForm form, const PropertyValue& value);
-// Writes every key of keys as a property line ("    NAME(value) ").
-void writeKeyLines(const Euit_ParmList& keys);
-// The header and footer of an object (or relation) instance of a type.
-void writeObjectHeader(int type);
-void writeObjectFooter(int type);
+// "if non-empty" form, nothing for EachKey).
+void writeProperty(std::wstring_view name, PropertyForm form, const PropertyValue& value);
 
 template <class T>
 void writeProperties(std::span<const PropertyRow<T>> rows, T& object, const Euit_ParmList& keys) {
@@ -64,37 +64,31 @@ void writeProperties(std::span<const PropertyRow<T>> rows, T& object, const Euit
             continue;
         }
         if (row.form == PropertyForm::EachKey) {
-            writeKeyLines(keys);
+            write_keys(keys);
             continue;
         }
         HQRC rc;
         PropertyValue value = row.value(object, rc);
         raiseIfFailed(rc);
-        writeProperty(*row.name, row.form, value);
+        writeProperty(row.name, row.form, value);
     }
 }
 
 // An object record: header, the property table, footer.
 template <class T>
-void writeObjectRecord(int type, std::span<const PropertyRow<T>> rows, T& object,
+void writeObjectRecord(int32_t type, std::span<const PropertyRow<T>> rows, T& object,
                        const Euit_ParmList& keys) {
-    writeObjectHeader(type);
+    export_objHeader(type);
     writeProperties(rows, object, keys);
-    writeObjectFooter(type);
+    export_objFooter(type);
 }
 
-// A relation record from source to target: CONTAIN or LINK.
-void writeContain(int sourceType, const Euit_ParmList& sourceKeys, int targetType,
-                  const Euit_ParmList& targetKeys);
-void writeLink(int sourceType, const Euit_ParmList& sourceKeys, int targetType,
-               const Euit_ParmList& targetKeys);
-
-// A relation instance of relation type relType carrying the owner's keys.
-void writeRelationInstance(int relType, const Euit_ParmList& ownerKeys);
-
-// The next checkpoint line.
-void writeCheckpoint();
-
-// The leading decimal number of a text kept in a character column, 0 when the
-// text does not start with one.
-long leadingNumber(const HQSTRING& text);
+// Relation records from source to target.
+inline void writeContain(int32_t sourceType, const Euit_ParmList& sourceKeys, int32_t targetType,
+                         const Euit_ParmList& targetKeys) {
+    export_relation(sourceType, sourceKeys, targetType, targetKeys, 1);
+}
+inline void writeLink(int32_t sourceType, const Euit_ParmList& sourceKeys, int32_t targetType,
+                      const Euit_ParmList& targetKeys) {
+    export_relation(sourceType, sourceKeys, targetType, targetKeys, 0);
+}

@@ -20,18 +20,18 @@ constexpr int securityGroupType = 7;
 constexpr int userFunctionType = 16;
 
 const std::array<PropertyRow<SG>, 4> securityGroupProperties = {{
-    {&DIRBname_key, F::Wrapped, [](SG& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped, [](SG& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](SG& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {&longdesc_key, F::WrappedIfNonEmpty,
+    {longdesc_key, F::WrappedIfNonEmpty,
      [](SG& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); }},
-    {&contact_key, F::WrappedIfNonEmpty,
-     [](SG& o, HQRC&) -> PropertyValue { return o.getContact(); }},
+    {contact_key, F::WrappedIfNonEmpty,
+     [](SG& o, HQRC&) -> PropertyValue { return o.fields().contact; }},
 }};
 
 const std::array<PropertyRow<UF>, 2> userFunctionProperties = {{
-    {&DIRBname_key, F::Wrapped, [](UF& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped, [](UF& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](UF& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
 }};
 
@@ -40,42 +40,41 @@ const std::array<PropertyRow<UF>, 2> userFunctionProperties = {{
 HQRC export_SCG_root(SecurityGroup* group) {
     Euit_ParmList groupKeys;
     if (Tag_ExpList::getInstance().addElem(group, groupKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     export_SecurityGroup(group);
-    writeCheckpoint();
+    Tag_File::write_chkpid();
 
     // The walk ends at the first failing element or at the end of the
     // collection; its end code is not reported.
     HQRC rc;
-    auto& functions = group->getUserFunctionList(rc);
+    RelationCollection<UserFunction>* functions = group->getUserFunctionList(rc);
     if (rc.code != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
-    for (DIRBase* member = functions.getFirstBase(rc); member && rc.code == 0;
-         member = functions.getNextBase(rc)) {
-        auto* function = static_cast<UserFunction*>(member);
+    for (UserFunction* function = functions->getFirst(rc); function && rc.code == 0;
+         function = functions->getNext(rc)) {
         raiseIfFailed(export_UserFunction(function));
         Euit_ParmList functionKeys;
         Tag_ExpList::getInstance().getKeys(function, functionKeys);
         writeContain(securityGroupType, groupKeys, userFunctionType, functionKeys);
-        writeCheckpoint();
+        Tag_File::write_chkpid();
     }
-    return HQRC(0, 0, DomainWhsSrv);
+    return exportOk();
 }
 
 HQRC export_SecurityGroup(SecurityGroup* group) {
     const Euit_ParmList noKeys; // the record has no key lines
     writeObjectRecord<SecurityGroup>(securityGroupType, securityGroupProperties, *group, noKeys);
-    return HQRC(0, 0, DomainWhsSrv);
+    return exportOk();
 }
 
 HQRC export_UserFunction(UserFunction* function) {
     Euit_ParmList functionKeys;
     if (Tag_ExpList::getInstance().addElem(function, functionKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     writeObjectRecord<UserFunction>(userFunctionType, userFunctionProperties, *function,
                                     functionKeys);
-    return HQRC(0, 0, DomainWhsSrv);
+    return exportOk();
 }

@@ -6,6 +6,7 @@
 
 #include "dictionary/data_resource.h"
 #include "dictionary/information_resource.h"
+#include "dictionary/attribute.h"
 #include "dictionary/key.h"
 #include "export/column_export.h"
 #include "export/database_export.h"
@@ -29,69 +30,69 @@ PropertyValue createStatementOnOneLine(DR& table, HQRC& rc) {
 }
 
 const std::array<PropertyRow<DR>, 27> tableProperties = {{
-    {&DIRBname_key, F::Wrapped, [](DR& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {&shrtdesc_key, F::WrappedIfNonEmpty,
+    {DIRBname_key, F::Wrapped, [](DR& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {shrtdesc_key, F::WrappedIfNonEmpty,
      [](DR& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {&longdesc_key, F::WrappedIfNonEmpty,
+    {longdesc_key, F::WrappedIfNonEmpty,
      [](DR& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); }},
-    {nullptr, F::EachKey, nullptr},
-    {&tblisbin_key, F::YesIfOne,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getBinaryFlag()}; }},
-    {&tblnamsp_key, F::TextIfNonEmpty,
+    {{}, F::EachKey},
+    {tblisbin_key, F::YesIfOne,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().BinaryFlag}; }},
+    {tblnamsp_key, F::TextIfNonEmpty,
      [](DR& o, HQRC&) -> PropertyValue { return o.getNordbaseTableNameSpace(); }},
-    {&tblftype_key, F::Decimal,
-     [](DR& o, HQRC&) -> PropertyValue { return leadingNumber(o.getFileType()); }},
-    {&tbll1nam_key, F::YesIfOne,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getFirstLineNames()}; }},
-    {&chardelm_key, F::TextIfNonEmpty,
-     [](DR& o, HQRC&) -> PropertyValue { return o.getCharDelm(); }},
-    {&creatype_key, F::Decimal,
-     [](DR& o, HQRC&) -> PropertyValue { return leadingNumber(o.getTypeofCreation()); }},
-    {&tabview_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getViewFlag()}; }},
-    {&tabalias_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getAliasFlag()}; }},
-    {&qrtdratn_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getPersistentFlag()}; }},
-    {&qrtmaxed_key, F::Decimal,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getMaxEditions()}; }},
-    {&qrtcregn_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getAutoGenCreateStmt()}; }},
-    {&qrtcreru_key, F::Wrapped, createStatementOnOneLine,
-     [](DR& o) { return o.getAutoGenCreateStmt() == 0; }},
-    {&qrtcrtar_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getCreateTarTab()}; }},
-    {&qrtgrant_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getGrantToPublic()}; }},
-    {&idsdim_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getDimensionTableFlag()}; }},
-    {&idsfact_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getFactTableFlag()}; }},
-    {&cdschema_key, F::TextIfNonEmpty,
-     [](DR& o, HQRC&) -> PropertyValue { return o.getCDTableSchema(); }},
-    {&cdtabnam_key, F::TextIfNonEmpty,
-     [](DR& o, HQRC&) -> PropertyValue { return o.getCDTableName(); }},
-    {&beforimg_key, F::TextIfNonEmpty,
-     [](DR& o, HQRC&) -> PropertyValue { return o.getBeforeImgPrefix(); }},
-    {&idsrepl_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getReplFlag()}; }},
-    {&namindex_key, F::TextIfNonEmpty,
-     [](DR& o, HQRC&) -> PropertyValue { return o.getTableIndex(); }},
-    {&dbnamm7r_key, F::TextIfNonEmpty,
-     [](DR& o, HQRC&) -> PropertyValue { return o.getDbNameM7R(); }},
-    {&parttbsp_key, F::YesIfNonZero,
-     [](DR& o, HQRC&) -> PropertyValue { return long{o.getInPartTbsp()}; }},
+    {tblftype_key, F::Decimal,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.getFileTypeNumber()}; }},
+    {tbll1nam_key, F::YesIfOne,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().FirstLineNames}; }},
+    {chardelm_key, F::TextIfNonEmpty,
+     [](DR& o, HQRC&) -> PropertyValue { return o.fields().charDelm; }},
+    {creatype_key, F::Decimal,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.getTypeOfCreationNumber()}; }},
+    {tabview_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().viewFlag}; }},
+    {tabalias_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().aliasFlag}; }},
+    {qrtdratn_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().persistentFlag}; }},
+    {qrtmaxed_key, F::Decimal,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().max_editions}; }},
+    {qrtcregn_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().AutoGenCreateStmt}; }},
+    {qrtcreru_key, F::Wrapped, createStatementOnOneLine,
+     [](DR& o) { return o.fields().AutoGenCreateStmt == 0; }},
+    {qrtcrtar_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().createTarTab}; }},
+    {qrtgrant_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().grantToPublic}; }},
+    {idsdim_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().DIMENSION_TABLE}; }},
+    {idsfact_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().FACT_TABLE}; }},
+    {cdschema_key, F::TextIfNonEmpty,
+     [](DR& o, HQRC&) -> PropertyValue { return o.fields().CDTableSchema; }},
+    {cdtabnam_key, F::TextIfNonEmpty,
+     [](DR& o, HQRC&) -> PropertyValue { return o.fields().CDTableName; }},
+    {beforimg_key, F::TextIfNonEmpty,
+     [](DR& o, HQRC&) -> PropertyValue { return o.fields().BEFORE_IMG_PREFIX; }},
+    {idsrepl_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().REPL_ENABLED}; }},
+    {namindex_key, F::TextIfNonEmpty,
+     [](DR& o, HQRC&) -> PropertyValue { return o.fields().NordbaseTableNameIndex; }},
+    {dbnamm7r_key, F::TextIfNonEmpty,
+     [](DR& o, HQRC&) -> PropertyValue { return o.fields().dbNameM7R; }},
+    {parttbsp_key, F::YesIfNonZero,
+     [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().INPARTTBSP}; }},
 }};
 
 void exportColumns(DataResource* table, Euit_ParmList& tableKeys) {
     HQRC rc;
-    auto& columns = table->getAttributeList(rc);
+    RelationCollection<Attribute>* columns = table->getAttributeList(rc);
     if (rc.code != 0) {
         return; // a failure to get the collection skips the walk
     }
-    for (DIRBase* member = columns.getFirstBase(rc); member && rc.code == 0;
-         member = columns.getNextBase(rc)) {
-        if (export_Attribute(static_cast<Attribute*>(member), tableKeys).code != 0) {
+    for (Attribute* column = columns->getFirst(rc); column && rc.code == 0;
+         column = columns->getNext(rc)) {
+        if (export_Attribute(column, tableKeys).code != 0) {
             break;
         }
     }
@@ -100,28 +101,27 @@ void exportColumns(DataResource* table, Euit_ParmList& tableKeys) {
 // Only the first primary key is exported.
 void exportPrimaryKey(DataResource* table, Euit_ParmList& tableKeys) {
     HQRC rc;
-    auto& keys = table->getPrimaryKeyList(rc);
+    RelationCollection<PrimaryKey>* keys = table->getPrimaryKeyList(rc);
     raiseIfFailed(rc);
-    DIRBase* first = keys.getFirstBase(rc);
+    PrimaryKey* first = keys->getFirst(rc);
     raiseIfFailed(rc);
     if (first) {
-        export_PrimaryKey(static_cast<PrimaryKey*>(first), tableKeys);
+        export_PrimaryKey(first, tableKeys);
     }
 }
 
 HQRC exportForeignKeys(DataResource* table, Euit_ParmList& tableKeys) {
     HQRC rc;
-    auto& keys = table->getForeignKeyList(rc);
+    RelationCollection<ForeignKey>* keys = table->getForeignKeyList(rc);
     if (rc.code == 0) {
-        for (DIRBase* member = keys.getFirstBase(rc); member && rc.code == 0;
-             member = keys.getNextBase(rc)) {
-            rc = export_ForeignKey(static_cast<ForeignKey*>(member), tableKeys);
+        for (ForeignKey* key = keys->getFirst(rc); key && rc.code == 0; key = keys->getNext(rc)) {
+            rc = export_ForeignKey(key, tableKeys);
             if (rc.code != 0) {
                 break;
             }
         }
     }
-    return rc.code == 3142 ? HQRC(0, 0, DomainWhsSrv) : rc;
+    return rc.code == 3142 ? exportOk() : rc;
 }
 
 } // namespace
@@ -129,7 +129,7 @@ HQRC exportForeignKeys(DataResource* table, Euit_ParmList& tableKeys) {
 HQRC export_DataRes(DataResource* table) {
     Euit_ParmList tableKeys;
     if (Tag_ExpList::getInstance().addElem(table, tableKeys) != 0) {
-        return HQRC(0, 0, DomainWhsSrv);
+        return exportOk();
     }
     // The table's database comes first (its result is not tested). A table
     // whose database row is missing is written without the CONTAIN record
@@ -146,7 +146,7 @@ HQRC export_DataRes(DataResource* table) {
     if (database) {
         writeContain(databaseType, databaseKeys, tableType, tableKeys);
     }
-    writeCheckpoint();
+    Tag_File::write_chkpid();
     exportColumns(table, tableKeys);
     exportPrimaryKey(table, tableKeys);
     return exportForeignKeys(table, tableKeys);
