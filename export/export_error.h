@@ -16,3 +16,10 @@ inline constexpr std::wstring_view metatype_module = L"METATYPE";
 // location names the failing function, module (upper case) goes into
 // commandLine; nativeCode stays 0.
 HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module);
+
+// Throws rc when its code is not 0: the export's way of passing a failure up
+// to the driver.
+inline void raise_on_error(const HQRC& rc) {
+    if (rc.code != 0)
+        throw rc;
+}

@@ -1,7 +1,12 @@
-// Entry point of qrt2exp2 (start-up is being built).
-#include <cstdio>
+// Entry point of qrt2exp2: runs the start-up with the configuration and the
+// export driver, then ends the process with the export's return code.
+#include "export/export_driver.h"
+#include "export/startup.h"
 
-int main() {
-    std::puts("qrt2exp2: start-up not built yet");
-    return 1;
+int main(int argc, char** argv) {
+    ExportServices services;
+    // The configuration store is plugged in here:
+    //   services.initConfiguration = &HQConfiguration::init;
+    services.exportTagfile = &export_tagfile;
+    endProcess(runStartup(argc, argv, services));
 }

@@ -31,7 +31,7 @@ inline std::string maskTimeStamps(const std::string& text) {
 }
 
 inline std::string golden(const std::string& name) {
-    return readFile(std::filesystem::path(QRT_SOURCE_DIR) / "tests/tag/golden" / name);
+    return readFile(std::filesystem::path(QRT_TEST_DATA_DIR) / "golden" / name);
 }
 
 // Runs each test in an empty folder of its own (the current directory), so

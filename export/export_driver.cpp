@@ -1,0 +1,261 @@
+// The export driver: input-file grammar, run order, failure reporting and the
+// feedback file, plus the table of sections this program exports.
+#include "export/export_driver.h"
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+#include "export/export_error.h"
+#include "export/tag_file.h"
+#include "export/tag_writer.h"
+#include "runtime/message_resolver.h"
+
+namespace {
+
+// Names listed under "<BV>" are not exported: each one only prints a warning.
+class IgnoredStepNames final : public SectionExporter {
+public:
+    void exportName(const HQSTRING& name, HQRC&) override {
+        std::printf("*** Warning: ignoring business view: %s\n", name.toMultiByte().c_str());
+    }
+};
+
+// The sections of the input file and the cascade step. A row without a
+// factory is not available in this version: a name in it ends the run with
+// 13104.
+const std::array<ExportSection, 6> sectionTable = {{
+    {SectionRole::keyword,
+     L"<IR>",
+     L":COMMENT. Start IR export",
+     L":COMMENT. Exporting Database ",
+     {}},
+    {SectionRole::keyword,
+     L"<PROC>",
+     L":COMMENT. Start Process export",
+     L":COMMENT. Exporting Process ",
+     {}},
+    {SectionRole::keyword, L"<BV>", L"", L"",
+     [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
+         return std::make_unique<IgnoredStepNames>();
+     }},
+    {SectionRole::keyword,
+     L"<SCHEMA>",
+     L":COMMENT. Start Star Schema export",
+     L":COMMENT. Exporting StarSchema ",
+     {}},
+    {SectionRole::keyword,
+     L"<UDP>",
+     L":COMMENT. Start UDP export",
+     L":COMMENT. Exporting UDP group ",
+     {}},
+    {SectionRole::cascade, L"/s", L"", L"", {}},
+}};
+
+HQRC notAvailable(std::wstring_view keyword) {
+    HQRC rc = tagHQRCset(13104, L"export_tagfile", HQSTRING(tagxport_module));
+    rc.token1 = HQSTRING(keyword);
+    return rc;
+}
+
+HQSTRING codePair(const HQRC& rc) {
+    return HQSTRING(std::to_wstring(rc.code) + L"/" + std::to_wstring(rc.nativeCode));
+}
+
+// Line-by-line reading of the input file.
+class InputFile {
+public:
+    explicit InputFile(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+    bool isOpen() const { return file_ != nullptr; }
+
+    // Reads up to and without the next "\n". False when nothing was read.
+    bool readLine(std::string& line) {
+        line.clear();
+        int c;
+        bool any = false;
+        while ((c = std::getc(file_.get())) != EOF) {
+            any = true;
+            if (c == '\n')
+                return true;
+            line.push_back(static_cast<char>(c));
+        }
+        return any;
+    }
+    // The most recent read met the end of the file or failed.
+    bool endedOrFailed() const { return std::feof(file_.get()) || std::ferror(file_.get()); }
+    bool failed() const { return std::ferror(file_.get()) != 0; }
+
+private:
+    struct Closer {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
+};
+
+// One export run over a section table.
+class ExportRun {
+public:
+    ExportRun(std::span<const ExportSection> sections, ExportSwitches switches)
+        : sections_(sections), switches_(switches) {}
+
+    // Per-run handlers of the keyword sections, made before the first line.
+    void startSections() {
+        for (const ExportSection& section : sections_) {
+            handlers_.push_back(section.role == SectionRole::keyword && section.start
+                                    ? section.start(switches_)
+                                    : nullptr);
+        }
+    }
+
+    void processLine(const std::string& bytes) {
+        if (bytes.empty())
+            return;
+        const HQSTRING line(bytes);
+        for (size_t i = 0; i < sections_.size(); ++i) {
+            if (sections_[i].role == SectionRole::keyword && sections_[i].keyword == line) {
+                mode_ = i;
+                if (!sections_[i].startComment.empty())
+                    Tag_File::write_line(sections_[i].startComment);
+                return;
+            }
+        }
+        if (!mode_)
+            return; // names before the first keyword are ignored
+        const ExportSection& section = sections_[*mode_];
+        if (!section.nameComment.empty())
+            Tag_File::write_line(section.nameComment + line);
+        if (!handlers_[*mode_])
+            throw notAvailable(section.keyword);
+        handlers_[*mode_]->exportName(line, result_);
+    }
+
+    void runCascade() {
+        for (const ExportSection& section : sections_) {
+            if (section.role != SectionRole::cascade)
+                continue;
+            if (!section.start)
+                throw notAvailable(section.keyword);
+            section.start(switches_)->exportName(HQSTRING(), result_);
+            return;
+        }
+        throw notAvailable(L"/s");
+    }
+
+    const HQRC& result() const { return result_; }
+
+private:
+    std::span<const ExportSection> sections_;
+    ExportSwitches switches_;
+    std::vector<std::unique_ptr<SectionExporter>> handlers_;
+    std::optional<size_t> mode_;
+    HQRC result_;
+};
+
+void printLine(const HQSTRING& line) {
+    const std::string bytes = line.toMultiByte();
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+} // namespace
+
+std::span<const ExportSection> export_sections() {
+    return sectionTable;
+}
+
+std::string tag_file_name(const HQSTRING& inputFile) {
+    std::string name = inputFile.toMultiByte();
+    const size_t dot = name.find('.');
+    if (dot == std::string::npos)
+        return name + ".tag";
+    name.erase(dot + 1);
+    return name + "tag";
+}
+
+HQRC export_tagfile(const HQSTRING& inputFile, const HQSTRING& database,
+                    const HQSTRING& feedbackPath, int cascade, int relation,
+                    const std::string& text4, const std::string& text5, const std::string& text6,
+                    const std::string& text7) {
+    return export_tagfile_using(export_sections(), inputFile, database, feedbackPath, cascade,
+                                relation, text4, text5, text6, text7);
+}
+
+HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRING& inputFile,
+                          const HQSTRING& database, const HQSTRING& feedbackPath, int cascade,
+                          int relation, const std::string& /*text4*/, const std::string& text5,
+                          const std::string& text6, const std::string& text7) {
+    HQResolveMessage resolver(L"QRT2MSG.DLL");
+    const std::string feedbackName = feedbackPath.toMultiByte();
+    std::optional<std::string> tagName;
+    bool tagOpen = false;
+
+    try {
+        InputFile input(inputFile.toMultiByte());
+        if (!input.isOpen())
+            throw tagHQRCset(13101, L"export_tagfile", HQSTRING(tagxport_module));
+
+        tagName = tag_file_name(inputFile);
+        raise_on_error(Tag_File::init(*tagName));
+        tagOpen = true;
+
+        std::string line;
+        const bool gotFirst = input.readLine(line);
+        if (input.failed())
+            throw tagHQRCset(13103, L"export_tagfile", HQSTRING(tagxport_module));
+        if (!gotFirst)
+            throw tagHQRCset(13102, L"export_tagfile", HQSTRING(tagxport_module));
+
+        raise_on_error(export_header(database));
+
+        ExportRun run(sections, ExportSwitches{cascade, relation});
+        run.startSections();
+        for (bool first = true; !input.endedOrFailed(); first = false) {
+            if (!first)
+                input.readLine(line);
+            run.processLine(line);
+        }
+        if (cascade != 0)
+            run.runCascade();
+
+        export_footer();
+        Tag_File::clean_up();
+        tagOpen = false;
+
+        std::ofstream feedback(feedbackName, std::ios::out | std::ios::trunc | std::ios::binary);
+        if (feedback.is_open() && !feedbackName.empty()) {
+            feedback << ":FILE." << *tagName << "\n:LOG." << *tagName << "\n:RC."
+                     << codePair(run.result()).toMultiByte() << "\n";
+        }
+        return HQRC(0, 0, DomainWhsSrv);
+    } catch (const HQRC& failure) {
+        std::ofstream feedback;
+        if (!feedbackName.empty())
+            feedback.open(feedbackName, std::ios::out | std::ios::trunc | std::ios::binary);
+        if (feedback.is_open()) {
+            const std::string name = tagName ? *tagName : inputFile.toMultiByte();
+            feedback << ":FILE." << name << "\n:LOG." << name << "\n";
+        }
+
+        HQSTRING nativeText;
+        HQSTRING messageText;
+        resolver.ResolveMsgs(failure, nativeText, messageText, HQSTRING(), 0);
+
+        for (const HQSTRING& line :
+             {HQSTRING(text5) + failure.location, HQSTRING(text6) + messageText,
+              HQSTRING(text7) + codePair(failure)}) {
+            printLine(line);
+            if (tagOpen)
+                Tag_File::write_line(line);
+        }
+        export_footer();
+        Tag_File::clean_up();
+
+        if (feedback.is_open()) {
+            feedback << ":RC." << codePair(failure).toMultiByte() << "\n:MESSAGE."
+                     << messageText.toMultiByte() << "\n";
+        }
+        return failure;
+    }
+}

@@ -1,0 +1,80 @@
+// Start-up of qrt2exp2: the message file of the installation, the command
+// line and its options, the calls to the configuration and the export driver,
+// the verdict line and the exit status.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/return_code.h"
+
+// The eight texts of the message file "qztnxolv.str", in the file's order.
+struct StartupTexts {
+    std::string connectFailed; // QRT2IMP2_STR2
+    std::string usage;         // QRT2EXP2_STR1
+    std::string success;       // QRT2EXP2_STR2
+    std::string failure;       // QRT2EXP2_STR3
+    std::string text4;         // QRT2EXP2_STR4 .. STR7: handed to the export driver
+    std::string text5;
+    std::string text6;
+    std::string text7;
+};
+
+// Reads one message: searches forward from the file's current position for a
+// line that begins with key, then takes the next `lines` lines and drops the
+// last line end. The result stays below capacity bytes (it is cut, never
+// overrun). Without the key the result is the fixed internal-error text.
+void getMsgStr(std::FILE* file, std::string& out, size_t capacity, std::string_view key, int lines);
+
+// Reads the eight messages, in order, from an open message file.
+StartupTexts readStartupTexts(std::FILE* file);
+
+// What the command line asks for.
+struct ExportRequest {
+    HQSTRING inputFile;
+    HQSTRING database;
+    HQSTRING user;
+    HQSTRING password;
+    HQSTRING prefix = L"QRT";
+    HQSTRING feedback;
+    int cascade = 0;  // "/s"
+    int relation = 1; // "/r" clears it
+};
+
+// The arguments after the program name as multibyte texts. The password (the
+// fourth) is then wiped from the process's own argument memory, so that it no
+// longer shows in the process table.
+std::vector<std::string> takeArguments(int argc, char** argv);
+
+// The request of the arguments after the program name; none when the usage
+// text is due (fewer than four arguments, "?" first, or an unknown option).
+std::optional<ExportRequest> parseArguments(const std::vector<std::string>& args);
+
+// The two services start-up hands the work to. An empty one ends the run with
+// an internal-error line.
+struct ExportServices {
+    std::function<HQRC(const HQSTRING& database, const HQSTRING& prefix, const HQSTRING& user,
+                       const HQSTRING& password, int manualCommit)>
+        initConfiguration;
+    std::function<HQRC(const HQSTRING& inputFile, const HQSTRING& database,
+                       const HQSTRING& feedbackPath, int cascade, int relation,
+                       const std::string& text4, const std::string& text5, const std::string& text6,
+                       const std::string& text7)>
+        exportTagfile;
+};
+
+// Exit status of a run whose services are not all present.
+constexpr int32_t kMissingServiceStatus = 99;
+
+// Runs the command: prints its lines on standard output and returns the exit
+// status (the return code's number).
+int32_t runStartup(int argc, char** argv, const ExportServices& services);
+
+// Flushes standard output and ends the process at once with status code (the
+// system keeps its low eight bits).
+[[noreturn]] void endProcess(int32_t code);

@@ -1,0 +1,81 @@
+// The command line: argument count, "?", options with case-insensitive
+// keyword prefixes, later options replacing earlier ones, and the wiping of
+// the password from the argument memory.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "export/startup.h"
+
+namespace {
+std::optional<ExportRequest> parse(std::vector<std::string> options) {
+    std::vector<std::string> args = {"in.inp", "DB", "user", "pw"};
+    args.insert(args.end(), options.begin(), options.end());
+    return parseArguments(args);
+}
+} // namespace
+
+TEST(CommandLine, DefaultsAndPositions) {
+    const auto r = parse({});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->inputFile, L"in.inp");
+    EXPECT_EQ(r->database, L"DB");
+    EXPECT_EQ(r->user, L"user");
+    EXPECT_EQ(r->password, L"pw");
+    EXPECT_EQ(r->prefix, L"QRT");
+    EXPECT_EQ(r->feedback, L"");
+    EXPECT_EQ(r->cascade, 0);
+    EXPECT_EQ(r->relation, 1);
+}
+
+TEST(CommandLine, SwitchesAndValues) {
+    const auto r = parse({"/S", "/R"});
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->cascade, 1);
+    EXPECT_EQ(r->relation, 0);
+
+    const auto p = parse({"prefix=ABC", "feedback=/tmp/a.log", "PREFIX=XYZ", "FeedBack=b.log"});
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->prefix, L"XYZ");
+    EXPECT_EQ(p->feedback, L"b.log");
+    EXPECT_EQ(p->cascade, 0);
+
+    // Only the leading characters count, so "/sx" is "/s" and "/rest" is "/r".
+    const auto loose = parse({"/sx", "/rest", "prefix=", "prefix=a=b"});
+    ASSERT_TRUE(loose);
+    EXPECT_EQ(loose->cascade, 1);
+    EXPECT_EQ(loose->relation, 0);
+    EXPECT_EQ(loose->prefix, L"a=b");
+    // Values keep any bytes.
+    EXPECT_EQ(parse({"prefix=Q\xe9"})->prefix.toMultiByte(), "Q\xe9");
+}
+
+TEST(CommandLine, UsageCases) {
+    EXPECT_FALSE(parseArguments({"in.inp", "DB", "user"}));
+    EXPECT_FALSE(parseArguments({}));
+    EXPECT_FALSE(parseArguments({"?", "DB", "user", "pw"}));
+    EXPECT_TRUE(parseArguments({"?x", "DB", "user", "pw"}));
+    EXPECT_FALSE(parse({"-x"}));
+    EXPECT_FALSE(parse({"/S", "prefix"})); // keyword without its "="
+    EXPECT_FALSE(parse({"/"}));
+    EXPECT_FALSE(parse({""}));
+}
+
+TEST(CommandLine, PasswordIsWipedFromTheArgumentMemory) {
+    std::string memory[] = {"qrt2exp2", "in.inp", "DB", "user", "s3cret", "/s"};
+    std::vector<char*> argv;
+    for (auto& s : memory)
+        argv.push_back(s.data());
+    argv.push_back(nullptr);
+    const auto args = takeArguments(6, argv.data());
+    EXPECT_EQ(args, (std::vector<std::string>{"in.inp", "DB", "user", "s3cret", "/s"}));
+    EXPECT_EQ(memory[4], std::string(6, '\0'));
+    EXPECT_EQ(memory[3], "user");
+    EXPECT_EQ(memory[5], "/s");
+    // Without a password there is nothing to wipe.
+    std::string few[] = {"qrt2exp2", "in.inp", "DB", "user"};
+    char* shortArgv[] = {few[0].data(), few[1].data(), few[2].data(), few[3].data(), nullptr};
+    EXPECT_EQ(takeArguments(4, shortArgv).size(), 3u);
+    EXPECT_EQ(few[3], "user");
+}

@@ -1,0 +1,121 @@
+// The built program: finding its message file through HQSPATH, the usage
+// cases, message files with keys out of order or without a final line end,
+// and the password vanishing from the process table.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
+
+#include "child_process.h"
+
+namespace {
+
+const std::string kCannotLoad = "An internal error has occurred.  Cannot load the message file. "
+                                "Please re-install the product and try again.\n";
+
+ChildResult runProgram(const std::vector<std::string>& args,
+                       const std::optional<std::string>& hqspath) {
+    return ChildProcess(QRT_PROGRAM, args, hqspath).finish();
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The usage text of the installed message file: the nine lines after its key.
+std::string installedUsage() {
+    const std::string file = readFile(QRT_STAGE_DIR "/bin/qztnxolv.str");
+    size_t start = file.find("QRT2EXP2_STR1\n") + 14, end = start;
+    for (int i = 0; i < 9; ++i)
+        end = file.find('\n', end) + 1;
+    return file.substr(start, end - start);
+}
+
+} // namespace
+
+TEST(Program, WithoutItsMessageFileItCannotStart) {
+    ChildResult r = runProgram({"in.inp", "DB", "user", "pw"}, std::nullopt);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, kCannotLoad);
+    EXPECT_EQ(r.err, "");
+
+    TempDir empty;
+    r = runProgram({"in.inp", "DB", "user", "pw"}, empty.path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, kCannotLoad);
+
+    // A path that does not fit in 300 bytes is not opened either.
+    TempDir deep;
+    const std::string home = deep.path() + "/" + std::string(290 - deep.path().size(), 'd');
+    std::filesystem::create_directories(home + "/bin");
+    std::filesystem::copy_file(QRT_STAGE_DIR "/bin/qztnxolv.str", home + "/bin/qztnxolv.str");
+    EXPECT_EQ(runProgram({}, home).out, kCannotLoad);
+}
+
+TEST(Program, PrintsUsageForMissingArgumentsQuestionMarkAndUnknownOptions) {
+    const std::string usage = installedUsage();
+    ASSERT_EQ(std::count(usage.begin(), usage.end(), '\n'), 9);
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{},
+                                               {"in.inp", "DB", "user"},
+                                               {"?", "DB", "user", "pw"},
+                                               {"in.inp", "DB", "user", "pw", "/S", "-x"},
+                                               {"in.inp", "DB", "user", "pw", "prefix"}}) {
+        const ChildResult r = runProgram(args, QRT_STAGE_DIR);
+        EXPECT_EQ(r.status, 1) << args.size();
+        EXPECT_EQ(r.out, usage);
+        EXPECT_EQ(r.err, "");
+    }
+}
+
+TEST(Program, KeysOutOfOrderYieldTheInternalErrorText) {
+    TempDir home;
+    home.writeMessageFile("QRT2EXP2_STR1\nthe usage\nQRT2IMP2_STR2\nno connection\n"
+                          "QRT2EXP2_STR2\nok\n");
+    const ChildResult r = runProgram({"in.inp"}, home.path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out,
+              "An internal error has occurred. Cannot retrieve string from the message file.\n\n");
+}
+
+TEST(Program, MessageWithoutFinalLineEndKeepsItsLastCharacter) {
+    TempDir home;
+    home.writeMessageFile("QRT2IMP2_STR2\nno connection\nQRT2EXP2_STR1\nfirst line\nlast line");
+    const ChildResult r = runProgram({"?"}, home.path());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "first line\nlast line\n");
+}
+
+TEST(Program, PasswordDisappearsFromTheProcessTable) {
+    // The message file is a FIFO: the program blocks on it after reading its
+    // command line, and the test looks at the running process meanwhile.
+    TempDir home;
+    std::filesystem::create_directories(home.path() + "/bin");
+    const std::string fifo = home.path() + "/bin/qztnxolv.str";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    ChildProcess program(QRT_PROGRAM, {"?", "DB", "user", "pw-S3cret-42", "/s"}, home.path());
+
+    int fd = -1;
+    for (int i = 0; i < 1000 && fd < 0; ++i) { // the program has opened it once this succeeds
+        fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd < 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_GE(fd, 0);
+    const std::string cmdline = readFile("/proc/" + std::to_string(program.pid()) + "/cmdline");
+    EXPECT_EQ(cmdline.find("S3cret"), std::string::npos);
+    EXPECT_NE(cmdline.find(std::string("DB\0user\0", 8)), std::string::npos);
+    EXPECT_NE(cmdline.find("/s"), std::string::npos);
+
+    const std::string content = "QRT2IMP2_STR2\nx\nQRT2EXP2_STR1\nusage\n";
+    fcntl(fd, F_SETFL, 0);
+    EXPECT_EQ(write(fd, content.data(), content.size()), static_cast<ssize_t>(content.size()));
+    close(fd);
+    const ChildResult r = program.finish();
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "usage\n");
+}
