@@ -16,8 +16,7 @@ constexpr int tableType = 5;
 constexpr int columnType = 6;
 
 const std::array<PropertyRow<Attribute>, 15> columnProperties = {{
-    {DIRBname_key, F::Wrapped,
-     [](Attribute& o, HQRC&) -> PropertyValue { return o.getName(); }},
+    {DIRBname_key, F::Wrapped, [](Attribute& o, HQRC&) -> PropertyValue { return o.getName(); }},
     {shrtdesc_key, F::WrappedIfNonEmpty,
      [](Attribute& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
     {longdesc_key, F::WrappedIfNonEmpty,

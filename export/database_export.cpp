@@ -28,7 +28,8 @@ constexpr int programType = 17;
 // The password is never written.
 const std::array<Row, 20> databaseProperties = {{
     {DIRBname_key, F::Wrapped, [](IR& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {dbname_key, F::TextIfNonEmpty, [](IR& o, HQRC&) -> PropertyValue { return o.fields().dbName; }},
+    {dbname_key, F::TextIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().dbName; }},
     {shrtdesc_key, F::WrappedIfNonEmpty,
      [](IR& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
     {longdesc_key, F::WrappedIfNonEmpty,
@@ -38,7 +39,8 @@ const std::array<Row, 20> databaseProperties = {{
      [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().subdbType}; }},
     {iswh_key, F::YesIfNonZero,
      [](IR& o, HQRC&) -> PropertyValue { return long{o.fields().isWarehouse}; }},
-    {userid_key, F::TextIfNonEmpty, [](IR& o, HQRC&) -> PropertyValue { return o.fields().userId; }},
+    {userid_key, F::TextIfNonEmpty,
+     [](IR& o, HQRC&) -> PropertyValue { return o.fields().userId; }},
     {contact_key, F::WrappedIfNonEmpty,
      [](IR& o, HQRC&) -> PropertyValue { return o.fields().contact; }},
     {useodbc_key, F::YesIfNonZero,
@@ -71,7 +73,7 @@ const std::array<Row, 20> databaseProperties = {{
 void exportAgentSites(InformationResource* ir, Euit_ParmList& databaseKeys) {
     AgentSite site;
     HQRC rc = ir->fields().isWarehouse != 0 ? site.listFirstByTar(ir->getId())
-                                        : site.listFirstBySrc(ir->getId());
+                                            : site.listFirstBySrc(ir->getId());
     while (rc.code == 0) {
         raiseIfFailed(export_AgentSite_forIR(&site, databaseKeys));
         rc = site.listNext();

@@ -29,10 +29,7 @@ public:
 // factory is not available in this version: a name in it ends the run with
 // 13104.
 const std::array<ExportSection, 6> sectionTable = {{
-    {SectionRole::keyword,
-     L"<IR>",
-     L":COMMENT. Start IR export",
-     L":COMMENT. Exporting Database ",
+    {SectionRole::keyword, L"<IR>", L":COMMENT. Start IR export", L":COMMENT. Exporting Database ",
      objectSection<InformationResource>(
          [](InformationResource& database, const HQSTRING& name, const ExportSwitches&) {
              const HQRC rc = database.retrieve(name);

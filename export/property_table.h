@@ -47,7 +47,9 @@ inline void raiseIfFailed(const HQRC& rc) {
     }
 }
 
-inline HQRC exportOk() { return HQRC(0, 0, 3); }
+inline HQRC exportOk() {
+    return HQRC(0, 0, 3);
+}
 
 // The end of a list walk: 3142 (no further row) becomes 0, any other non-zero
 // code is raised.

@@ -4,9 +4,9 @@
 
 #include <array>
 
+#include "dictionary/attribute.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/information_resource.h"
-#include "dictionary/attribute.h"
 #include "dictionary/key.h"
 #include "export/column_export.h"
 #include "export/database_export.h"

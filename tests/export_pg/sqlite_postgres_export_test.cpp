@@ -21,8 +21,9 @@ TEST(SqlitePostgresExport, SampleDatabasesGiveTheSameTagFile) {
     const fs::path pgDir = qrt_test::makeTempDir("cmp-postgres");
     const std::string load = "PGHOST=" QRT_PG_HOST " PGPORT=" QRT_PG_PORT " PGUSER=" QRT_PG_USER
                              " PGPASSWORD=" QRT_PG_PASSWORD " PGDATABASE=" QRT_PG_DB " '" +
-                             std::string(QRT_SOURCE_DIR) + "/tools/load_warehouse.sh' postgres QRT '" +
-                             sample.string() + "' > '" + pgDir.string() + "/load.log' 2>&1";
+                             std::string(QRT_SOURCE_DIR) +
+                             "/tools/load_warehouse.sh' postgres QRT '" + sample.string() +
+                             "' > '" + pgDir.string() + "/load.log' 2>&1";
     ASSERT_EQ(runCommand(load), 0) << readFile(pgDir / "load.log");
     qrt_test::useOdbcIni(pgDir, qrt_test::postgresDsn("QRTWH"));
     const ExportResult pg = runExport(pgDir, "QRTWH", input, QRT_PG_USER, QRT_PG_PASSWORD);

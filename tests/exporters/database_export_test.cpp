@@ -19,24 +19,25 @@ TEST(DatabaseExport, PropertiesTakeTheirFormsAndNoPasswordIsWritten) {
     w.longText("IRLDesc", "DB00000001", {"first part ", "(second)"});
     w.database("DB00000002", "FILEDB", "Flat File LAN", 0,
                "userId, password, useODBCConnectStr, ODBCConnectString, codePage, DELIMITER",
-               "'u2', '" + ScratchWarehouse::quoted(stored) + "', 0, 'DSN=x;PWD=s3cr3tpw', 819, ' '");
+               "'u2', '" + ScratchWarehouse::quoted(stored) +
+                   "', 0, 'DSN=x;PWD=s3cr3tpw', 819, ' '");
     const ExportResult r = w.exportDatabases({"ODBCDB", "FILEDB"});
     ASSERT_EQ(r.status, 0) << r.output;
 
-    EXPECT_NE(r.tag.find(objectRecord(
-                  "DATABASE", {"NAME(ODBCDB)", "DBNAME(ODBCDBDSN)", "SHRTDESC(a'('b')')",
-                               "LONGDESC(first part '('second')')", "DBTYPE(20)", "DBETYPE(20)",
-                               "ISWH(N)", "USERID(u1)", "CONTACT(c'('x')')", "USEODBC(Y)",
-                               "ODBCSTR()", "CODEPAGE(0)", "SERVER(h1)", "POSTACMD(run '('x')')",
-                               "RETRYCNT(0)", "RETRYINT(0)", "VERSION(19c)"}) +
-                  ":COMMIT.CHKPID(151)\n"),
-              std::string::npos)
+    EXPECT_NE(
+        r.tag.find(objectRecord("DATABASE",
+                                {"NAME(ODBCDB)", "DBNAME(ODBCDBDSN)", "SHRTDESC(a'('b')')",
+                                 "LONGDESC(first part '('second')')", "DBTYPE(20)", "DBETYPE(20)",
+                                 "ISWH(N)", "USERID(u1)", "CONTACT(c'('x')')", "USEODBC(Y)",
+                                 "ODBCSTR()", "CODEPAGE(0)", "SERVER(h1)", "POSTACMD(run '('x')')",
+                                 "RETRYCNT(0)", "RETRYINT(0)", "VERSION(19c)"}) +
+                   ":COMMIT.CHKPID(151)\n"),
+        std::string::npos)
         << r.tag;
-    EXPECT_NE(r.tag.find(objectRecord("DATABASE",
-                                      {"NAME(FILEDB)", "DBNAME(FILEDBDSN)", "DBTYPE(70)",
-                                       "DBETYPE(70)", "ISWH(N)", "USERID(u2)", "USEODBC(N)",
-                                       "CODEPAGE(819)", "RETRYCNT(0)", "RETRYINT(0)",
-                                       "DFLTDEL(`)"})),
+    EXPECT_NE(r.tag.find(objectRecord("DATABASE", {"NAME(FILEDB)", "DBNAME(FILEDBDSN)",
+                                                   "DBTYPE(70)", "DBETYPE(70)", "ISWH(N)",
+                                                   "USERID(u2)", "USEODBC(N)", "CODEPAGE(819)",
+                                                   "RETRYCNT(0)", "RETRYINT(0)", "DFLTDEL(`)"})),
               std::string::npos)
         << r.tag;
     EXPECT_EQ(r.tag.find("s3cr3tpw"), std::string::npos);
@@ -57,18 +58,18 @@ TEST(DatabaseExport, AgentSiteServingTwoDatabasesIsWrittenOnceAndLinkedTwice) {
     ASSERT_EQ(r.status, 0) << r.output;
 
     const std::string site = "NAME(Agent '('1')') ";
-    EXPECT_NE(r.tag.find(":COMMIT.CHKPID(151)\n" +
-                         objectRecord("QRTAGENT", {"NAME(Agent '('1')')", "CONTACT(ops)",
-                                                   "AGTOSTYP(0)", "AGTHOST(etl01)",
-                                                   "AGTUSRID(agent)", "AGTMODNM(QRT2AGNT)"}) +
-                         relationRecord(false, "DATABASE", "NAME(SRC) DBNAME(SRCDSN) ",
-                                        "QRTAGENT", site) +
-                         ":COMMIT.CHKPID(152)\n"),
-              std::string::npos)
+    EXPECT_NE(
+        r.tag.find(
+            ":COMMIT.CHKPID(151)\n" +
+            objectRecord("QRTAGENT", {"NAME(Agent '('1')')", "CONTACT(ops)", "AGTOSTYP(0)",
+                                      "AGTHOST(etl01)", "AGTUSRID(agent)", "AGTMODNM(QRT2AGNT)"}) +
+            relationRecord(false, "DATABASE", "NAME(SRC) DBNAME(SRCDSN) ", "QRTAGENT", site) +
+            ":COMMIT.CHKPID(152)\n"),
+        std::string::npos)
         << r.tag;
-    EXPECT_NE(r.tag.find(relationRecord(false, "DATABASE", "NAME(WHS) DBNAME(WHSDSN) ",
-                                        "QRTAGENT", site) +
-                         ":COMMIT.CHKPID(154)\n"),
+    EXPECT_NE(r.tag.find(
+                  relationRecord(false, "DATABASE", "NAME(WHS) DBNAME(WHSDSN) ", "QRTAGENT", site) +
+                  ":COMMIT.CHKPID(154)\n"),
               std::string::npos)
         << r.tag;
     EXPECT_EQ(countOf(r.tag, "Begin QRTAGENT Instance"), 1u);
@@ -105,15 +106,15 @@ TEST(DatabaseExport, WarehouseUsesTargetGroupsAndSourceUsesSourceGroups) {
                          ":COMMIT.CHKPID(153)\n" + objectRecord("QRTUFUNC", {"NAME(Admin)"}) +
                          relationRecord(true, "QRTSCGRP", group, "QRTUFUNC", "NAME(Admin) ") +
                          ":COMMIT.CHKPID(154)\n" +
-                         relationRecord(false, "DATABASE", "NAME(SRC) DBNAME(SRCDSN) ",
-                                        "QRTSCGRP", group) +
+                         relationRecord(false, "DATABASE", "NAME(SRC) DBNAME(SRCDSN) ", "QRTSCGRP",
+                                        group) +
                          ":COMMIT.CHKPID(155)\n"),
               std::string::npos)
         << r.tag;
     // The warehouse writes only the LINK to the group it already exported.
     EXPECT_NE(r.tag.find(":COMMIT.CHKPID(156)\n" +
-                         relationRecord(false, "DATABASE", "NAME(WHS) DBNAME(WHSDSN) ",
-                                        "QRTSCGRP", group) +
+                         relationRecord(false, "DATABASE", "NAME(WHS) DBNAME(WHSDSN) ", "QRTSCGRP",
+                                        group) +
                          ":COMMIT.CHKPID(157)\n"),
               std::string::npos)
         << r.tag;

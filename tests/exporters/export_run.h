@@ -37,8 +37,8 @@ inline int runCommand(const std::string& command) {
 
 // Loads data files into a new SQLite control database (tools/load_warehouse.sh).
 inline bool loadSqlite(const fs::path& database, const std::vector<fs::path>& data) {
-    std::string command = std::string(QRT_SOURCE_DIR) + "/tools/load_warehouse.sh sqlite '" +
-                          database.string() + "'";
+    std::string command =
+        std::string(QRT_SOURCE_DIR) + "/tools/load_warehouse.sh sqlite '" + database.string() + "'";
     for (const fs::path& file : data) {
         command += " '" + file.string() + "'";
     }
@@ -48,8 +48,8 @@ inline bool loadSqlite(const fs::path& database, const std::vector<fs::path>& da
 // The lines that differ from run to run (time stamps, the tag file's name)
 // keep their label and lose their value.
 inline std::string maskRunLines(const std::string& tag) {
-    static const char* const labels[] = {":COMMENT. Output File name: ", ":COMMENT. Time: ",
-                                         ":COMMENT. End of Tag file: "};
+    static const char* const labels[] = {
+        ":COMMENT. Output File name: ", ":COMMENT. Time: ", ":COMMENT. End of Tag file: "};
     std::istringstream in(tag);
     std::string line;
     std::string out;
@@ -73,8 +73,8 @@ struct ExportResult {
 
 // One run of the program in dir with the given input text against a DSN of
 // the odbc.ini that ODBCINI names.
-inline ExportResult runExport(const fs::path& dir, const std::string& dsn,
-                              const std::string& input, const std::string& user = "qrt",
+inline ExportResult runExport(const fs::path& dir, const std::string& dsn, const std::string& input,
+                              const std::string& user = "qrt",
                               const std::string& password = "qrtpw") {
     const fs::path inputFile = dir / "export.inp";
     writeFile(inputFile, input);

@@ -36,16 +36,15 @@ public:
         const std::string subType =
             typeText == "Flat File LAN" ? "Flat File LAN Local Command" : typeText;
         sql("INSERT INTO inforesource (qrtid, name, dbName, dbType, subdbType, isWarehouse" +
-            prefixed(columns) + ") VALUES ('" + id + "', '" + quoted(name) + "', '" +
-            quoted(name) + "DSN', '" + typeText + "', '" + subType + "', " +
-            std::to_string(isWarehouse) + prefixed(values) + ");");
+            prefixed(columns) + ") VALUES ('" + id + "', '" + quoted(name) + "', '" + quoted(name) +
+            "DSN', '" + typeText + "', '" + subType + "', " + std::to_string(isWarehouse) +
+            prefixed(values) + ");");
     }
 
     // A table of a database (schema may be empty), related to the database.
     void table(const std::string& id, const std::string& databaseId,
-               const std::string& databaseName, const std::string& schema,
-               const std::string& name, const std::string& columns = "",
-               const std::string& values = "") {
+               const std::string& databaseName, const std::string& schema, const std::string& name,
+               const std::string& columns = "", const std::string& values = "") {
         const std::string qualified = schema.empty() ? name : schema + "." + name;
         sql("INSERT INTO DataResource (qrtid, name, IRName, largeSchemaName, largeTableName" +
             prefixed(columns) + ") VALUES ('" + id + "', '" + quoted(qualified) + "', '" +

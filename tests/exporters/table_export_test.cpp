@@ -40,24 +40,29 @@ TEST(TableExport, FlagsNumbersAndTheStoredCreateStatementTakeTheirForms) {
 
     const std::string keys = tableKeys("ORA", "WHS", "T1");
     positionOf(r.tag,
-               objectRecord("TABLES", {"NAME(WHS.T1)", "SHRTDESC(Orders '('open')')",
-                                       "DBNAME(ORA) ", "OWNER(WHS) ", "TABLES(T1) ",
-                                       "TBLISBIN(N)", "TBLNAMSP(X)", "TBLFTYPE(12)",
-                                       "TBLL1NAM(N)", "CREATYPE(0)", "TABVIEW(Y)", "TABALIAS(N)",
-                                       "QRTDRATN(Y)", "QRTMAXED(0)", "QRTCREGN(N)",
-                                       "QRTCRERU(CREATE TABLE WHS.T1 '('A INTEGER, B CHAR'('2')'')')",
-                                       "QRTCRTAR(N)", "QRTGRANT(N)", "IDSDIM(N)", "IDSFACT(N)",
-                                       "IDSREPL(Y)", "PARTTBSP(N)"}) +
+               objectRecord(
+                   "TABLES",
+                   {"NAME(WHS.T1)", "SHRTDESC(Orders '('open')')",
+                    "DBNAME(ORA) ", "OWNER(WHS) ",
+                    "TABLES(T1) ",  "TBLISBIN(N)",
+                    "TBLNAMSP(X)",  "TBLFTYPE(12)",
+                    "TBLL1NAM(N)",  "CREATYPE(0)",
+                    "TABVIEW(Y)",   "TABALIAS(N)",
+                    "QRTDRATN(Y)",  "QRTMAXED(0)",
+                    "QRTCREGN(N)",  "QRTCRERU(CREATE TABLE WHS.T1 '('A INTEGER, B CHAR'('2')'')')",
+                    "QRTCRTAR(N)",  "QRTGRANT(N)",
+                    "IDSDIM(N)",    "IDSFACT(N)",
+                    "IDSREPL(Y)",   "PARTTBSP(N)"}) +
                    relationRecord(true, "DATABASE", "NAME(ORA) DBNAME(ORADSN) ", "TABLES", keys) +
                    ":COMMIT.CHKPID(152)\n");
-    positionOf(r.tag,
-               objectRecord("COLUMN", {"NAME(A)", "DATATYPE(INTEGER)", "LENGTH(0)", "SCALE(0)",
-                                       "POSNO(1)", "NULLS(N)", "ISTEXT(Y)", "DBNAME(ORA) ",
-                                       "OWNER(WHS) ", "TABLES(T1) ", "COLUMNS(A) ",
-                                       "NATIVEDT(DECIMAL'('9,2')')", "OFFSET(-1)", "ORDINAL(7)",
-                                       "EDTNCOL(Y)"}) +
-                   relationRecord(true, "TABLES", keys, "COLUMN", columnKeys("ORA", "WHS", "T1", "A")) +
-                   ":COMMIT.CHKPID(153)\n");
+    positionOf(
+        r.tag,
+        objectRecord("COLUMN", {"NAME(A)", "DATATYPE(INTEGER)", "LENGTH(0)", "SCALE(0)", "POSNO(1)",
+                                "NULLS(N)", "ISTEXT(Y)", "DBNAME(ORA) ", "OWNER(WHS) ",
+                                "TABLES(T1) ", "COLUMNS(A) ", "NATIVEDT(DECIMAL'('9,2')')",
+                                "OFFSET(-1)", "ORDINAL(7)", "EDTNCOL(Y)"}) +
+            relationRecord(true, "TABLES", keys, "COLUMN", columnKeys("ORA", "WHS", "T1", "A")) +
+            ":COMMIT.CHKPID(153)\n");
 }
 
 TEST(TableExport, GeneratedCreateStatementWritesNoStoredStatement) {
@@ -94,8 +99,8 @@ TEST(TableExport, OwnerIsSplitOffOnlyForRelationalDatabasesAndKeyValuesAreWrappe
     EXPECT_NE(r.tag.find("TARGETKEY(" + columnKeys("ORA'('1')'", "A", "X'('1')'", "C(2)") + ")"),
               std::string::npos);
     // A flat-file table keeps its dotted name whole.
-    EXPECT_NE(r.tag.find(relationRecord(true, "DATABASE", "NAME(FILES) DBNAME(FILESDSN) ",
-                                        "TABLES", tableKeys("FILES", "", "A.T"))),
+    EXPECT_NE(r.tag.find(relationRecord(true, "DATABASE", "NAME(FILES) DBNAME(FILESDSN) ", "TABLES",
+                                        tableKeys("FILES", "", "A.T"))),
               std::string::npos);
 }
 
@@ -137,12 +142,11 @@ TEST(TableExport, TableReachedFromAnotherDatabaseIsWrittenOnce) {
     const size_t fkRecord = positionOf(r.tag, ":OBJECT.TYPE(QRTFKEY)");
     const size_t tgtDatabase = positionOf(r.tag, "    NAME(TGT)\n");
     const size_t tgtTable = positionOf(r.tag, "    NAME(T.CUSTOMER)\n");
-    const size_t link = positionOf(
-        r.tag, relationRecord(false, "QRTFKEY", "KEYID(FK00000001) ", "QRTPKEY",
-                              "KEYID(PK00000001) "));
-    const size_t contain = positionOf(
-        r.tag, relationRecord(true, "TABLES", tableKeys("SRC", "S", "ORDERS"), "QRTFKEY",
-                              "KEYID(FK00000001) "));
+    const size_t link = positionOf(r.tag, relationRecord(false, "QRTFKEY", "KEYID(FK00000001) ",
+                                                         "QRTPKEY", "KEYID(PK00000001) "));
+    const size_t contain =
+        positionOf(r.tag, relationRecord(true, "TABLES", tableKeys("SRC", "S", "ORDERS"), "QRTFKEY",
+                                         "KEYID(FK00000001) "));
     EXPECT_LT(fkRecord, tgtDatabase);
     EXPECT_LT(tgtDatabase, tgtTable);
     EXPECT_LT(tgtTable, link);
@@ -171,25 +175,24 @@ TEST(TableExport, SelfReferencingForeignKeyFollowsItsPrimaryKey) {
     EXPECT_EQ(countOf(r.tag, "Begin QRTPKEY Instance"), 1u);
     const size_t pk = positionOf(r.tag, ":OBJECT.TYPE(QRTPKEY)");
     const size_t fk = positionOf(r.tag, ":OBJECT.TYPE(QRTFKEY)");
-    const size_t link = positionOf(
-        r.tag, relationRecord(false, "QRTFKEY", "KEYID(FK00000001) ", "QRTPKEY",
-                              "KEYID(PK00000001) ") +
-                   relationRecord(true, "TABLES", tableKeys("ORA", "S", "EMP"), "QRTFKEY",
-                                  "KEYID(FK00000001) "));
+    const size_t link =
+        positionOf(r.tag, relationRecord(false, "QRTFKEY", "KEYID(FK00000001) ", "QRTPKEY",
+                                         "KEYID(PK00000001) ") +
+                              relationRecord(true, "TABLES", tableKeys("ORA", "S", "EMP"),
+                                             "QRTFKEY", "KEYID(FK00000001) "));
     EXPECT_LT(pk, fk);
     EXPECT_LT(fk, link);
     // The foreign key's map: both column instances, then the containment.
     const std::string map = "MAPID(KM00000002) ";
-    positionOf(r.tag,
-               objectRecord("QRTKYMAP", {"NAME(EMP_BOSS_FK_1)", "MAPSEQNO(1)", "MAPID(KM00000002)"}) +
-                   objectRecord("MAPPCOL", {map}) +
-                   relationRecord(true, "MAPPCOL", map, "COLUMN", columnKeys("ORA", "S", "EMP", "ID")) +
-                   relationRecord(true, "QRTKYMAP", map, "MAPPCOL", map) +
-                   objectRecord("MAPFCOL", {map}) +
-                   relationRecord(true, "MAPFCOL", map, "COLUMN",
-                                  columnKeys("ORA", "S", "EMP", "BOSS")) +
-                   relationRecord(true, "QRTKYMAP", map, "MAPFCOL", map) +
-                   relationRecord(true, "QRTFKEY", "KEYID(FK00000001) ", "QRTKYMAP", map));
+    positionOf(
+        r.tag,
+        objectRecord("QRTKYMAP", {"NAME(EMP_BOSS_FK_1)", "MAPSEQNO(1)", "MAPID(KM00000002)"}) +
+            objectRecord("MAPPCOL", {map}) +
+            relationRecord(true, "MAPPCOL", map, "COLUMN", columnKeys("ORA", "S", "EMP", "ID")) +
+            relationRecord(true, "QRTKYMAP", map, "MAPPCOL", map) + objectRecord("MAPFCOL", {map}) +
+            relationRecord(true, "MAPFCOL", map, "COLUMN", columnKeys("ORA", "S", "EMP", "BOSS")) +
+            relationRecord(true, "QRTKYMAP", map, "MAPFCOL", map) +
+            relationRecord(true, "QRTFKEY", "KEYID(FK00000001) ", "QRTKYMAP", map));
 }
 
 TEST(TableExport, KeyMapWithoutOneColumnWritesOnlyTheOtherPass) {
@@ -207,11 +210,11 @@ TEST(TableExport, KeyMapWithoutOneColumnWritesOnlyTheOtherPass) {
     EXPECT_EQ(countOf(r.tag, "Begin QRTKYMAP Instance"), 3u);
     EXPECT_EQ(countOf(r.tag, "Begin MAPPCOL Instance"), 1u);
     EXPECT_EQ(countOf(r.tag, "Begin MAPFCOL Instance"), 1u);
-    positionOf(r.tag, objectRecord("QRTKYMAP", {"NAME(NO_COLUMN)", "MAPSEQNO(3)",
-                                               "MAPID(KM00000003)"}) +
-                          relationRecord(true, "QRTPKEY", "KEYID(PK00000001) ", "QRTKYMAP",
-                                         "MAPID(KM00000003) ") +
-                          ":COMMIT.CHKPID(");
+    positionOf(r.tag,
+               objectRecord("QRTKYMAP", {"NAME(NO_COLUMN)", "MAPSEQNO(3)", "MAPID(KM00000003)"}) +
+                   relationRecord(true, "QRTPKEY", "KEYID(PK00000001) ", "QRTKYMAP",
+                                  "MAPID(KM00000003) ") +
+                   ":COMMIT.CHKPID(");
 }
 
 TEST(TableExport, OnlyTheFirstPrimaryKeyIsExported) {

@@ -36,8 +36,7 @@ inline std::string relationRecord(bool contain, const std::string& source,
     return kCommentLine + ":COMMENT.  Relation: " + source + " to " + target + "\n:COMMENT.\n" +
            ":ACTION.RELATION(ADD)\n:RELTYPE.TYPE(" + (contain ? "CONTAIN" : "LINK") +
            ") SOURCETYPE(" + source + ") TARGETYPE(" + target + ")\n:INSTANCE.\n" +
-           "    SOURCEKEY(" + sourceKeys + ")\n    TARGETKEY(" + targetKeys + ")\n" +
-           kCommentLine;
+           "    SOURCEKEY(" + sourceKeys + ")\n    TARGETKEY(" + targetKeys + ")\n" + kCommentLine;
 }
 
 inline std::string tableKeys(const std::string& database, const std::string& owner,
