@@ -56,7 +56,6 @@ public:
     DataResource* getDataResource(HQRC& rc);
     RelationCollection<Map>* getMapInputList(HQRC& rc);
     RelationCollection<Map>* getMapOutputList(HQRC& rc);
-    Map* getMapOutput(HQRC& rc);
     RelationCollection<AttributeLink>* getAttributeLink1(HQRC& rc);
     RelationCollection<AttributeLink>* getAttributeLink2(HQRC& rc);
     RelationCollection<KeyMap>* getPKeyMapList(HQRC& rc);

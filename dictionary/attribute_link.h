@@ -37,8 +37,8 @@ public:
 
     Attribute* getAttribute1(HQRC& rc);
     Attribute* getAttribute2(HQRC& rc);
-    BusinessView* getBusinessView(HQRC& rc);
-    StarSchema* getStarSchema(HQRC& rc);
+    RelationCollection<BusinessView>* getBusinessViewList(HQRC& rc);
+    RelationCollection<StarSchema>* getStarSchemaList(HQRC& rc);
 
 private:
     DIRString rowExpression_;

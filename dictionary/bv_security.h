@@ -21,7 +21,7 @@ class BVSecurity : public DIRRecord<BVSecurityFields> {
 public:
     BVSecurity();
 
-    BusinessView* getBusinessView(HQRC& rc);
+    RelationCollection<BusinessView>* getBusinessViewList(HQRC& rc);
     SecurityGroup* getSecurityGroup(HQRC& rc);
 
 private:

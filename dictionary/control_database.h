@@ -6,9 +6,16 @@
 
 #include <cstdint>
 
+#include <sql.h>
+#include <sqlext.h>
+
+#include <string_view>
+
 #include "runtime/hq_string.h"
+#include "runtime/return_code.h"
 
 class HQOdbcConnect;
+class HQOdbcCursor;
 
 namespace controldb {
 // The schema prefix, read afresh from the configuration on every call.
@@ -20,6 +27,24 @@ HQSTRING table(const wchar_t* dottedName);
 HQOdbcConnect& connection();
 // The leading decimal number of a stored text, 0 when there is none.
 int32_t leadingNumber(const HQSTRING& text);
+// The text a fetch left in a character buffer of `room` bytes (terminator
+// excluded), by its length word.
+std::string_view fetchedText(const char* data, size_t room, SQLLEN lengthWord);
+
+// One numbered cursor of the connection, held from construction to
+// destruction; the statement is freed before the slot is handed back.
+class SlotCursor {
+public:
+    SlotCursor(int slot, HQRC& rc);
+    ~SlotCursor();
+    SlotCursor(const SlotCursor&) = delete;
+    SlotCursor& operator=(const SlotCursor&) = delete;
+    HQOdbcCursor* get() const { return cursor_; }
+
+private:
+    int slot_;
+    HQOdbcCursor* cursor_;
+};
 } // namespace controldb
 
 // Longest schema, table and column names that the control database holds.

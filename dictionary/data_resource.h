@@ -96,7 +96,6 @@ public:
     RelationCollection<ForeignKey>* getForeignKeyList(HQRC& rc);
     RelationCollection<BusinessView>* getBusinessViewInputList(HQRC& rc);
     RelationCollection<BusinessView>* getBusinessViewOutputList(HQRC& rc);
-    BusinessView* getBusinessViewOutput(HQRC& rc);
     RelationCollection<StarSchema>* getStarSchemaList(HQRC& rc);
 
 private:

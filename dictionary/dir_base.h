@@ -91,6 +91,7 @@ public:
     static bool isNotFound(const HQRC& rc);
 
     static HQSTRING objectTypeToString(int32_t type) { return ::objectTypeToString(type); }
+    static HQSTRING objectTypeToString(DIRObjectType type) { return ::objectTypeToString(type); }
     static int32_t objectTypeFromString(const HQSTRING& name) {
         return ::objectTypeFromString(name);
     }
@@ -154,6 +155,8 @@ protected:
     NameLimits limits_;
 
 private:
+    HQRC retrieveOne(const wchar_t* operation, const HQSTRING& condition,
+                     const std::vector<QueryParm>& parms, const HQSTRING& asked, const DIRId* id);
     HQRC prepareSelect(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cursor,
                        const std::vector<QueryParm>& parms);
     void closeList();

@@ -102,6 +102,7 @@ HQRC HQConfiguration::init(const HQSTRING& db, const HQSTRING& prefix, const HQS
         const HQConfigurationElement* loadedDb = self.find(ComponentEnum::DDD, L"dbName");
         if (!loadedDb || loadedDb->valueString != db) {
             self.elements_.clear();
+            self.traceLevel_.fill(0); // the levels came from the dropped rows
             self.isLoaded_ = 0;
         }
     }

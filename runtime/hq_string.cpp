@@ -57,7 +57,9 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-wchar_t foldCase(wchar_t c) { return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c))); }
+wchar_t foldCase(wchar_t c) {
+    return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
+}
 
 } // namespace
 
@@ -100,8 +102,9 @@ size_t HQSTRING::index(std::wstring_view text, size_t start, caseCompare cmp) co
         return find(text.data(), start, text.size());
     if (start > size() || text.size() > size() - start)
         return npos;
-    const auto it = std::search(begin() + static_cast<std::ptrdiff_t>(start), end(), text.begin(),
-                                text.end(), [](wchar_t a, wchar_t b) { return foldCase(a) == foldCase(b); });
+    const auto it =
+        std::search(begin() + static_cast<std::ptrdiff_t>(start), end(), text.begin(), text.end(),
+                    [](wchar_t a, wchar_t b) { return foldCase(a) == foldCase(b); });
     return it == end() ? npos : static_cast<size_t>(it - begin());
 }
 
@@ -132,7 +135,8 @@ bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
         return false;
     for (size_t i = 0; i < prefix.size(); ++i) {
         auto lower = [](unsigned char ch) { return ch >= 'A' && ch <= 'Z' ? ch + 32 : ch; };
-        if (lower(static_cast<unsigned char>(text[i])) != lower(static_cast<unsigned char>(prefix[i])))
+        if (lower(static_cast<unsigned char>(text[i])) !=
+            lower(static_cast<unsigned char>(prefix[i])))
             return false;
     }
     return true;

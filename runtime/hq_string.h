@@ -32,7 +32,8 @@ public:
         : std::wstring(multiByteToWide(std::string_view(bytes, length))) {}
     explicit HQSTRING(const std::string& bytes) : std::wstring(multiByteToWide(bytes)) {}
     // Substring of another string.
-    HQSTRING(const std::wstring& text, size_t pos, size_t length) : std::wstring(text, pos, length) {}
+    HQSTRING(const std::wstring& text, size_t pos, size_t length)
+        : std::wstring(text, pos, length) {}
 
     HQSTRING& operator=(const wchar_t* text) {
         assign(text ? text : L"");
@@ -40,7 +41,9 @@ public:
     }
 
     HQSTRING operator()(size_t pos, size_t length) const { return HQSTRING(*this, pos, length); }
-    HQSTRING subString(size_t pos, size_t length = npos) const { return HQSTRING(*this, pos, length); }
+    HQSTRING subString(size_t pos, size_t length = npos) const {
+        return HQSTRING(*this, pos, length);
+    }
 
     // Position of text at or after start, npos when absent.
     size_t index(std::wstring_view text, size_t start = 0, caseCompare cmp = exact) const;

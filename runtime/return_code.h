@@ -41,8 +41,7 @@ public:
                       const HQSTRING& t7, const HQSTRING& t8, const HQSTRING& t9,
                       const HQSTRING& t10);
     void GetHQMessage(HQSTRING& t1, HQSTRING& t2, HQSTRING& t3, HQSTRING& t4, HQSTRING& t5,
-                      HQSTRING& t6, HQSTRING& t7, HQSTRING& t8, HQSTRING& t9,
-                      HQSTRING& t10) const;
+                      HQSTRING& t6, HQSTRING& t7, HQSTRING& t8, HQSTRING& t9, HQSTRING& t10) const;
 
     // Appends text to the comment trail ("\n" between entries); returns a copy.
     HQRC AddComment(const HQSTRING& text);

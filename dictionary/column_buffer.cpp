@@ -1,0 +1,90 @@
+// Allocation and binding of the buffers of a class's column table.
+#include <algorithm>
+#include <cstring>
+
+#include "dictionary/column_table.h"
+#include "dictionary/statement_builder.h"
+
+namespace {
+size_t boundSize(const ColumnDesc& c, const NameLimits& limits) {
+    switch (c.kind) {
+    case ColumnKind::Int32:
+        return sizeof(int32_t);
+    case ColumnKind::Int16:
+        return sizeof(int16_t);
+    case ColumnKind::Stamp:
+        return sizeof(SQL_TIMESTAMP_STRUCT);
+    default:
+        break;
+    }
+    switch (c.size) {
+    case kSchemaNameSize:
+        return static_cast<size_t>(limits.schema) + 1;
+    case kTableNameSize:
+        return static_cast<size_t>(limits.table) + 1;
+    case kColumnNameSize:
+        return static_cast<size_t>(limits.column) + 1;
+    default:
+        return static_cast<size_t>(c.size);
+    }
+}
+
+SQLSMALLINT bufferType(ColumnKind kind) {
+    switch (kind) {
+    case ColumnKind::Int32:
+        return SQL_C_LONG;
+    case ColumnKind::Int16:
+        return SQL_C_SHORT;
+    case ColumnKind::Stamp:
+        return SQL_C_TIMESTAMP;
+    case ColumnKind::Binary:
+    case ColumnKind::SecretBinary:
+        return SQL_C_BINARY;
+    default:
+        return SQL_C_CHAR;
+    }
+}
+
+bool isFixedSize(ColumnKind kind) {
+    return kind == ColumnKind::Int32 || kind == ColumnKind::Int16 || kind == ColumnKind::Stamp;
+}
+} // namespace
+
+ColumnBuffer::ColumnBuffer(std::span<const ColumnDesc> columns, const NameLimits& limits)
+    : columns_(columns), indicators_(columns.size(), SQL_NULL_DATA) {
+    buffers_.reserve(columns.size());
+    for (const ColumnDesc& c : columns)
+        buffers_.emplace_back(boundSize(c, limits), '\0');
+}
+
+void ColumnBuffer::addTo(DIRSelect& select) {
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const ColumnKind kind = columns_[i].kind;
+        select.addCol(columns_[i].name, bufferType(kind), buffers_[i].data(),
+                      isFixedSize(kind) ? 0 : boundLength(i), &indicators_[i]);
+    }
+}
+
+std::string_view ColumnBuffer::bytes(size_t i) const {
+    const std::vector<char>& buffer = buffers_[i];
+    if (bufferType(columns_[i].kind) != SQL_C_BINARY)
+        return controldb::fetchedText(buffer.data(), buffer.size() - 1, indicators_[i]);
+    const SQLLEN length = std::clamp<SQLLEN>(indicators_[i], 0, boundLength(i));
+    return {buffer.data(), static_cast<size_t>(length)};
+}
+
+int32_t ColumnBuffer::int32(size_t i) const {
+    int32_t value;
+    std::memcpy(&value, buffers_[i].data(), sizeof value);
+    return value;
+}
+
+int16_t ColumnBuffer::int16(size_t i) const {
+    int16_t value;
+    std::memcpy(&value, buffers_[i].data(), sizeof value);
+    return value;
+}
+
+const SQL_TIMESTAMP_STRUCT& ColumnBuffer::stamp(size_t i) const {
+    return *reinterpret_cast<const SQL_TIMESTAMP_STRUCT*>(buffers_[i].data());
+}

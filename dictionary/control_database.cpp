@@ -1,0 +1,75 @@
+// Configuration-dependent parts of the control-database access.
+#include "dictionary/control_database.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "runtime/configuration.h"
+#include "runtime/odbc.h"
+
+namespace controldb {
+HQSTRING schemaPrefix() {
+    HQRC rc;
+    return HQConfiguration::getValueString(ComponentEnum::DDD, L"prefix", rc);
+}
+
+HQSTRING table(const wchar_t* dottedName) {
+    return schemaPrefix() + dottedName;
+}
+
+HQOdbcConnect& connection() {
+    return HQOdbc::getEnv().connection(0);
+}
+
+std::string_view fetchedText(const char* data, size_t room, SQLLEN lengthWord) {
+    size_t length = lengthWord >= 0 ? static_cast<size_t>(lengthWord) : room;
+    length = std::min(length, room);
+    return {data, ::strnlen(data, length)};
+}
+
+SlotCursor::SlotCursor(int slot, HQRC& rc) : slot_(slot) {
+    HQOdbcConnect& conn = connection();
+    cursor_ = conn.getCursor(slot, rc);
+    if (cursor_ != nullptr && cursor_->getConnection() == nullptr)
+        cursor_->setConnection(&conn);
+}
+
+SlotCursor::~SlotCursor() {
+    if (cursor_ == nullptr)
+        return;
+    cursor_->free();
+    connection().dropCursor(slot_);
+}
+
+int32_t leadingNumber(const HQSTRING& text) {
+    int64_t value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9')
+            break;
+        value = value * 10 + (c - L'0');
+        if (value > INT32_MAX)
+            return INT32_MAX;
+    }
+    return static_cast<int32_t>(value);
+}
+} // namespace controldb
+
+NameLimits NameLimits::forEdition(const HQSTRING& dbType, const HQSTRING& dbVersion) {
+    static constexpr std::array<const wchar_t*, 8> kLongNameEditions = {
+        L"Nordbase/NT",  L"Nordbase/6000", L"Nordbase/6000 PE", L"Nordbase/HPUX",
+        L"Nordbase/SUN", L"Nordbase/SNI",  L"Nordbase/SCO",     L"Nordbase/SGI"};
+    const int32_t longFromVersion = controldb::leadingNumber(L"06.01.0000");
+    for (const wchar_t* edition : kLongNameEditions)
+        if (dbType == edition && controldb::leadingNumber(dbVersion) >= longFromVersion)
+            return NameLimits{128, 255, 128};
+    return NameLimits{};
+}
+
+NameLimits NameLimits::fromConfiguration() {
+    HQRC rc;
+    const HQSTRING dbType = HQConfiguration::getValueString(ComponentEnum::DDD, L"DBTYPE", rc);
+    const HQSTRING dbVersion =
+        HQConfiguration::getValueString(ComponentEnum::DDD, L"DBVERSION", rc);
+    return forEdition(dbType, dbVersion);
+}

@@ -1,0 +1,182 @@
+// Loading relation collections from the relationship table, walking them,
+// materialising their members and tying each member back to its owner.
+#include "dictionary/relation_collection.h"
+
+#include <algorithm>
+
+#include "runtime/odbc.h"
+
+namespace {
+constexpr int kRelationSlot = 4;
+} // namespace
+
+DIRBase* RelationElement::getValue(HQRC& rc) {
+    rc = HQRC();
+    if (object_ != nullptr)
+        return object_;
+    std::unique_ptr<DIRBase> object =
+        DIRBase::retrieveIdBase(id_, collection_.getRelatedType(), rc);
+    if (object == nullptr || rc.code != 0)
+        return nullptr;
+    owned_ = std::move(object);
+    object_ = owned_.get();
+    RelationCollectionBase* back =
+        object_->getCollection(collection_.getRelationName(), 1 - collection_.getDirection());
+    if (back != nullptr) {
+        rc = back->tieBack(collection_.getOwner());
+        if (rc.code != 0) {
+            rc.AddComment(L"RelationElement::GetValue - symmetricCollection");
+            return nullptr;
+        }
+    }
+    return object_;
+}
+
+RelationCollectionBase::RelationCollectionBase(DIRBase& owner, const wchar_t* relationName,
+                                               int direction, DIRObjectType relatedType, int single)
+    : owner_(owner), single_(single), direction_(direction), relationName_(relationName),
+      relatedType_(relatedType) {
+    owner.addCollection(this);
+}
+
+RelationCollectionBase::~RelationCollectionBase() = default;
+
+void RelationCollectionBase::reset() {
+    index_.clear();
+    elements_.clear();
+    loadState_ = 0;
+    cursor_ = -1;
+}
+
+RelationElement& RelationCollectionBase::appendElement(const DIRId& id) {
+    RelationElement& element =
+        *elements_.emplace_back(std::make_unique<RelationElement>(*this, id));
+    index_.emplace(id, &element);
+    return element;
+}
+
+HQRC RelationCollectionBase::load() {
+    for (auto& element : elements_)
+        element->inDatabase_ = false;
+    HQRC rc;
+    {
+        controldb::SlotCursor slot(kRelationSlot, rc);
+        if (slot.get() == nullptr)
+            return rc.AddComment(L"RelationCollectionBase::load");
+        HQOdbcCursor& cursor = *slot.get();
+        const HQSTRING text =
+            (direction_ == 0 ? L"SELECT target_qrtid FROM " : L"SELECT source_qrtid FROM ") +
+            controldb::table(L".RELATIONSHIP") +
+            (direction_ == 0 ? L" WHERE relation_name = ? AND source_qrtid = ? FOR FETCH ONLY"
+                             : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY");
+        std::string relation = relationName_.toMultiByte();
+        SQLLEN relationLength = static_cast<SQLLEN>(relation.size());
+        DIRId ownerId = owner_.getId();
+        SQLLEN idLength = DIRId::kLength;
+        char related[DIRId::kLength + 1] = {};
+        SQLLEN relatedLength = 0;
+        rc = cursor.prepare(text);
+        if (rc.code == 0)
+            rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
+                                      relation.data(), std::max<SQLLEN>(20, relationLength),
+                                      &relationLength);
+        if (rc.code == 0)
+            rc = cursor.bindParameter(2, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_CHAR, DIRId::kLength, 0,
+                                      const_cast<char*>(ownerId.data()), DIRId::kLength, &idLength);
+        if (rc.code == 0)
+            rc = cursor.bindCol(1, SQL_C_CHAR, related, sizeof related, &relatedLength);
+        while (rc.code == 0) {
+            HQRC fetchRc;
+            if (cursor.fetch(fetchRc) == 0) {
+                rc = fetchRc;
+                break;
+            }
+            if (relatedLength == SQL_NULL_DATA)
+                continue;
+            const DIRId id(controldb::fetchedText(related, DIRId::kLength, relatedLength));
+            auto found = index_.find(id);
+            RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
+            element.inDatabase_ = true;
+        }
+    }
+    if (rc.code != 0)
+        return rc.AddComment(L"RelationCollectionBase::load");
+    auto gone = std::stable_partition(elements_.begin(), elements_.end(),
+                                      [](const auto& e) { return e->inDatabase_; });
+    for (auto it = gone; it != elements_.end(); ++it)
+        index_.erase((*it)->id_);
+    elements_.erase(gone, elements_.end());
+    loadState_ = 1;
+    return rc;
+}
+
+size_t RelationCollectionBase::entries(HQRC& rc) {
+    rc = load();
+    if (rc.code != 0) {
+        rc.AddComment(L"RelationCollectionBase::entries");
+        return 0;
+    }
+    return elements_.size();
+}
+
+RelationElement* RelationCollectionBase::getFirstElement(HQRC& rc) {
+    rc = load();
+    if (rc.code != 0) {
+        rc.AddComment(L"from RelationCollectionBase::GetFirstElement");
+        return nullptr;
+    }
+    cursor_ = 0;
+    return elements_.empty() ? nullptr : elements_.front().get();
+}
+
+RelationElement* RelationCollectionBase::getNextElement(HQRC& rc) {
+    rc = HQRC();
+    if (cursor_ < 0 || static_cast<size_t>(cursor_) >= elements_.size())
+        return nullptr;
+    ++cursor_;
+    return static_cast<size_t>(cursor_) < elements_.size() ? elements_[cursor_].get() : nullptr;
+}
+
+DIRBase* RelationCollectionBase::getFirstBase(HQRC& rc) {
+    RelationElement* element = getFirstElement(rc);
+    if (element == nullptr)
+        return nullptr;
+    DIRBase* object = element->getValue(rc);
+    if (object == nullptr)
+        rc.AddComment(L"RelationCollectionBase::GetFirstBase");
+    return object;
+}
+
+DIRBase* RelationCollectionBase::getNextBase(HQRC& rc) {
+    RelationElement* element = getNextElement(rc);
+    if (element == nullptr)
+        return nullptr;
+    DIRBase* object = element->getValue(rc);
+    if (object == nullptr)
+        rc.AddComment(L"RelationCollectionBase::GetNextBase");
+    return object;
+}
+
+bool RelationCollectionBase::containsId(const DIRId& id, HQRC& rc) {
+    rc = load();
+    return rc.code == 0 && index_.contains(id);
+}
+
+RelationElement* RelationCollectionBase::getElement(const DIRId& id) const {
+    auto found = index_.find(id);
+    return found == index_.end() ? nullptr : found->second;
+}
+
+HQRC RelationCollectionBase::tieBack(DIRBase& object) {
+    if (loadState_ == 0) {
+        HQRC rc = load();
+        if (rc.code != 0)
+            return rc;
+    }
+    RelationElement* element = getElement(object.getId());
+    if (element == nullptr)
+        element = &appendElement(object.getId());
+    element->owned_.reset();
+    element->object_ = &object;
+    return HQRC();
+}
