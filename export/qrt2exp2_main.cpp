@@ -2,11 +2,13 @@
 // export driver, then ends the process with the export's return code.
 #include "export/export_driver.h"
 #include "export/startup.h"
+#include "runtime/configuration.h"
 
 int main(int argc, char** argv) {
     ExportServices services;
-    // The configuration store is plugged in here:
-    //   services.initConfiguration = &HQConfiguration::init;
+    // The configuration store connects to the control database and loads its
+    // settings; the export driver runs the export.
+    services.initConfiguration = &HQConfiguration::init;
     services.exportTagfile = &export_tagfile;
     endProcess(runStartup(argc, argv, services));
 }

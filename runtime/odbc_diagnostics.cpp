@@ -2,37 +2,18 @@
 // diagnostic records.
 #include "runtime/odbc_diagnostics.h"
 
-#include <unistd.h>
-
-#include <array>
 #include <cstdio>
-#include <cstdlib>
+
+#include "runtime/platform.h"
 
 namespace odbcdiag {
-
-namespace {
-
-// The command text placed in every return code of the layer.
-HQSTRING commandLine() {
-    const char* name = std::getenv("EXEC_NAME");
-    return name ? HQSTRING(name) : HQSTRING();
-}
-
-HQSTRING hostName() {
-    std::array<char, 256> name{};
-    if (gethostname(name.data(), name.size() - 1) != 0)
-        return HQSTRING();
-    return HQSTRING(name.data());
-}
-
-} // namespace
 
 HQRC layerError(int32_t code, const HQSTRING& location, const HQSTRING& token1,
                 const HQSTRING& token2) {
     HQRC rc(code, 0, DomainODBC);
     rc.location = location;
-    rc.commandLine = commandLine();
-    rc.hostName = hostName();
+    rc.commandLine = hq::GetCommandLine();
+    rc.hostName = hq::hostName();
     rc.token1 = token1;
     rc.token2 = token2;
     return rc;

@@ -1,6 +1,5 @@
 // The command line: argument count, "?", options with case-insensitive
-// keyword prefixes, later options replacing earlier ones, and the wiping of
-// the password from the argument memory.
+// keyword prefixes, and later options replacing earlier ones.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -60,22 +59,4 @@ TEST(CommandLine, UsageCases) {
     EXPECT_FALSE(parse({"/S", "prefix"})); // keyword without its "="
     EXPECT_FALSE(parse({"/"}));
     EXPECT_FALSE(parse({""}));
-}
-
-TEST(CommandLine, PasswordIsWipedFromTheArgumentMemory) {
-    std::string memory[] = {"qrt2exp2", "in.inp", "DB", "user", "s3cret", "/s"};
-    std::vector<char*> argv;
-    for (auto& s : memory)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-    const auto args = takeArguments(6, argv.data());
-    EXPECT_EQ(args, (std::vector<std::string>{"in.inp", "DB", "user", "s3cret", "/s"}));
-    EXPECT_EQ(memory[4], std::string(6, '\0'));
-    EXPECT_EQ(memory[3], "user");
-    EXPECT_EQ(memory[5], "/s");
-    // Without a password there is nothing to wipe.
-    std::string few[] = {"qrt2exp2", "in.inp", "DB", "user"};
-    char* shortArgv[] = {few[0].data(), few[1].data(), few[2].data(), few[3].data(), nullptr};
-    EXPECT_EQ(takeArguments(4, shortArgv).size(), 3u);
-    EXPECT_EQ(few[3], "user");
 }

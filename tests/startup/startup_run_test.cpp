@@ -93,15 +93,3 @@ TEST(StartupRun, MissingServicesEndWithAnInternalErrorLine) {
     EXPECT_EQ(r.out, "config DB|QRT|user|pw|0\nAn internal error has occurred. This build of "
                      "qrt2exp2 has no export driver.\n");
 }
-
-TEST(StartupRun, UsageComesBeforeAnyService) {
-    const StartupTexts t = installedTexts();
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{"in.inp", "DB", "user"},
-                                               {"?", "DB", "user", "pw"},
-                                               {"in.inp", "DB", "user", "pw", "-x"}}) {
-        const ChildResult r = run(args, standIns(0, 0));
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.out, t.usage + "\n");
-    }
-}
