@@ -1,9 +1,8 @@
-// Platform functions: number formatting, wiping, date and time texts, the
-// command text and the host name.
+// Platform functions: number formatting into a wide buffer, the command text
+// and the host name.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,19 +15,6 @@ TEST(Platform, SmallFunctions) {
     std::wstring wide(300, L'x');
     std::vector<wchar_t> big(400);
     EXPECT_EQ(hq::_stprintf(big.data(), (wide + L"%ld").c_str(), 7L), 301);
-    wchar_t secret[] = L"pw!";
-    hq::_tcsset(secret, L'*');
-    EXPECT_STREQ(secret, L"***");
-
-    char date[9], time[9];
-    hq::_strdate(date);
-    hq::_strtime(time);
-    EXPECT_EQ(std::strlen(date), 8u);
-    EXPECT_EQ(date[2], '/');
-    EXPECT_EQ(date[5], '/');
-    EXPECT_EQ(std::strlen(time), 8u);
-    EXPECT_EQ(time[2], ':');
-
     setenv("EXEC_NAME", "qrt2exp2 caf\xc3\xa9", 1);
     EXPECT_EQ(hq::GetCommandLine(), L"qrt2exp2 caf\u00e9");
     unsetenv("EXEC_NAME");
