@@ -1,9 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the program on the sample warehouse.
+# Installs what is missing, builds, loads the sample warehouse into a SQLite
+# control database with its DSN, and exports its databases; the tag file is
+# printed and the program's exit status is the script's.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/tools/install_deps.sh"
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$top/build" -j"$(nproc)"
 export HQSPATH=$top/build/stage
-"$HQSPATH/bin/qrt2exp2" "?" || true
+
+demo=$top/build/demo
+rm -rf "$demo"
+mkdir -p "$demo"
+bash "$top/tools/load_warehouse.sh" sqlite "$demo/control.db"
+printf '[QRTSAMPLE]\nDriver=SQLite3\nDatabase=%s\n' "$demo/control.db" >"$demo/odbc.ini"
+export ODBCINI=$demo/odbc.ini ODBCSYSINI=/etc
+cp "$top/samples/export.inp" "$demo/export.inp"
+
+cd "$demo"
+status=0
+"$HQSPATH/bin/qrt2exp2" export.inp QRTSAMPLE demo demo || status=$?
+if [ -f export.tag ]; then
+    echo "---- $demo/export.tag"
+    cat export.tag
+fi
+exit "$status"

@@ -333,7 +333,7 @@ private:
                     tp.schema = format(kSchemaNames[t % std::size(kSchemaNames)], t % 4);
                     tp.table = format(kTableNames[t % std::size(kTableNames)], t);
                 }
-                const bool empty = t % 13 == 12;
+                const bool empty = t % 13 == 12 || opt.columns == 0;
                 if (!empty) {
                     for (long c = 0; c < opt.columns; ++c)
                         tp.columnIds.push_back(newId());
@@ -583,7 +583,7 @@ bool parseOptions(int argc, char** argv, Options& opt) {
             const std::string value(arg.substr(eq + 1));
             char* end = nullptr;
             const unsigned long long n = std::strtoull(value.c_str(), &end, 10);
-            if (value.empty() || *end != '\0')
+            if (value.empty() || value[0] == '-' || *end != '\0')
                 return false;
             if (key == "--seed") {
                 opt.seed = n;

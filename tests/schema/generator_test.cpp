@@ -51,6 +51,7 @@ TEST(Generator, SameSeedGivesTheSameWarehouse) {
 TEST(Generator, RefusesUnknownOptionsAndMissingFiles) {
     EXPECT_EQ(run(kGenerator + " --size=3 a.sql a.inp").status, 2);
     EXPECT_EQ(run(kGenerator + " --tables=x a.sql a.inp").status, 2);
+    EXPECT_EQ(run(kGenerator + " --tables=-3 a.sql a.inp").status, 2);
     EXPECT_EQ(run(kGenerator + " a.sql").status, 2);
     EXPECT_EQ(run(kGenerator + " /no/such/dir/a.sql /no/such/dir/a.inp").status, 1);
 }
