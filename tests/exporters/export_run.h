@@ -46,10 +46,12 @@ inline bool loadSqlite(const fs::path& database, const std::vector<fs::path>& da
 }
 
 // The lines that differ from run to run (time stamps, the tag file's name)
-// keep their label and lose their value.
+// keep their label and lose their value. The footer's time label has two
+// blanks and is tried first.
 inline std::string maskRunLines(const std::string& tag) {
     static const char* const labels[] = {
-        ":COMMENT. Output File name: ", ":COMMENT. Time: ", ":COMMENT. End of Tag file: "};
+        ":COMMENT. Output File name: ", ":COMMENT. End of Tag file: ", ":COMMENT. Time:  ",
+        ":COMMENT. Time: "};
     std::istringstream in(tag);
     std::string line;
     std::string out;
@@ -57,6 +59,7 @@ inline std::string maskRunLines(const std::string& tag) {
         for (const char* label : labels) {
             if (line.rfind(label, 0) == 0) {
                 line = std::string(label) + "<masked>";
+                break;
             }
         }
         out += line + "\n";

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -51,14 +52,20 @@ public:
             databaseName + "', '" + quoted(schema) + "', '" + quoted(name) + "'" +
             prefixed(values) + ");");
         relation("IR_TO_DR_Rel", databaseId, id);
+        tables_[id] = {databaseName, schema, name, qualified};
     }
 
-    // A column of a table, related to the table.
+    // A column of a table made by table(), related to the table; it carries
+    // the stored names of its table.
     void column(const std::string& id, const std::string& tableId, const std::string& name,
                 int seqNo, const std::string& columns = "", const std::string& values = "") {
-        sql("INSERT INTO Attribute (qrtid, name, largeName, nativeDataType, ODBCDataType, seqNo" +
-            prefixed(columns) + ") VALUES ('" + id + "', '" + name + "', '" + name +
-            "', 'INTEGER', 'INTEGER', " + std::to_string(seqNo) + prefixed(values) + ");");
+        const TableNames& t = tables_.at(tableId);
+        sql("INSERT INTO Attribute (qrtid, name, largeName, IRName, DRName, largeDRSchemaName, "
+            "largeDRTableName, nativeDataType, ODBCDataType, seqNo" +
+            prefixed(columns) + ") VALUES ('" + id + "', '" + quoted(name) + "', '" + quoted(name) +
+            "', '" + quoted(t.database) + "', '" + quoted(t.qualified) + "', '" + quoted(t.schema) +
+            "', '" + quoted(t.name) + "', 'INTEGER', 'INTEGER', " + std::to_string(seqNo) +
+            prefixed(values) + ");");
         relation("DR_TO_Attr_Rel", tableId, id);
     }
 
@@ -129,9 +136,14 @@ public:
 private:
     static std::string prefixed(const std::string& list) { return list.empty() ? "" : ", " + list; }
 
+    struct TableNames {
+        std::string database, schema, name, qualified;
+    };
+
     fs::path dir_;
     fs::path database_;
     std::string data_;
+    std::map<std::string, TableNames> tables_;
 };
 
 } // namespace export_test

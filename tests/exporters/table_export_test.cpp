@@ -33,8 +33,9 @@ TEST(TableExport, FlagsNumbersAndTheStoredCreateStatementTakeTheirForms) {
     w.longText("DRcreate", "DR00000001", {"CREATE TABLE WHS.T1 (A INTEGER,\nB CHAR(2))"});
     w.column("AT00000001", "DR00000001", "A", 1,
              "\"isNull\", isText, \"offset\", scale, precDigits, isEditionCol, col_Type, "
-             "nativeDataType, ordinalNo",
-             "2, 1, -1, 0, 0, 3, NULL, 'DECIMAL(9,2)', 7");
+             "ordinalNo",
+             "2, 1, -1, 0, 0, 3, NULL, 7");
+    w.sql("UPDATE Attribute SET nativeDataType = 'DECIMAL(9,2)' WHERE qrtid = 'AT00000001';");
     const ExportResult r = w.exportDatabases({"ORA"});
     ASSERT_EQ(r.status, 0) << r.output;
 
