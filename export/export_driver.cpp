@@ -158,6 +158,15 @@ private:
     HQRC result_;
 };
 
+// The feedback file, created or truncated; not open when the path is empty or
+// cannot be written.
+std::ofstream openFeedback(const std::string& path) {
+    std::ofstream feedback;
+    if (!path.empty())
+        feedback.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+    return feedback;
+}
+
 void printLine(const HQSTRING& line) {
     const std::string bytes = line.toMultiByte();
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
@@ -228,16 +237,14 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
         Tag_File::clean_up();
         tagOpen = false;
 
-        std::ofstream feedback(feedbackName, std::ios::out | std::ios::trunc | std::ios::binary);
-        if (feedback.is_open() && !feedbackName.empty()) {
+        std::ofstream feedback = openFeedback(feedbackName);
+        if (feedback.is_open()) {
             feedback << ":FILE." << *tagName << "\n:LOG." << *tagName << "\n:RC."
                      << codePair(run.result()).toMultiByte() << "\n";
         }
         return HQRC(0, 0, DomainWhsSrv);
     } catch (const HQRC& failure) {
-        std::ofstream feedback;
-        if (!feedbackName.empty())
-            feedback.open(feedbackName, std::ios::out | std::ios::trunc | std::ios::binary);
+        std::ofstream feedback = openFeedback(feedbackName);
         if (feedback.is_open()) {
             const std::string name = tagName ? *tagName : inputFile.toMultiByte();
             feedback << ":FILE." << name << "\n:LOG." << name << "\n";

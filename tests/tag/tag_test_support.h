@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <string>
+#include <string_view>
 
 #include "export/tag_file.h"
 
@@ -25,9 +25,22 @@ inline void writeFile(const std::filesystem::path& path, const std::string& cont
 }
 
 // Replaces every "mm/dd/yy hh:mm:ss" by a fixed mask.
-inline std::string maskTimeStamps(const std::string& text) {
-    static const std::regex stamp(R"(\d\d/\d\d/\d\d \d\d:\d\d:\d\d)");
-    return std::regex_replace(text, stamp, "MM/DD/YY hh:mm:ss");
+inline std::string maskTimeStamps(std::string text) {
+    static constexpr std::string_view shape = "99/99/99 99:99:99";
+    static constexpr std::string_view mask = "MM/DD/YY hh:mm:ss";
+    auto matches = [&text](size_t at) {
+        for (size_t i = 0; i < shape.size(); ++i) {
+            const char c = text[at + i];
+            if (shape[i] == '9' ? (c < '0' || c > '9') : c != shape[i])
+                return false;
+        }
+        return true;
+    };
+    for (size_t at = 0; at + shape.size() <= text.size(); ++at) {
+        if (matches(at))
+            text.replace(at, mask.size(), mask);
+    }
+    return text;
 }
 
 inline std::string golden(const std::string& name) {
