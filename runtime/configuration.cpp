@@ -102,7 +102,6 @@ HQRC HQConfiguration::init(const HQSTRING& db, const HQSTRING& prefix, const HQS
         const HQConfigurationElement* loadedDb = self.find(ComponentEnum::DDD, L"dbName");
         if (!loadedDb || loadedDb->valueString != db) {
             self.elements_.clear();
-            self.traceLevel_.fill(0); // the levels came from the dropped rows
             self.isLoaded_ = 0;
         }
     }
@@ -118,6 +117,14 @@ HQRC HQConfiguration::init(const HQSTRING& db, const HQSTRING& prefix, const HQS
     }
     self.prefix_ = prefix;
     return HQRC();
+}
+
+void HQConfiguration::clear() {
+    HQConfiguration& self = getInstance();
+    self.elements_.clear();
+    self.traceLevel_.fill(0);
+    self.prefix_.clear();
+    self.isLoaded_ = 0;
 }
 
 void HQConfiguration::terminate() {

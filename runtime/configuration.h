@@ -44,6 +44,8 @@ public:
                      const HQSTRING& password, int manualCommit);
     // Frees the call-level-interface environment.
     static void terminate();
+    // Forgets every setting and trace level; the next init loads afresh.
+    static void clear();
 
     static HQSTRING getValueString(ComponentEnum component, const HQSTRING& name, HQRC& rc);
     static int32_t getValueInt(ComponentEnum component, const HQSTRING& name, HQRC& rc);

@@ -2,7 +2,11 @@
 // native dialect), for the tests of the dialect adaptation on each DBMS.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "runtime/odbc.h"
 
 namespace qrt_test {
 
@@ -24,5 +28,42 @@ inline const std::wstring kAgentSiteIntersect =
     L"relation_name='IR_TO_AgentSite' and target_qrtid = ?)INTERSECT (select source_qrtid from "
     L"QRT.relationship where relation_name='IR_TO_AgentSite' and target_qrtid = ?)) FOR FETCH "
     L"ONLY";
+
+// One statement with its parameter values and the sorted first column of the
+// rows it must return from the test tables.
+struct StatementCase {
+    std::wstring statement;
+    std::vector<std::string> params;
+    std::vector<std::string> firstColumn;
+};
+
+inline const std::vector<StatementCase> kStatementCases{
+    {kRelationRead, {"IR_TO_DR_Rel", "IR00000001"}, {"DR00000001", "DR00000002"}},
+    {kBareSelect, {}, {"AS00000001", "AS00000002"}},
+    {kAttributeRead, {}, {"AT00000001"}},
+    {kStepRead, {"LOAD_SALES"}, {"BV00000001"}},
+    {kAgentSiteIntersect, {"IR00000001", "IR00000002"}, {"AS00000001"}},
+};
+
+// Prepares and runs a statement through the layer with character parameters;
+// returns the sorted first column, or the first failure in rc.
+inline std::vector<std::string> firstColumnOf(HQOdbcConnect& connection,
+                                              const std::wstring& statement,
+                                              std::vector<std::string> params, HQRC& rc) {
+    HQOdbcCursor cursor(&connection);
+    rc = cursor.prepare(statement);
+    for (size_t i = 0; rc.code == 0 && i < params.size(); ++i)
+        rc = cursor.bindParameter(static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT, SQL_C_CHAR,
+                                  SQL_VARCHAR, 80, 0, params[i].data(), 0, nullptr);
+    char first[129] = {};
+    SQLLEN length = 0;
+    if (rc.code == 0)
+        rc = cursor.bindCol(1, SQL_C_CHAR, first, sizeof first, &length);
+    std::vector<std::string> rows;
+    while (rc.code == 0 && cursor.fetch(rc))
+        rows.emplace_back(first);
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
 
 } // namespace qrt_test

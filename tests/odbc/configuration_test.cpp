@@ -17,6 +17,7 @@ const char* const kConfigurationTable =
 class ConfigurationTest : public testing::Test {
 protected:
     void SetUp() override {
+        HQConfiguration::clear();
         dir_ = qrt_test::makeTempDir("configuration");
         // PLAIN: settings without trace rows; TRACED: trace rows for DDD and
         // HQOdbc, a row of an unknown component and a type other than "C".
@@ -120,16 +121,20 @@ TEST_F(ConfigurationTest, TraceRowsSwitchTheComponentTraceOn) {
     EXPECT_EQ(HQOdbc::getEnv().connection(0).executeStmt(L"DELETE FROM QRT.AgentSite", 1).code, 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "------------ Executing:\nDELETE FROM QRT.AgentSite\n");
-    // Loading another database with DDD traced reports the connect and each
-    // trace row; the password shows nowhere.
+    // Loading another database with DDD traced reports the connect (and the
+    // attach of the schema); the levels stay until rows set them again, and
+    // each trace row loaded is announced. The password shows nowhere.
+    auto attach = [&](const char* file) {
+        return "------------ Executing:\nATTACH DATABASE '" + (dir_ / file).string() +
+               "' AS \"QRT\"\n";
+    };
     out = initAndCapture(L"PLAIN", rc);
     ASSERT_EQ(rc.code, 0);
-    const std::string attach = "------------ Executing:\nATTACH DATABASE '" +
-                               (dir_ / "plain.db").string() + "' AS \"QRT\"\n";
-    EXPECT_EQ(out, "Calling SQLConnect\n" + attach);
+    EXPECT_EQ(out, "Calling SQLConnect\n" + attach("plain.db"));
     out = initAndCapture(L"TRACED", rc);
-    EXPECT_EQ(out, "");
-    conf.setValueInt(ComponentEnum::DDD, L"TRACELVL", 1, L"");
+    ASSERT_EQ(rc.code, 0);
+    EXPECT_EQ(out, "Calling SQLConnect\n" + attach("traced.db") +
+                       "Set Tracelevel for DDD, value=1\nSet Tracelevel for HQOdbc, value=2\n");
     // A no-data answer on a cursor is traced for HQOdbc.
     HQOdbcCursor cursor(&HQOdbc::getEnv().connection(0));
     ASSERT_EQ(cursor.prepare(L"DELETE FROM QRT.AgentSite").code, 0);

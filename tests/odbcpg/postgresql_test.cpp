@@ -50,6 +50,7 @@ std::wstring inSchema(std::wstring statement) {
 class PostgresTest : public testing::Test {
 protected:
     void SetUp() override {
+        HQConfiguration::clear();
         dir_ = qrt_test::makeTempDir("odbcpg");
         ASSERT_TRUE(qrt_test::psqlExec(dir_, kTables)) << "test cluster not reachable";
         qrt_test::useOdbcIni(dir_, qrt_test::postgresDsn("QRTPG") +
@@ -77,7 +78,7 @@ TEST_F(PostgresTest, ConnectsAndLearnsTheDbms) {
     EXPECT_EQ(c.dialect(), SqlDialect::PostgreSQL);
 }
 
-TEST_F(PostgresTest, WrongPasswordDatabaseOrDsnIsRefusedWith2009) {
+TEST_F(PostgresTest, WrongPasswordDatabaseDsnOrAWarningIsRefusedWith2009) {
     HQOdbcConnect& c = HQOdbc::getEnv().connection(0);
     HQRC rc = c.connect(L"QRTPG", L"" QRT_PG_USER, L"wrong-pw-123");
     EXPECT_EQ(rc.code, 2009);
@@ -98,48 +99,29 @@ TEST_F(PostgresTest, WrongPasswordDatabaseOrDsnIsRefusedWith2009) {
     EXPECT_EQ(rc.code, 2009);
     EXPECT_EQ(rc.sqlState, L"IM002");
 
+    // The driver connects but warns that a setting of the data source failed
+    // (SQLSTATE 01S02): that is not a good connect either.
+    qrt_test::useOdbcIni(dir_,
+                         qrt_test::postgresDsn("QRTPG") +
+                             "[QRTPG_WARN]\nDriver=PostgreSQL Unicode\nServername=" QRT_PG_HOST
+                             "\nPort=" QRT_PG_PORT "\nDatabase=" QRT_PG_DB
+                             "\nConnSettings=SET nosuchparam = 1;\n\n");
+    rc = c.connect(L"QRTPG_WARN", L"" QRT_PG_USER, L"" QRT_PG_PASSWORD);
+    EXPECT_EQ(rc.code, 2009);
+    EXPECT_EQ(rc.sqlState.substr(0, 2), L"01") << rc.sqlState.toMultiByte();
+    EXPECT_EQ(c.state(), 1);
+
     // The same connection still connects with the right password.
     EXPECT_EQ(c.connect(L"QRTPG", L"" QRT_PG_USER, L"" QRT_PG_PASSWORD).code, 0);
 }
 
 TEST_F(PostgresTest, ObjectModelStatementsRunUnchanged) {
     HQOdbcConnect& c = connected();
-    using namespace qrt_test;
-    struct Case {
-        std::wstring statement;
-        std::vector<const char*> params;
-        std::vector<std::string> firstColumn;
-    };
-    const std::vector<Case> cases{
-        {kRelationRead, {"IR_TO_DR_Rel", "IR00000001"}, {"DR00000001", "DR00000002"}},
-        {kBareSelect, {}, {"AS00000001", "AS00000002"}},
-        {kAttributeRead, {}, {"AT00000001"}},
-        {kStepRead, {"LOAD_SALES"}, {"BV00000001"}},
-        {kAgentSiteIntersect, {"IR00000001", "IR00000002"}, {"AS00000001"}},
-    };
-    for (const auto& k : cases) {
+    for (const auto& k : qrt_test::kStatementCases) {
         SCOPED_TRACE(k.statement);
-        HQOdbcCursor cursor(&c);
-        const HQRC prepared = cursor.prepare(inSchema(k.statement));
-        ASSERT_EQ(prepared.code, 0) << prepared.nativeMessage.toMultiByte();
-        std::vector<std::string> values(k.params.begin(), k.params.end());
-        for (size_t i = 0; i < values.size(); ++i)
-            ASSERT_EQ(cursor
-                          .bindParameter(static_cast<SQLUSMALLINT>(i + 1), SQL_PARAM_INPUT,
-                                         SQL_C_CHAR, SQL_VARCHAR, 80, 0, values[i].data(), 0,
-                                         nullptr)
-                          .code,
-                      0);
-        char first[129] = {};
-        SQLLEN len = 0;
-        ASSERT_EQ(cursor.bindCol(1, SQL_C_CHAR, first, sizeof first, &len).code, 0);
-        std::vector<std::string> got;
         HQRC rc;
-        while (cursor.fetch(rc))
-            got.emplace_back(first);
+        EXPECT_EQ(qrt_test::firstColumnOf(c, inSchema(k.statement), k.params, rc), k.firstColumn);
         EXPECT_EQ(rc.code, 0) << rc.nativeMessage.toMultiByte();
-        std::sort(got.begin(), got.end());
-        EXPECT_EQ(got, k.firstColumn);
     }
     // The keyword columns are written and read back through the adapter.
     EXPECT_EQ(c.executeStmt(inSchema(L"UPDATE QRT.attribute SET isNull = 1, offset = 7 WHERE "
