@@ -130,45 +130,27 @@ bool AgentSite::isInUse(HQRC& rc) {
     return steps_.entries(rc) > 0;
 }
 
-HQRC AgentSite::checkLength(const wchar_t* operation, const HQSTRING& text, size_t maxChars) const {
-    if (text.size() > maxChars)
-        return makeError(kDirTooLong, operation, text.subString(0, 20), std::to_wstring(maxChars));
-    return HQRC();
-}
-
 HQRC AgentSite::setSiteHostName(const HQSTRING& text) {
-    HQRC rc = checkLength(L"setSiteHostName", text, 200);
-    if (rc.code == 0)
-        f_.siteHostName = text;
-    return rc;
+    return setLimited(L"setSiteHostName", f_.siteHostName, text, 200);
 }
 
 HQRC AgentSite::setSiteUserId(const HQSTRING& text) {
-    HQRC rc = checkLength(L"setSiteUserId", text, 128);
-    if (rc.code == 0)
-        f_.siteUserId = text;
-    return rc;
+    return setLimited(L"setSiteUserId", f_.siteUserId, text, 128);
 }
 
 HQRC AgentSite::setSitePassword(const HQSTRING& text) {
-    HQRC rc = checkLength(L"setSitePassword", HQSTRING(std::wstring(text.size(), L'*')), 14);
-    if (rc.code == 0)
-        f_.sitePassword.assign(text);
-    return rc;
+    if (text.size() > 14) // the text itself is never put into a return code
+        return makeError(kDirTooLong, L"setSitePassword", L"", L"14");
+    f_.sitePassword.assign(text);
+    return HQRC();
 }
 
 HQRC AgentSite::setContact(const HQSTRING& text) {
-    HQRC rc = checkLength(L"setContact", text, 64);
-    if (rc.code == 0)
-        f_.contact = text;
-    return rc;
+    return setLimited(L"setContact", f_.contact, text, 64);
 }
 
 HQRC AgentSite::setModuleName(const HQSTRING& text) {
-    HQRC rc = checkLength(L"setModuleName", text, 254);
-    if (rc.code == 0)
-        f_.moduleName = text;
-    return rc;
+    return setLimited(L"setModuleName", f_.moduleName, text, 254);
 }
 
 RelationCollection<BusinessView>* AgentSite::getBusinessViewList(HQRC& rc) {

@@ -63,8 +63,6 @@ public:
     RelationCollection<ProgFunc>* getProgramList(HQRC& rc);
 
 private:
-    HQRC checkLength(const wchar_t* operation, const HQSTRING& text, size_t maxChars) const;
-
     RelationCollection<BusinessView> steps_;
     RelationCollection<InformationResource> databases_;
     RelationCollection<ProgFunc> programs_;

@@ -97,6 +97,15 @@ HQRC DIRBase::makeError(int32_t code, const wchar_t* operation, const HQSTRING& 
     return rc;
 }
 
+HQRC DIRBase::setLimited(const wchar_t* operation, HQSTRING& field, const HQSTRING& text,
+                         size_t maxChars) const {
+    if (text.size() > maxChars)
+        return makeError(kDirTooLong, operation, text.subString(0, 20),
+                         HQSTRING(std::to_wstring(maxChars)));
+    field = text;
+    return HQRC();
+}
+
 HQRC DIRBase::passUp(HQRC rc, const wchar_t* operation) const {
     rc.AddComment(info_.commentPrefix + qualified(operation));
     return rc;

@@ -144,6 +144,9 @@ protected:
     // An object-model error (domain 2) raised by "Class::operation".
     HQRC makeError(int32_t code, const wchar_t* operation, const HQSTRING& token1,
                    const HQSTRING& token2) const;
+    // Stores text in field unless it has more than maxChars characters (3110).
+    HQRC setLimited(const wchar_t* operation, HQSTRING& field, const HQSTRING& text,
+                    size_t maxChars) const;
     // Adds "[prefix]Class::operation" to an error passed upward.
     HQRC passUp(HQRC rc, const wchar_t* operation) const;
     HQSTRING qualified(const wchar_t* operation) const;

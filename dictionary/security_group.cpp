@@ -70,10 +70,7 @@ HQRC SecurityGroup::listFirstTargetIRAlpha(const DIRId& database) {
 }
 
 HQRC SecurityGroup::setContact(const HQSTRING& text) {
-    if (text.size() > 64)
-        return makeError(kDirTooLong, L"setContact", text.subString(0, 20), L"64");
-    f_.contact = text;
-    return HQRC();
+    return setLimited(L"setContact", f_.contact, text, 64);
 }
 
 RelationCollection<UserFunction>* SecurityGroup::getUserFunctionList(HQRC& rc) {

@@ -12,8 +12,9 @@ HQRC DIRSelect::addCol(const HQSTRING& column, SQLSMALLINT bufferType, SQLPOINTE
 HQRC DIRSelect::addParm(SQLUSMALLINT number, SQLSMALLINT kind, SQLSMALLINT bufferType,
                         SQLSMALLINT sqlType, SQLULEN columnSize, SQLSMALLINT decimalDigits,
                         SQLPOINTER value, SQLLEN bufferLength, SQLLEN* lengthWord) {
-    parms_.push_back(DIRSelectParm{number, kind, bufferType, sqlType, columnSize, decimalDigits,
-                                   value, bufferLength, lengthWord});
+    parms_.push_back(DIRSelectParm{
+        {kind, bufferType, sqlType, columnSize, decimalDigits, value, bufferLength, lengthWord},
+        number});
     return HQRC();
 }
 
@@ -36,8 +37,9 @@ HQSTRING DIRSelect::text() const {
 HQRC DIRInsert::add(const HQSTRING& column, SQLSMALLINT kind, SQLSMALLINT bufferType,
                     SQLSMALLINT sqlType, SQLULEN columnSize, SQLSMALLINT decimalDigits,
                     SQLPOINTER value, SQLLEN bufferLength, SQLLEN* lengthWord) {
-    elems_.push_back(DIRInsertElem{column, kind, bufferType, sqlType, columnSize, decimalDigits,
-                                   value, bufferLength, lengthWord});
+    elems_.push_back(DIRInsertElem{
+        {kind, bufferType, sqlType, columnSize, decimalDigits, value, bufferLength, lengthWord},
+        column});
     return HQRC();
 }
 

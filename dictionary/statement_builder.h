@@ -23,9 +23,8 @@ struct DIRSelectCol {
     SQLLEN* indicator = nullptr;
 };
 
-// One input parameter (numbered from 1).
-struct DIRSelectParm {
-    SQLUSMALLINT number = 0;
+// How one value is bound as a parameter.
+struct DIRParmBinding {
     SQLSMALLINT kind = SQL_PARAM_INPUT;
     SQLSMALLINT bufferType = SQL_C_CHAR;
     SQLSMALLINT sqlType = SQL_VARCHAR;
@@ -33,7 +32,12 @@ struct DIRSelectParm {
     SQLSMALLINT decimalDigits = 0;
     SQLPOINTER value = nullptr;
     SQLLEN bufferLength = 0;
-    SQLLEN* lengthWord = nullptr;
+    SQLLEN* lengthWord = nullptr; // null for a terminated character string
+};
+
+// One input parameter (numbered from 1).
+struct DIRSelectParm : DIRParmBinding {
+    SQLUSMALLINT number = 0;
 };
 
 // Result buffers of the five columns every object table begins with.
@@ -93,16 +97,8 @@ private:
 };
 
 // One extra column to write.
-struct DIRInsertElem {
+struct DIRInsertElem : DIRParmBinding {
     HQSTRING column;
-    SQLSMALLINT kind = SQL_PARAM_INPUT;
-    SQLSMALLINT bufferType = SQL_C_CHAR;
-    SQLSMALLINT sqlType = SQL_VARCHAR;
-    SQLULEN columnSize = 0;
-    SQLSMALLINT decimalDigits = 0;
-    SQLPOINTER value = nullptr;
-    SQLLEN bufferLength = 0;
-    SQLLEN* lengthWord = nullptr;
 };
 
 // The extra columns of an insert or update of one control table.
