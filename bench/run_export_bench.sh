@@ -23,7 +23,8 @@ for n in "${sizes[@]}"; do
     dir=$work/wh$n
     rm -rf "$dir"
     mkdir -p "$dir"
-    "$bin/generate_warehouse" --seed=1 --objects="$n" "$dir/warehouse.sql" "$dir/export.inp"
+    "$bin/generate_warehouse" --seed=1 --objects="$n" "$dir/warehouse.sql" "$dir/export.inp" \
+        > "$dir/generate.log"
     "$top/tools/load_warehouse.sh" sqlite "$dir/control.db" "$dir/warehouse.sql" > "$dir/load.log"
     printf '[QRTBENCH]\nDriver=SQLite3\nDatabase=%s\n' "$dir/control.db" > "$dir/odbc.ini"
 

@@ -102,9 +102,24 @@ void TagX_Obj::addWrappedKey(std::wstring_view name, const HQSTRING& value) {
     addKey(name, wrapped);
 }
 
-// DBNAME, OWNER and TABLES of a table or file.
+// DBNAME, OWNER and TABLES of a table or file. They depend only on the
+// table's row and its database's row, which an export run does not change, so
+// they are worked out once per table and run: the navigation to the database
+// of a table reached through a key map would otherwise read the database's
+// whole table list each time.
 void TagX_Obj::addTableKeys(DIRBase* object) {
     auto* table = static_cast<DataResource*>(object);
+    auto& cache = Tag_ExpList::getInstance().tableKeys;
+    const bool cacheable = !table->getId().isUnset();
+    if (cacheable) {
+        if (auto found = cache.find(table->getId()); found != cache.end()) {
+            for (const auto& [name, value] : found->second) {
+                addKey(name, value);
+            }
+            return;
+        }
+    }
+
     HQRC rc;
     InformationResource* database = table->getInformationResource(rc);
     raiseIfFailed(rc);
@@ -112,16 +127,19 @@ void TagX_Obj::addTableKeys(DIRBase* object) {
     // treated as non-relational.
     HQSTRING databaseName = database ? database->getName() : HQSTRING();
     long dbType = database ? static_cast<long>(database->fields().dbType) : 0;
-    addWrappedKey(dbname_key, databaseName);
-
     HQSTRING name = table->getName();
     size_t dot = isRelationalType(dbType) ? name.find(L'.') : HQSTRING::npos;
-    if (dot == HQSTRING::npos) {
-        addKey(owner_key, HQSTRING());
-        addWrappedKey(tables_key, name);
-    } else {
-        addKey(owner_key, name.subString(0, dot));
-        addWrappedKey(tables_key, name.subString(dot + 1));
+    HQSTRING owner = dot == HQSTRING::npos ? HQSTRING() : name.subString(0, dot);
+    HQSTRING tableName = dot == HQSTRING::npos ? name : name.subString(dot + 1);
+    wrap_parens(databaseName);
+    wrap_parens(tableName);
+
+    TableKeys values = {{{dbname_key, databaseName}, {owner_key, owner}, {tables_key, tableName}}};
+    for (const auto& [key, value] : values) {
+        addKey(key, value);
+    }
+    if (cacheable) {
+        cache.emplace(table->getId(), std::move(values));
     }
 }
 
@@ -251,6 +269,7 @@ void Tag_ExpList::getNextBV(int& position, Euit_ParmList& keys) {
 }
 
 void Tag_ExpList::clear() {
+    tableKeys.clear();
     index.clear();
     order.clear();
 }

@@ -4,16 +4,23 @@
 // constant cost, so a run stays linear in the number of exported objects.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
+#include "dictionary/dir_id.h"
 #include "export/tag_property.h"
 #include "runtime/hq_string.h"
 
 class DIRBase;
+
+// The DBNAME, OWNER and TABLES keys of one table.
+using TableKeys = std::array<std::pair<std::wstring_view, HQSTRING>, 3>;
 
 // One registry entry: the object's type and its identifying key properties.
 class TagX_Obj {
@@ -71,8 +78,10 @@ public:
     void clear();
 
 private:
+    friend class TagX_Obj;
     Tag_ExpList() = default;
 
     std::vector<std::unique_ptr<TagX_Obj>> order;
+    std::unordered_map<DIRId, TableKeys> tableKeys; // per table identifier
     std::unordered_map<std::wstring, size_t> index; // lookup key -> position in order
 };
