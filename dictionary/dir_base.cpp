@@ -5,6 +5,7 @@
 
 #include "dictionary/relation_collection.h"
 #include "runtime/odbc.h"
+#include "runtime/platform.h"
 
 namespace {
 constexpr size_t kMaxNameBytes = 80;
@@ -93,6 +94,7 @@ HQRC DIRBase::makeError(int32_t code, const wchar_t* operation, const HQSTRING& 
     HQRC rc(code, 0, DomainWhsDDD);
     rc.location = qualified(operation);
     rc.commandLine = info_.sourceToken;
+    rc.hostName = hq::hostName();
     rc.SetHQMessage(token1, token2, L"", L"", L"", L"", L"", L"", L"", L"");
     return rc;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "dictionary/control_database.h"
@@ -31,7 +32,8 @@ HQRC readKeyed(int slot, const wchar_t* column, const wchar_t* table, const std:
     SQLLEN keyLength = static_cast<SQLLEN>(key.size());
     SQLLEN idLength = DIRId::kLength;
     SQLLEN valueLength = 0;
-    std::vector<char> buffer(static_cast<size_t>(bufferSize), '\0');
+    // Not cleared: the fetch writes what it reports through the length word.
+    const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(bufferSize);
     rc = cursor.prepare(text);
     if (rc.code == 0)
         rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
@@ -41,7 +43,7 @@ HQRC readKeyed(int slot, const wchar_t* column, const wchar_t* table, const std:
         rc = cursor.bindParameter(2, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_CHAR, DIRId::kLength, 0,
                                   const_cast<char*>(owner.data()), DIRId::kLength, &idLength);
     if (rc.code == 0)
-        rc = cursor.bindCol(1, bufferType, buffer.data(), bufferSize, &valueLength);
+        rc = cursor.bindCol(1, bufferType, buffer.get(), bufferSize, &valueLength);
     while (rc.code == 0) {
         HQRC fetchRc;
         if (cursor.fetch(fetchRc) == 0)
@@ -49,10 +51,10 @@ HQRC readKeyed(int slot, const wchar_t* column, const wchar_t* table, const std:
         if (valueLength == SQL_NULL_DATA)
             continue;
         if (bufferType == SQL_C_BINARY)
-            onRow({buffer.data(),
+            onRow({buffer.get(),
                    static_cast<size_t>(std::clamp<SQLLEN>(valueLength, 0, bufferSize))});
         else
-            onRow(controldb::fetchedText(buffer.data(), static_cast<size_t>(bufferSize) - 1,
+            onRow(controldb::fetchedText(buffer.get(), static_cast<size_t>(bufferSize) - 1,
                                          valueLength));
     }
     return rc;

@@ -246,3 +246,38 @@ TEST_F(Retrieval, AgentSitesAndGroupsOfDatabasesByList) {
     EXPECT_EQ(user.fields().userid, L"mobrien");
     EXPECT_EQ(user.listNext().code, 3142);
 }
+
+TEST_F(Retrieval, StoredStatementsBelongToTheirOwnRowOfAList) {
+    DataResource table;
+    std::vector<std::wstring> statements;
+    HQRC rc;
+    for (rc = table.listFirstIR(L"SALESDB"); rc.code == 0; rc = table.listNext()) {
+        HQRC textRc;
+        statements.push_back(table.getCreateStmt(textRc).substr(0, 26));
+    }
+    EXPECT_TRUE(DIRBase::isNotFound(rc));
+    EXPECT_EQ(statements, (std::vector<std::wstring>{L"CREATE TABLE SALES.CUSTOME",
+                                                     L"CREATE TABLE SALES.ORDERS("}));
+    ASSERT_EQ(table.listFirstIR(L"FLATFILES").code, 0);
+    EXPECT_EQ(table.getCreateStmt(rc), L"");
+    EXPECT_EQ(table.getLongDescription(rc),
+              L"Comma-separated; the first line holds the column names.");
+}
+
+TEST_F(Retrieval, MaterialisingByTypeAndIdentifier) {
+    HQRC rc;
+    std::unique_ptr<DIRBase> object = DIRBase::retrieveIdBase(DIRId(std::string_view("0000000311")),
+                                                              DIRObjectType::Attribute, rc);
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(rc.code, 0);
+    EXPECT_EQ(object->getObjectType(), DIRObjectType::Attribute);
+    EXPECT_EQ(static_cast<Attribute&>(*object).getName(), L"PRICE");
+    object =
+        DIRBase::retrieveIdBase(DIRId(std::string_view("0000000311")), DIRObjectType::KeyMap, rc);
+    EXPECT_EQ(rc.code, 3142); // the object is handed back with the failure
+    EXPECT_NE(object, nullptr);
+    object = DIRBase::retrieveIdBase(DIRId(std::string_view("0000001001")),
+                                     DIRObjectType::BusinessView, rc);
+    EXPECT_EQ(object, nullptr); // a class of a later part of the model
+    EXPECT_EQ(rc.code, 99);
+}

@@ -3,7 +3,6 @@
 // initialised on it (schema prefix "QRT").
 #pragma once
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,11 +16,6 @@
 class SampleWarehouse : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        // The driver loads the installer library on connect and the driver
-        // manager unloads it on disconnect; its cached settings would then show
-        // as leaks under AddressSanitizer. Keeping it loaded keeps them reachable.
-        static void* const installer = ::dlopen("libodbcinst.so.2", RTLD_NOW | RTLD_NODELETE);
-        (void)installer;
         dir_ = qrt_test::makeTempDir("dictionary");
         master_ = dir_ / "sample.db";
         const std::string load = std::string(QRT_SOURCE_DIR) + "/tools/load_warehouse.sh sqlite '" +
