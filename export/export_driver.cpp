@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "dictionary/information_resource.h"
+#include "export/database_export.h"
 #include "export/export_error.h"
 #include "export/tag_file.h"
 #include "export/tag_writer.h"
@@ -27,11 +29,14 @@ public:
 // factory is not available in this version: a name in it ends the run with
 // 13104.
 const std::array<ExportSection, 6> sectionTable = {{
-    {SectionRole::keyword,
-     L"<IR>",
-     L":COMMENT. Start IR export",
-     L":COMMENT. Exporting Database ",
-     {}},
+    {SectionRole::keyword, L"<IR>", L":COMMENT. Start IR export", L":COMMENT. Exporting Database ",
+     objectSection<InformationResource>(
+         [](InformationResource& database, const HQSTRING& name, const ExportSwitches&) {
+             const HQRC rc = database.retrieve(name);
+             if (rc.code != 0)
+                 throw rc;
+             return export_IR_root(&database);
+         })},
     {SectionRole::keyword,
      L"<PROC>",
      L":COMMENT. Start Process export",

@@ -1,0 +1,18 @@
+// Export of agent sites: the "QRTAGENT" record and the link wrappers that
+// write a site together with a LINK from its owner (database, step, program).
+#pragma once
+
+#include "export/tag_property.h"
+#include "runtime/return_code.h"
+
+class AgentSite;
+
+// One "QRTAGENT" object.
+HQRC export_AgentSite(AgentSite* site);
+// The site and a LINK from the database with databaseKeys to it.
+HQRC export_AgentSite_forIR(AgentSite* site, Euit_ParmList& databaseKeys);
+// The site and a LINK from the step with stepKeys to it.
+HQRC export_AgentSite_forBV(AgentSite* site, Euit_ParmList& stepKeys);
+// The site and a LINK from the program with programKeys to it; a failing site
+// export is raised.
+HQRC export_AgentSite_forUDP(AgentSite* site, Euit_ParmList& programKeys);

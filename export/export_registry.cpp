@@ -1,0 +1,275 @@
+// The registry of exported objects: key construction per object type and the
+// registration order with its hash index.
+#include "export/export_registry.h"
+
+#include <algorithm>
+#include <array>
+
+#include "dictionary/attribute.h"
+#include "dictionary/data_resource.h"
+#include "dictionary/dir_base.h"
+#include "dictionary/hq_user.h"
+#include "dictionary/information_resource.h"
+#include "export/tag_vocabulary.h"
+#include "export/tag_writer.h"
+#include "runtime/return_code.h"
+
+namespace {
+
+// Database types whose table names carry an owner before the first dot.
+bool isRelationalType(long dbType) {
+    return dbType == 1 || dbType == 20 || dbType == 30 || dbType == 40 || dbType == 50;
+}
+
+HQRC invalidType() {
+    HQRC rc(99, 0, DomainWhsSrv);
+    rc.location = L"TagX_Obj::TagX_Obj";
+    rc.commandLine = L"tagxlist";
+    rc.nativeMessage = L"Internal error: invalid DIRBase::objectType.";
+    return rc;
+}
+
+HQSTRING twoDigits(int value) {
+    HQSTRING text(std::to_wstring(value));
+    if (text.size() == 1) {
+        text.insert(text.begin(), L'0');
+    }
+    return text;
+}
+
+// How the keys of one object type are made.
+enum class KeyKind { None, Name, InfoRes, DataRes, Column, UserId, LinkId, ParmId, KeyId, MapId };
+
+constexpr std::array<KeyKind, 33> keyKindByType = {
+    KeyKind::None,    // 0
+    KeyKind::Name,    // 1 BusinessView
+    KeyKind::Name,    // 2 BVAlias
+    KeyKind::None,    // 3 BVSchedule: its class is not part of the object model yet
+    KeyKind::InfoRes, // 4 InformationResource
+    KeyKind::DataRes, // 5 DataResource
+    KeyKind::Column,  // 6 Attribute
+    KeyKind::Name,    // 7 SecurityGroup
+    KeyKind::None,    // 8 Map: its class is not part of the object model yet
+    KeyKind::UserId,  // 9 HQUser
+    KeyKind::None,    // 10 BVSecurity
+    KeyKind::None,    // 11 PIN
+    KeyKind::Name,    // 12 AgentSite
+    KeyKind::None,    // 13 AggreFunc: its class is not part of the object model yet
+    KeyKind::None,    // 14 TrigFunc
+    KeyKind::LinkId,  // 15 AttributeLink
+    KeyKind::Name,    // 16 UserFunction
+    KeyKind::Name,    // 17 ProgFunc
+    KeyKind::ParmId,  // 18 ProgParm
+    KeyKind::Name,    // 19 UDPGrouping
+    KeyKind::None,    // 20 ProgType
+    KeyKind::None,    // 21 CustomCalender
+    KeyKind::None,    // 22 CalenderDate
+    KeyKind::KeyId,   // 23 PrimaryKey
+    KeyKind::KeyId,   // 24 ForeignKey
+    KeyKind::MapId,   // 25 KeyMap
+    KeyKind::Name,    // 26 Subject
+    KeyKind::None,    // 27 FindAttributeNordbase
+    KeyKind::None,    // 28 SearchCriteria
+    KeyKind::Name,    // 29 Process
+    KeyKind::Name,    // 30 StarSchema
+    KeyKind::None,    // 31 OLAPCube
+    KeyKind::KeyId,   // 32 DRCorrelation
+};
+
+void raiseIfFailed(const HQRC& rc) {
+    if (rc.code != 0) {
+        throw rc;
+    }
+}
+
+} // namespace
+
+HQSTRING TagX_Obj::scheduleTime(int storedYear, int month, int day, int hour, int minute,
+                                int second) {
+    return HQSTRING(std::to_wstring(storedYear + 1900)) + L"-" + twoDigits(month) + L"-" +
+           twoDigits(day) + L"-" + twoDigits(hour) + L":" + twoDigits(minute) + L":" +
+           twoDigits(second) + L".000000";
+}
+
+void TagX_Obj::addKey(std::wstring_view name, const HQSTRING& value) {
+    keys.insertElem(HQSTRING(name), value);
+    stored.emplace_back(HQSTRING(name).stripped(HQSTRING::both), value.stripped(HQSTRING::both));
+}
+
+void TagX_Obj::addWrappedKey(std::wstring_view name, const HQSTRING& value) {
+    HQSTRING wrapped(value);
+    wrap_parens(wrapped);
+    addKey(name, wrapped);
+}
+
+// DBNAME, OWNER and TABLES of a table or file. They depend only on the
+// table's row and its database's row, which an export run does not change, so
+// they are worked out once per table and run: the navigation to the database
+// of a table reached through a key map would otherwise read the database's
+// whole table list each time.
+void TagX_Obj::addTableKeys(DIRBase* object) {
+    auto* table = static_cast<DataResource*>(object);
+    auto& cache = Tag_ExpList::getInstance().tableKeys;
+    const bool cacheable = !table->getId().isUnset();
+    if (cacheable) {
+        if (auto found = cache.find(table->getId()); found != cache.end()) {
+            for (const auto& [name, value] : found->second) {
+                addKey(name, value);
+            }
+            return;
+        }
+    }
+
+    HQRC rc;
+    InformationResource* database = table->getInformationResource(rc);
+    raiseIfFailed(rc);
+    // A table without its database row keeps an empty database name and is
+    // treated as non-relational.
+    HQSTRING databaseName = database ? database->getName() : HQSTRING();
+    long dbType = database ? static_cast<long>(database->fields().dbType) : 0;
+    HQSTRING name = table->getName();
+    size_t dot = isRelationalType(dbType) ? name.find(L'.') : HQSTRING::npos;
+    HQSTRING owner = dot == HQSTRING::npos ? HQSTRING() : name.subString(0, dot);
+    HQSTRING tableName = dot == HQSTRING::npos ? name : name.subString(dot + 1);
+    wrap_parens(databaseName);
+    wrap_parens(tableName);
+
+    TableKeys values = {{{dbname_key, databaseName}, {owner_key, owner}, {tables_key, tableName}}};
+    for (const auto& [key, value] : values) {
+        addKey(key, value);
+    }
+    if (cacheable) {
+        cache.emplace(table->getId(), std::move(values));
+    }
+}
+
+TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectType())) {
+    KeyKind kind = objectType >= 0 && objectType < static_cast<int>(keyKindByType.size())
+                       ? keyKindByType[static_cast<size_t>(objectType)]
+                       : KeyKind::None;
+    switch (kind) {
+    case KeyKind::None:
+        throw invalidType();
+    case KeyKind::Name:
+        addWrappedKey(DIRBname_key, obj->getName());
+        break;
+    case KeyKind::InfoRes: {
+        auto* database = static_cast<InformationResource*>(obj);
+        addWrappedKey(DIRBname_key, database->getName());
+        addWrappedKey(dbname_key, database->fields().dbName);
+        break;
+    }
+    case KeyKind::DataRes:
+        addTableKeys(obj);
+        break;
+    case KeyKind::Column: {
+        auto* column = static_cast<Attribute*>(obj);
+        HQRC rc;
+        DataResource* table = column->getDataResource(rc);
+        raiseIfFailed(rc);
+        if (table) {
+            addTableKeys(table);
+        } else {
+            // A column without its table row: empty table keys.
+            addWrappedKey(dbname_key, HQSTRING());
+            addKey(owner_key, HQSTRING());
+            addWrappedKey(tables_key, HQSTRING());
+        }
+        addKey(columns_key, column->getName());
+        break;
+    }
+    case KeyKind::UserId:
+        addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
+        break;
+    case KeyKind::LinkId:
+        addKey(atldirid_key, obj->getId().toString());
+        break;
+    case KeyKind::ParmId:
+        addKey(prmid_key, obj->getId().toString());
+        break;
+    case KeyKind::KeyId:
+        addKey(keyid_key, obj->getId().toString());
+        break;
+    case KeyKind::MapId:
+        addKey(mapid_key, obj->getId().toString());
+        break;
+    }
+
+    // The lookup text: the type, then each name and value with its length in
+    // front, sorted by name so that the order of the keys does not matter.
+    std::vector<std::pair<HQSTRING, HQSTRING>> sorted(stored);
+    std::sort(sorted.begin(), sorted.end());
+    lookup = std::to_wstring(objectType) + L"|";
+    for (const auto& [name, value] : sorted) {
+        for (const std::wstring* part : {&name, &value}) {
+            lookup.append(std::to_wstring(part->size())).append(L":").append(*part);
+        }
+    }
+}
+
+Tag_ExpList& Tag_ExpList::getInstance() {
+    static Tag_ExpList instance;
+    return instance;
+}
+
+TagX_Obj* Tag_ExpList::inList(const TagX_Obj& entry) {
+    auto found = index.find(entry.lookupKey());
+    return found == index.end() ? nullptr : order[found->second].get();
+}
+
+int Tag_ExpList::addElem(DIRBase* obj, Euit_ParmList& keys) {
+    auto entry = std::make_unique<TagX_Obj>(obj);
+    keys = entry->getKeys();
+    if (inList(*entry)) {
+        return 1;
+    }
+    order.push_back(std::move(entry));
+    try {
+        index.emplace(order.back()->lookupKey(), order.size() - 1);
+    } catch (...) {
+        order.pop_back();
+        throw;
+    }
+    return 0;
+}
+
+void Tag_ExpList::getKeys(DIRBase* obj, Euit_ParmList& keys) {
+    TagX_Obj entry(obj);
+    keys = entry.getKeys();
+}
+
+bool Tag_ExpList::dddInList(DIRBase* obj) {
+    TagX_Obj entry(obj);
+    return inList(entry) != nullptr;
+}
+
+int Tag_ExpList::isCascadeDone(DIRBase* obj) {
+    TagX_Obj entry(obj);
+    TagX_Obj* registered = inList(entry);
+    return registered ? registered->cascadeDone : 0;
+}
+
+void Tag_ExpList::setCascadeDone(DIRBase* obj) {
+    TagX_Obj entry(obj);
+    if (TagX_Obj* registered = inList(entry)) {
+        registered->cascadeDone = 1;
+    }
+}
+
+void Tag_ExpList::getNextBV(int& position, Euit_ParmList& keys) {
+    for (size_t i = position < 0 ? order.size() : static_cast<size_t>(position); i < order.size();
+         ++i) {
+        if (order[i]->objType() == 1) {
+            keys = order[i]->getKeys();
+            position = static_cast<int>(i) + 1;
+            return;
+        }
+    }
+    position = -1;
+}
+
+void Tag_ExpList::clear() {
+    tableKeys.clear();
+    index.clear();
+    order.clear();
+}

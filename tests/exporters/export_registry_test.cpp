@@ -1,0 +1,191 @@
+// Tests of the export registry on objects read from a small control
+// database: the key list of each kind of object, registration once per key
+// list and type, the cascade flag, and the failure for a type without keys.
+#include <gtest/gtest.h>
+
+#include "dictionary/agent_site.h"
+#include "dictionary/attribute.h"
+#include "dictionary/bv_security.h"
+#include "dictionary/data_resource.h"
+#include "dictionary/hq_user.h"
+#include "dictionary/information_resource.h"
+#include "dictionary/key.h"
+#include "dictionary/key_map.h"
+#include "dictionary/security_group.h"
+#include "export/export_registry.h"
+#include "runtime/configuration.h"
+#include "tests/exporters/scratch_warehouse.h"
+
+using namespace export_test;
+
+namespace {
+
+class RegistryTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        warehouse = std::make_unique<ScratchWarehouse>("registry");
+        ScratchWarehouse& w = *warehouse;
+        w.database("DB00000001", "ORA", "Oracle");
+        w.database("DB00000002", "FF", "Flat File LAN");
+        w.database("DB00000003", "P(1)", "Oracle");
+        w.table("DR00000001", "DB00000001", "ORA", "A", "T");
+        w.table("DR00000002", "DB00000001", "ORA", "B", "T");
+        w.table("DR00000003", "DB00000001", "ORA", "", "X(1)");
+        w.table("DR00000004", "DB00000002", "FF", "A", "T");
+        w.table("DR00000005", "DB00000003", "P(1)", "S", "T");
+        w.column("AT00000001", "DR00000001", "C(1)", 1);
+        w.key("PK00000001", "DR00000001", "T_PK", true);
+        w.keyMap("KM00000001", "PK00000001", true, "T_PK_1", 1, "AT00000001", "");
+        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000001', 'Same (name)');");
+        w.sql("INSERT INTO SecurityGroup (qrtid, name) VALUES ('SG00000001', 'Same (name)');");
+        w.sql("INSERT INTO HQUser (qrtid, name, userid) VALUES ('US00000001', 'Ann', 'ann(1)');");
+        w.load();
+        const HQRC rc = HQConfiguration::init(L"QRTWH", L"QRT", L"", L"", 0);
+        ASSERT_EQ(rc.code, 0) << rc.nativeMessage.toMultiByte();
+    }
+    static void TearDownTestSuite() {
+        HQConfiguration::terminate();
+        warehouse.reset();
+    }
+    void SetUp() override { Tag_ExpList::getInstance().clear(); }
+    void TearDown() override { Tag_ExpList::getInstance().clear(); }
+
+    static std::string keysOf(DIRBase& object) {
+        Euit_ParmList keys;
+        Tag_ExpList::getInstance().getKeys(&object, keys);
+        return keys.toString().toMultiByte();
+    }
+    static std::unique_ptr<DataResource> table(const wchar_t* name, const wchar_t* database) {
+        auto table = std::make_unique<DataResource>();
+        const HQRC rc = table->retrieve(name, database);
+        EXPECT_EQ(rc.code, 0) << HQSTRING(name).toMultiByte();
+        return table;
+    }
+
+    static inline std::unique_ptr<ScratchWarehouse> warehouse;
+};
+
+} // namespace
+
+TEST_F(RegistryTest, KeysOfEachKindOfObject) {
+    InformationResource database;
+    ASSERT_EQ(database.retrieve(L"P(1)").code, 0);
+    EXPECT_EQ(keysOf(database), "NAME(P'('1')') DBNAME(P'('1')'DSN) ");
+
+    // Relational databases split the owner off at the first dot.
+    EXPECT_EQ(keysOf(*table(L"A.T", L"ORA")), "DBNAME(ORA) OWNER(A) TABLES(T) ");
+    EXPECT_EQ(keysOf(*table(L"B.T", L"ORA")), "DBNAME(ORA) OWNER(B) TABLES(T) ");
+    EXPECT_EQ(keysOf(*table(L"X(1)", L"ORA")), "DBNAME(ORA) OWNER() TABLES(X'('1')') ");
+    EXPECT_EQ(keysOf(*table(L"S.T", L"P(1)")), "DBNAME(P'('1')') OWNER(S) TABLES(T) ");
+    // A flat-file database keeps the whole name as the table.
+    EXPECT_EQ(keysOf(*table(L"A.T", L"FF")), "DBNAME(FF) OWNER() TABLES(A.T) ");
+
+    Attribute column;
+    ASSERT_EQ(column.retrieve(L"C(1)", L"ORA", L"A", L"T").code, 0);
+    EXPECT_EQ(keysOf(column), "DBNAME(ORA) OWNER(A) TABLES(T) COLUMNS(C(1)) ");
+
+    PrimaryKey key;
+    ASSERT_EQ(key.retrieveId(DIRId(HQSTRING(L"PK00000001"))).code, 0);
+    EXPECT_EQ(keysOf(key), "KEYID(PK00000001) ");
+    KeyMap map;
+    ASSERT_EQ(map.retrieveId(DIRId(HQSTRING(L"KM00000001"))).code, 0);
+    EXPECT_EQ(keysOf(map), "MAPID(KM00000001) ");
+
+    AgentSite site;
+    ASSERT_EQ(site.retrieve(L"Same (name)").code, 0);
+    EXPECT_EQ(keysOf(site), "NAME(Same '('name')') ");
+    HQUser user;
+    ASSERT_EQ(user.retrieve(L"Ann").code, 0);
+    EXPECT_EQ(keysOf(user), "USRID(ann'('1')') ");
+}
+
+TEST_F(RegistryTest, AnObjectIsRegisteredOncePerTypeAndKeys) {
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    auto first = table(L"A.T", L"ORA");
+    auto again = table(L"A.T", L"ORA"); // another object of the same row
+    auto other = table(L"B.T", L"ORA");
+
+    Euit_ParmList keys1;
+    Euit_ParmList keys2;
+    EXPECT_EQ(registry.addElem(first.get(), keys1), 0);
+    EXPECT_EQ(registry.addElem(again.get(), keys2), 1);
+    EXPECT_TRUE(keys1 == keys2);
+    EXPECT_EQ(keys2.toString().toMultiByte(), "DBNAME(ORA) OWNER(A) TABLES(T) ");
+    EXPECT_TRUE(registry.dddInList(again.get()));
+    EXPECT_FALSE(registry.dddInList(other.get()));
+
+    // getKeys registers nothing.
+    Euit_ParmList otherKeys;
+    registry.getKeys(other.get(), otherKeys);
+    EXPECT_EQ(registry.entries(), 1u);
+    EXPECT_EQ(registry.addElem(other.get(), otherKeys), 0);
+    EXPECT_EQ(registry.entries(), 2u);
+
+    // Equal key lists of different types are different entries.
+    AgentSite site;
+    SecurityGroup group;
+    ASSERT_EQ(site.retrieve(L"Same (name)").code, 0);
+    ASSERT_EQ(group.retrieve(L"Same (name)").code, 0);
+    Euit_ParmList siteKeys;
+    Euit_ParmList groupKeys;
+    EXPECT_EQ(registry.addElem(&site, siteKeys), 0);
+    EXPECT_EQ(registry.addElem(&group, groupKeys), 0);
+    EXPECT_TRUE(siteKeys == groupKeys);
+    EXPECT_EQ(registry.entries(), 4u);
+}
+
+TEST_F(RegistryTest, CascadeFlagIsKeptOnTheRegisteredEntry) {
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    auto t = table(L"A.T", L"ORA");
+    registry.setCascadeDone(t.get()); // not registered: nothing happens
+    EXPECT_EQ(registry.entries(), 0u);
+    EXPECT_EQ(registry.isCascadeDone(t.get()), 0);
+
+    Euit_ParmList keys;
+    registry.addElem(t.get(), keys);
+    EXPECT_EQ(registry.isCascadeDone(t.get()), 0);
+    auto same = table(L"A.T", L"ORA");
+    registry.setCascadeDone(same.get());
+    EXPECT_EQ(registry.isCascadeDone(t.get()), 1);
+}
+
+TEST_F(RegistryTest, NextStepScanEndsAtOnceWithoutSteps) {
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    InformationResource database;
+    ASSERT_EQ(database.retrieve(L"ORA").code, 0);
+    Euit_ParmList keys;
+    registry.addElem(table(L"A.T", L"ORA").get(), keys);
+    registry.addElem(&database, keys);
+
+    int position = 0;
+    Euit_ParmList stepKeys;
+    registry.getNextBV(position, stepKeys);
+    EXPECT_EQ(position, -1);
+    EXPECT_EQ(stepKeys.entries(), 0u);
+}
+
+TEST_F(RegistryTest, TypeWithoutKeysIsAnInternalError) {
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    BVSecurity authority; // object type 10 has no key construction
+    Euit_ParmList keys;
+    try {
+        registry.addElem(&authority, keys);
+        FAIL() << "no error raised";
+    } catch (const HQRC& rc) {
+        EXPECT_EQ(rc.code, 99);
+        EXPECT_EQ(rc.domain, 3);
+        EXPECT_EQ(rc.location.toMultiByte(), "TagX_Obj::TagX_Obj");
+        EXPECT_EQ(rc.commandLine.toMultiByte(), "tagxlist");
+        EXPECT_EQ(rc.nativeMessage.toMultiByte(), "Internal error: invalid DIRBase::objectType.");
+    }
+    EXPECT_EQ(registry.entries(), 0u);
+}
+
+TEST(ScheduleTime, StoredFieldsGiveTheKeyForm) {
+    EXPECT_EQ(TagX_Obj::scheduleTime(101, 3, 4, 5, 6, 7).toMultiByte(),
+              "2001-03-04-05:06:07.000000");
+    EXPECT_EQ(TagX_Obj::scheduleTime(99, 12, 31, 23, 59, 0).toMultiByte(),
+              "1999-12-31-23:59:00.000000");
+    EXPECT_EQ(TagX_Obj::scheduleTime(-1, 10, 10, 10, 10, 10).toMultiByte(),
+              "1899-10-10-10:10:10.000000");
+}
