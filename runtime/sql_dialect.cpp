@@ -11,6 +11,11 @@ struct DialectRules {
     std::wstring_view dbmsName; // SQL_DBMS_NAME of the DBMS
     bool dropForFetchOnly;
     bool unparenthesizeCompounds;
+    // A list of objects selected by "WHERE qrtid in (subquery)" without an
+    // ORDER BY comes back in whatever order the plan yields (identifier order
+    // in SQLite, heap order of a hash join in PostgreSQL); ordering it by
+    // qrtid makes every DBMS return the same sequence.
+    bool orderIdLists;
     std::vector<QuotedColumn> columns;
 };
 
@@ -23,11 +28,13 @@ const std::vector<DialectRules>& rules() {
          L"SQLite",
          true,
          true,
+         true,
          {{L"having", L"\"having\""}, {L"isNull", L"\"isNull\""}}},
         {SqlDialect::PostgreSQL,
          L"PostgreSQL",
          true,
          false,
+         true,
          {{L"having", L"\"having\""}, {L"isNull", L"\"isnull\""}, {L"offset", L"\"offset\""}}},
     };
     return table;
@@ -121,6 +128,7 @@ public:
             quoteColumns();
         if (rules_.unparenthesizeCompounds)
             unparenthesizeCompounds();
+        const bool orderById = rules_.orderIdLists && isUnorderedIdList();
         std::wstring out;
         out.reserve(text_.size() + 16);
         for (size_t i = 0; i < tokens_.size(); ++i) {
@@ -128,6 +136,11 @@ public:
                 out += *replacement_[i];
             else
                 out += text_.substr(tokens_[i].pos, tokens_[i].len);
+        }
+        if (orderById) {
+            while (!out.empty() && out.back() == L' ')
+                out.pop_back();
+            out += L" ORDER BY qrtid";
         }
         return out;
     }
@@ -147,6 +160,27 @@ private:
     }
     bool isCompoundOperator(size_t n) const {
         return isWord(n, L"INTERSECT") || isWord(n, L"UNION") || isWord(n, L"EXCEPT");
+    }
+
+    // A SELECT whose top-level WHERE starts with "qrtid in (" and that has no
+    // top-level ORDER BY.
+    bool isUnorderedIdList() const {
+        if (!isWord(0, L"SELECT"))
+            return false;
+        bool idList = false;
+        int depth = 0;
+        for (size_t n = 0; n < sig_.size(); ++n) {
+            if (isPunct(n, L'('))
+                ++depth;
+            else if (isPunct(n, L')'))
+                --depth;
+            else if (depth == 0 && isWord(n, L"ORDER") && isWord(n + 1, L"BY"))
+                return false;
+            else if (depth == 0 && isWord(n, L"WHERE") && isWord(n + 1, L"qrtid") &&
+                     isWord(n + 2, L"in") && isPunct(n + 3, L'('))
+                idList = true;
+        }
+        return idList;
     }
 
     void dropForFetchOnly() {

@@ -54,6 +54,27 @@ TEST(SqlDialect, QuotesKeywordColumnsPerDbms) {
               L"select a.\"offset\" from QRT.attribute a");
 }
 
+TEST(SqlDialect, OrdersObjectListsSelectedByIdentifierSubquery) {
+    const std::wstring keyMaps =
+        L"SELECT qrtid, updated_by, update_ts, name, short_description FROM QRT.KeyMap  where "
+        L"qrtid in (select source_qrtid from QRT.relationship where "
+        L"relation_name='KeyMap_TO_PrimaryKey' and target_qrtid = ?) FOR FETCH ONLY";
+    for (auto d : {SqlDialect::SQLite, SqlDialect::PostgreSQL})
+        EXPECT_EQ(adaptSql(d, keyMaps),
+                  L"SELECT qrtid, updated_by, update_ts, name, short_description FROM QRT.KeyMap  "
+                  L"where qrtid in (select source_qrtid from QRT.relationship where "
+                  L"relation_name='KeyMap_TO_PrimaryKey' and target_qrtid = ?) ORDER BY qrtid");
+    // A list with its own order, a join on another column and the native
+    // dialect stay as they are.
+    const std::wstring ordered = L"SELECT qrtid FROM QRT.Process where qrtid in (select "
+                                 L"source_qrtid from QRT.relationship)  ORDER BY name";
+    EXPECT_EQ(adaptSql(SqlDialect::PostgreSQL, ordered), ordered);
+    const std::wstring aliased = L"SELECT dr.qrtid FROM QRT.dataresource dr WHERE dr.qrtid in "
+                                 L"(select qrtid from QRT.dataresource)";
+    EXPECT_EQ(adaptSql(SqlDialect::PostgreSQL, aliased), aliased);
+    EXPECT_EQ(adaptSql(SqlDialect::Native, keyMaps), keyMaps);
+}
+
 TEST(SqlDialect, LeavesLiteralsQuotedNamesAndClauseKeywordsAlone) {
     const std::wstring s = L"SELECT name FROM QRT.BusinessView WHERE name = 'having isNull "
                            L"offset FOR FETCH ONLY' AND \"isNull\" = 1 GROUP BY name HAVING "
@@ -70,7 +91,7 @@ TEST(SqlDialect, SqliteGetsCompoundMembersWithoutParentheses) {
               L"where qrtid in ( select source_qrtid from QRT.relationship where "
               L"relation_name='IR_TO_AgentSite' and target_qrtid = ? INTERSECT  select "
               L"source_qrtid from QRT.relationship where relation_name='IR_TO_AgentSite' and "
-              L"target_qrtid = ? )");
+              L"target_qrtid = ? ) ORDER BY qrtid");
     // Three members, the first two grouped.
     EXPECT_EQ(adaptSql(SqlDialect::SQLite,
                        L"x in (((select a from t)INTERSECT (select b from u)) INTERSECT (select c "
