@@ -208,7 +208,7 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
     try {
         InputFile input(inputFile.toMultiByte());
         if (!input.isOpen())
-            throw tagHQRCset(13101, L"export_tagfile", HQSTRING(tagxport_module));
+            throw tagHQRCset(13101, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
 
         tagName = tag_file_name(inputFile);
         raise_on_error(Tag_File::init(*tagName));
@@ -217,9 +217,9 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
         std::string line;
         const bool gotFirst = input.readLine(line);
         if (input.failed())
-            throw tagHQRCset(13103, L"export_tagfile", HQSTRING(tagxport_module));
+            throw tagHQRCset(13103, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
         if (!gotFirst)
-            throw tagHQRCset(13102, L"export_tagfile", HQSTRING(tagxport_module));
+            throw tagHQRCset(13102, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
 
         raise_on_error(export_header(database));
 

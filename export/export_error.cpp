@@ -7,3 +7,10 @@ HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module) 
     rc.commandLine = module;
     return rc;
 }
+
+HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module,
+                const HQSTRING& fileName) {
+    HQRC rc = tagHQRCset(code, location, module);
+    rc.token1 = fileName;
+    return rc;
+}

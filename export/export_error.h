@@ -16,6 +16,9 @@ inline constexpr std::wstring_view metatype_module = L"METATYPE";
 // location names the failing function, module (upper case) goes into
 // commandLine; nativeCode stays 0.
 HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module);
+// The same, naming the file the failure is about in the first message token.
+HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module,
+                const HQSTRING& fileName);
 
 // Throws rc when its code is not 0: the export's way of passing a failure up
 // to the driver.

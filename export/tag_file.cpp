@@ -13,10 +13,12 @@ HQRC Tag_File::init(std::string_view filename) {
         tfile.close();
     tfile.clear();
     if (filename.size() >= name_capacity || filename.find('\0') != std::string_view::npos)
-        return tagHQRCset(13001, L"Tag_File::init", HQSTRING(tagxobj_module));
+        return tagHQRCset(13001, L"Tag_File::init", HQSTRING(tagxobj_module),
+                          HQSTRING(std::string(filename)));
     tfile.open(std::string(filename), std::ios::out | std::ios::trunc | std::ios::binary);
     if (!tfile.is_open())
-        return tagHQRCset(13001, L"Tag_File::init", HQSTRING(tagxobj_module));
+        return tagHQRCset(13001, L"Tag_File::init", HQSTRING(tagxobj_module),
+                          HQSTRING(std::string(filename)));
     fn.fill('\0');
     std::copy(filename.begin(), filename.end(), fn.begin());
     fn_len = static_cast<int>(filename.size());

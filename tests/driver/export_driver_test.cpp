@@ -204,6 +204,7 @@ TEST_F(ExportDriver, MissingInputFile) {
     EXPECT_FALSE(std::filesystem::exists(folder / "absent.tag"));
     EXPECT_EQ(out, failureLines(rc));
     EXPECT_FALSE(resolved(rc).empty()) << "catalogue text expected under $HQSPATH/msg";
+    EXPECT_NE(resolved(rc).find("absent.inp"), std::string::npos) << "the message names the file";
     EXPECT_EQ(readFile(folder / "fb.txt"), ":FILE.absent.inp\n:LOG.absent.inp\n:RC.13101/0\n"
                                            ":MESSAGE." +
                                                resolved(rc) + "\n");
