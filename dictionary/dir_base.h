@@ -160,8 +160,9 @@ protected:
 private:
     HQRC retrieveOne(const wchar_t* operation, const HQSTRING& condition,
                      const std::vector<QueryParm>& parms, const HQSTRING& asked, const DIRId* id);
-    HQRC prepareSelect(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cursor,
-                       const std::vector<QueryParm>& parms);
+    // Adds the condition's parameters and the class's columns to a select.
+    void completeSelect(DIRSelect& select, ColumnBuffer& buffer,
+                        const std::vector<QueryParm>& parms) const;
     void closeList();
 
     const ClassInfo& info_;
@@ -176,7 +177,7 @@ private:
     int state_ = 0;
     DIRString longDescription_;
     // Open list: all three set while a list is open, all null otherwise.
-    std::unique_ptr<HQOdbcCursor> listCursor_;
+    std::unique_ptr<controldb::PooledCursor> listCursor_;
     std::unique_ptr<ColumnBuffer> listBuffer_;
     std::unique_ptr<DIRSelect> listSelect_;
 };
