@@ -143,6 +143,40 @@ void TagX_Obj::addTableKeys(DIRBase* object) {
     }
 }
 
+// The table keys of a column, from its table. Like the table keys themselves
+// they do not change during a run, so they are kept per column: a column is
+// keyed several times (its record, the key maps that name it), and each time
+// the way to its table reads the relationship table and, for a column reached
+// through a key map, materialises the table anew.
+void TagX_Obj::addColumnTableKeys(DIRBase* object) {
+    auto* column = static_cast<Attribute*>(object);
+    auto& cache = Tag_ExpList::getInstance().columnTableKeys;
+    const bool cacheable = !column->getId().isUnset();
+    if (cacheable) {
+        if (auto found = cache.find(column->getId()); found != cache.end()) {
+            for (const auto& [name, value] : found->second) {
+                addKey(name, value);
+            }
+            return;
+        }
+    }
+    HQRC rc;
+    DataResource* table = column->getDataResource(rc);
+    raiseIfFailed(rc);
+    if (table == nullptr) {
+        // A column without its table row: empty table keys.
+        addWrappedKey(dbname_key, HQSTRING());
+        addKey(owner_key, HQSTRING());
+        addWrappedKey(tables_key, HQSTRING());
+        return;
+    }
+    addTableKeys(table);
+    const auto& tables = Tag_ExpList::getInstance().tableKeys;
+    if (auto found = tables.find(table->getId()); cacheable && found != tables.end()) {
+        cache.emplace(column->getId(), found->second);
+    }
+}
+
 TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectType())) {
     KeyKind kind = objectType >= 0 && objectType < static_cast<int>(keyKindByType.size())
                        ? keyKindByType[static_cast<size_t>(objectType)]
@@ -162,22 +196,10 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
     case KeyKind::DataRes:
         addTableKeys(obj);
         break;
-    case KeyKind::Column: {
-        auto* column = static_cast<Attribute*>(obj);
-        HQRC rc;
-        DataResource* table = column->getDataResource(rc);
-        raiseIfFailed(rc);
-        if (table) {
-            addTableKeys(table);
-        } else {
-            // A column without its table row: empty table keys.
-            addWrappedKey(dbname_key, HQSTRING());
-            addKey(owner_key, HQSTRING());
-            addWrappedKey(tables_key, HQSTRING());
-        }
-        addKey(columns_key, column->getName());
+    case KeyKind::Column:
+        addColumnTableKeys(obj);
+        addKey(columns_key, static_cast<Attribute*>(obj)->getName());
         break;
-    }
     case KeyKind::UserId:
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
         break;
@@ -270,6 +292,7 @@ void Tag_ExpList::getNextBV(int& position, Euit_ParmList& keys) {
 
 void Tag_ExpList::clear() {
     tableKeys.clear();
+    columnTableKeys.clear();
     index.clear();
     order.clear();
 }

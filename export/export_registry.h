@@ -47,6 +47,7 @@ private:
     void addKey(std::wstring_view name, const HQSTRING& value);
     void addWrappedKey(std::wstring_view name, const HQSTRING& value);
     void addTableKeys(DIRBase* dataResource);
+    void addColumnTableKeys(DIRBase* attribute);
 
     int objectType = 0;
     Euit_ParmList keys;
@@ -82,6 +83,7 @@ private:
     Tag_ExpList() = default;
 
     std::vector<std::unique_ptr<TagX_Obj>> order;
-    std::unordered_map<DIRId, TableKeys> tableKeys; // per table identifier
-    std::unordered_map<std::wstring, size_t> index; // lookup key -> position in order
+    std::unordered_map<DIRId, TableKeys> tableKeys;       // per table identifier
+    std::unordered_map<DIRId, TableKeys> columnTableKeys; // per column identifier
+    std::unordered_map<std::wstring, size_t> index;       // lookup key -> position in order
 };
