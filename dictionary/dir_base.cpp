@@ -60,7 +60,8 @@ bool DIRBase::isNotFound(const HQRC& rc) {
     return rc.code == kDirNotFound && rc.domain == DomainWhsDDD;
 }
 
-RelationCollectionBase* DIRBase::getCollection(const HQSTRING& relationName, int direction) const {
+RelationCollectionBase* DIRBase::getCollection(std::wstring_view relationName,
+                                               int direction) const {
     for (RelationCollectionBase* c : collections_)
         if (c->getDirection() == direction && c->getRelationName() == relationName)
             return c;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/column_table.h"
@@ -97,7 +98,7 @@ public:
     }
 
     // The collection of a relation on the given side (0 source, 1 target).
-    RelationCollectionBase* getCollection(const HQSTRING& relationName, int direction) const;
+    RelationCollectionBase* getCollection(std::wstring_view relationName, int direction) const;
     void addCollection(RelationCollectionBase* collection);
     void addString(DIRString* text) { strings_.push_back(text); }
     void addBinary(DIRBinary* data) { binaries_.push_back(data); }

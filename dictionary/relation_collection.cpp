@@ -63,7 +63,7 @@ HQRC RelationCollectionBase::load() {
                              : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY"));
         HQOdbcCursor& cursor = *pooled;
         const HQSTRING& text = pooled.text();
-        std::string relation = relationName_.toMultiByte();
+        std::string relation = wideToMultiByte(relationName_);
         SQLLEN relationLength = static_cast<SQLLEN>(relation.size());
         DIRId ownerId = owner_.getId();
         SQLLEN idLength = DIRId::kLength;
