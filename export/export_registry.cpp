@@ -219,14 +219,17 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
 
     // The lookup text: the type, then each name and value with its length in
     // front, sorted by name so that the order of the keys does not matter.
-    std::vector<std::pair<HQSTRING, HQSTRING>> sorted(stored);
-    std::sort(sorted.begin(), sorted.end());
+    std::sort(stored.begin(), stored.end());
     lookup = std::to_wstring(objectType) + L"|";
-    for (const auto& [name, value] : sorted) {
+    for (const auto& [name, value] : stored) {
         for (const std::wstring* part : {&name, &value}) {
             lookup.append(std::to_wstring(part->size())).append(L":").append(*part);
         }
     }
+    lookup.shrink_to_fit();
+    // Only the lookup text is needed from here on; a registry holds an entry
+    // for every exported object.
+    std::vector<std::pair<HQSTRING, HQSTRING>>().swap(stored);
 }
 
 Tag_ExpList& Tag_ExpList::getInstance() {

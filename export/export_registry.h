@@ -51,7 +51,7 @@ private:
 
     int objectType = 0;
     Euit_ParmList keys;
-    std::vector<std::pair<HQSTRING, HQSTRING>> stored; // the keys as stored
+    std::vector<std::pair<HQSTRING, HQSTRING>> stored; // the keys as stored, while building
     std::wstring lookup;
 };
 
@@ -85,5 +85,6 @@ private:
     std::vector<std::unique_ptr<TagX_Obj>> order;
     std::unordered_map<DIRId, TableKeys> tableKeys;       // per table identifier
     std::unordered_map<DIRId, TableKeys> columnTableKeys; // per column identifier
-    std::unordered_map<std::wstring, size_t> index;       // lookup key -> position in order
+    // Lookup key (a view of the registered entry's own text) -> position in order.
+    std::unordered_map<std::wstring_view, size_t> index;
 };
