@@ -144,17 +144,18 @@ void TagX_Obj::addTableKeys(DIRBase* object) {
 }
 
 // The table keys of a column, from its table. Like the table keys themselves
-// they do not change during a run, so they are kept per column: a column is
+// they do not change during a run, so the table of each column is kept: a column is
 // keyed several times (its record, the key maps that name it), and each time
 // the way to its table reads the relationship table and, for a column reached
 // through a key map, materialises the table anew.
 void TagX_Obj::addColumnTableKeys(DIRBase* object) {
     auto* column = static_cast<Attribute*>(object);
-    auto& cache = Tag_ExpList::getInstance().columnTableKeys;
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
     const bool cacheable = !column->getId().isUnset();
     if (cacheable) {
-        if (auto found = cache.find(column->getId()); found != cache.end()) {
-            for (const auto& [name, value] : found->second) {
+        if (auto found = registry.columnTables.find(column->getId());
+            found != registry.columnTables.end()) {
+            for (const auto& [name, value] : registry.tableKeys.at(found->second)) {
                 addKey(name, value);
             }
             return;
@@ -171,9 +172,8 @@ void TagX_Obj::addColumnTableKeys(DIRBase* object) {
         return;
     }
     addTableKeys(table);
-    const auto& tables = Tag_ExpList::getInstance().tableKeys;
-    if (auto found = tables.find(table->getId()); cacheable && found != tables.end()) {
-        cache.emplace(column->getId(), found->second);
+    if (cacheable && registry.tableKeys.contains(table->getId())) {
+        registry.columnTables.emplace(column->getId(), table->getId());
     }
 }
 
@@ -295,7 +295,7 @@ void Tag_ExpList::getNextBV(int& position, Euit_ParmList& keys) {
 
 void Tag_ExpList::clear() {
     tableKeys.clear();
-    columnTableKeys.clear();
+    columnTables.clear();
     index.clear();
     order.clear();
 }

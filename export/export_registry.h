@@ -83,8 +83,8 @@ private:
     Tag_ExpList() = default;
 
     std::vector<std::unique_ptr<TagX_Obj>> order;
-    std::unordered_map<DIRId, TableKeys> tableKeys;       // per table identifier
-    std::unordered_map<DIRId, TableKeys> columnTableKeys; // per column identifier
+    std::unordered_map<DIRId, TableKeys> tableKeys; // per table identifier
+    std::unordered_map<DIRId, DIRId> columnTables;  // column identifier -> its table's
     // Lookup key (a view of the registered entry's own text) -> position in order.
     std::unordered_map<std::wstring_view, size_t> index;
 };
