@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "dictionary/attribute.h"
 #include "dictionary/data_resource.h"
@@ -219,11 +220,24 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
 
     // The lookup text: the type, then each name and value with its length in
     // front, sorted by name so that the order of the keys does not matter.
+    // Kept in bytes: a character below 0x80 as itself, any other as 0xFF and
+    // its four bytes, so that equal texts still mean equal keys.
     std::sort(stored.begin(), stored.end());
-    lookup = std::to_wstring(objectType) + L"|";
+    lookup = std::to_string(objectType) + "|";
     for (const auto& [name, value] : stored) {
         for (const std::wstring* part : {&name, &value}) {
-            lookup.append(std::to_wstring(part->size())).append(L":").append(*part);
+            lookup.append(std::to_string(part->size())).append(":");
+            for (const wchar_t c : *part) {
+                const auto code = static_cast<uint32_t>(c);
+                if (code < 0x80) {
+                    lookup.push_back(static_cast<char>(code));
+                    continue;
+                }
+                lookup.push_back('\xFF');
+                for (int shift = 24; shift >= 0; shift -= 8) {
+                    lookup.push_back(static_cast<char>((code >> shift) & 0xFF));
+                }
+            }
         }
     }
     lookup.shrink_to_fit();

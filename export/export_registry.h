@@ -36,7 +36,7 @@ public:
 
     // Text that is equal for two entries exactly when their types are equal
     // and their key lists are equal (names and values, order ignored).
-    const std::wstring& lookupKey() const { return lookup; }
+    const std::string& lookupKey() const { return lookup; }
 
     // Start time of a schedule in the key form YYYY-MM-DD-hh:mm:ss.000000,
     // from the stored year (years since 1900) and the other stored fields.
@@ -52,7 +52,7 @@ private:
     int objectType = 0;
     Euit_ParmList keys;
     std::vector<std::pair<HQSTRING, HQSTRING>> stored; // the keys as stored, while building
-    std::wstring lookup;
+    std::string lookup;
 };
 
 class Tag_ExpList {
@@ -86,5 +86,5 @@ private:
     std::unordered_map<DIRId, TableKeys> tableKeys; // per table identifier
     std::unordered_map<DIRId, DIRId> columnTables;  // column identifier -> its table's
     // Lookup key (a view of the registered entry's own text) -> position in order.
-    std::unordered_map<std::wstring_view, size_t> index;
+    std::unordered_map<std::string_view, size_t> index;
 };
