@@ -42,6 +42,16 @@ SlotCursor::~SlotCursor() {
     connection().dropCursor(slot_);
 }
 
+PooledCursor::PooledCursor(HQSTRING text)
+    : text_(std::move(text)), cursor_(connection().takeCursor(text_)) {}
+
+PooledCursor::~PooledCursor() {
+    // A cursor still holding a statement belongs to a live connection (a
+    // disconnect frees every handle first).
+    if (cursor_->state() >= 2 && cursor_->getConnection() != nullptr)
+        cursor_->getConnection()->giveBack(text_, std::move(cursor_));
+}
+
 int32_t leadingNumber(const HQSTRING& text) {
     int64_t value = 0;
     for (wchar_t c : text) {

@@ -9,6 +9,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <memory>
 #include <string_view>
 
 #include "runtime/hq_string.h"
@@ -44,6 +45,24 @@ public:
 private:
     int slot_;
     HQOdbcCursor* cursor_;
+};
+
+// A cursor of the connection for one statement text, taken from the
+// connection's idle cursors (already prepared with that text when one is
+// there) and given back, its result closed, when this ends. prepare must be
+// called with the same text.
+class PooledCursor {
+public:
+    explicit PooledCursor(HQSTRING text);
+    ~PooledCursor();
+    PooledCursor(const PooledCursor&) = delete;
+    PooledCursor& operator=(const PooledCursor&) = delete;
+    HQOdbcCursor& operator*() const { return *cursor_; }
+    const HQSTRING& text() const { return text_; }
+
+private:
+    HQSTRING text_;
+    std::unique_ptr<HQOdbcCursor> cursor_;
 };
 } // namespace controldb
 

@@ -60,7 +60,8 @@ bool DIRBase::isNotFound(const HQRC& rc) {
     return rc.code == kDirNotFound && rc.domain == DomainWhsDDD;
 }
 
-RelationCollectionBase* DIRBase::getCollection(const HQSTRING& relationName, int direction) const {
+RelationCollectionBase* DIRBase::getCollection(std::wstring_view relationName,
+                                               int direction) const {
     for (RelationCollectionBase* c : collections_)
         if (c->getDirection() == direction && c->getRelationName() == relationName)
             return c;
@@ -202,27 +203,25 @@ int DIRBase::SQLFetch(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cur
     return row;
 }
 
-HQRC DIRBase::prepareSelect(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cursor,
-                            const std::vector<QueryParm>& parms) {
+void DIRBase::completeSelect(DIRSelect& select, ColumnBuffer& buffer,
+                             const std::vector<QueryParm>& parms) const {
     for (const QueryParm& p : parms)
         select.addTextParm(p.sqlType, p.columnSize, p.bufferLength, p.bytes);
     buffer.addTo(select);
-    return SQLSelect(select, cursor);
 }
 
 HQRC DIRBase::retrieveOne(const wchar_t* operation, const HQSTRING& condition,
                           const std::vector<QueryParm>& parms, const HQSTRING& asked,
                           const DIRId* id) {
-    DIRSelect select(tableName(), condition);
+    // The select is complete before a cursor is taken: its text chooses the
+    // prepared statement to reuse.
+    DIRSelect select(tableName(), id != nullptr ? HQSTRING(L"WHERE qrtid =?") : condition);
     ColumnBuffer buffer(columnLayout(), limits_);
-    HQOdbcCursor cursor(&controldb::connection());
-    HQRC rc;
-    if (id != nullptr) {
-        buffer.addTo(select);
-        rc = SQLSelectId(select, *id, cursor);
-    } else {
-        rc = prepareSelect(select, buffer, cursor, parms);
-    }
+    // By identifier, SQLSelectId adds the parameter.
+    completeSelect(select, buffer, id != nullptr ? std::vector<QueryParm>() : parms);
+    const controldb::PooledCursor pooled(select.text());
+    HQOdbcCursor& cursor = *pooled;
+    HQRC rc = id != nullptr ? SQLSelectId(select, *id, cursor) : SQLSelect(select, cursor);
     if (rc.code != 0)
         return passUp(rc, operation);
     if (SQLFetch(select, buffer, cursor, rc) != 0)
@@ -242,19 +241,20 @@ HQRC DIRBase::retrieveId(const DIRId& id) {
 }
 
 void DIRBase::closeList() {
+    listCursor_.reset();
     listSelect_.reset();
     listBuffer_.reset();
-    listCursor_.reset();
 }
 
 HQRC DIRBase::listFirstWhere(const wchar_t* operation, const HQSTRING& condition,
                              const std::vector<QueryParm>& parms) {
     closeList();
-    listCursor_ = std::make_unique<HQOdbcCursor>(&controldb::connection());
     listBuffer_ = std::make_unique<ColumnBuffer>(columnLayout(), limits_);
     listSelect_ = std::make_unique<DIRSelect>(tableName(), condition);
-    HQRC rc = prepareSelect(*listSelect_, *listBuffer_, *listCursor_, parms);
-    if (rc.code == 0 && SQLFetch(*listSelect_, *listBuffer_, *listCursor_, rc) != 0)
+    completeSelect(*listSelect_, *listBuffer_, parms);
+    listCursor_ = std::make_unique<controldb::PooledCursor>(listSelect_->text());
+    HQRC rc = SQLSelect(*listSelect_, **listCursor_);
+    if (rc.code == 0 && SQLFetch(*listSelect_, *listBuffer_, **listCursor_, rc) != 0)
         return rc;
     closeList();
     if (rc.code != 0)
@@ -272,7 +272,7 @@ HQRC DIRBase::listNext() {
         return makeError(kDirNoStatement, L"listNext", type, L"");
     resetContent();
     HQRC rc;
-    if (SQLFetch(*listSelect_, *listBuffer_, *listCursor_, rc) != 0)
+    if (SQLFetch(*listSelect_, *listBuffer_, **listCursor_, rc) != 0)
         return rc;
     closeList();
     if (rc.code != 0)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dictionary/column_table.h"
@@ -97,7 +98,7 @@ public:
     }
 
     // The collection of a relation on the given side (0 source, 1 target).
-    RelationCollectionBase* getCollection(const HQSTRING& relationName, int direction) const;
+    RelationCollectionBase* getCollection(std::wstring_view relationName, int direction) const;
     void addCollection(RelationCollectionBase* collection);
     void addString(DIRString* text) { strings_.push_back(text); }
     void addBinary(DIRBinary* data) { binaries_.push_back(data); }
@@ -160,8 +161,9 @@ protected:
 private:
     HQRC retrieveOne(const wchar_t* operation, const HQSTRING& condition,
                      const std::vector<QueryParm>& parms, const HQSTRING& asked, const DIRId* id);
-    HQRC prepareSelect(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cursor,
-                       const std::vector<QueryParm>& parms);
+    // Adds the condition's parameters and the class's columns to a select.
+    void completeSelect(DIRSelect& select, ColumnBuffer& buffer,
+                        const std::vector<QueryParm>& parms) const;
     void closeList();
 
     const ClassInfo& info_;
@@ -176,7 +178,7 @@ private:
     int state_ = 0;
     DIRString longDescription_;
     // Open list: all three set while a list is open, all null otherwise.
-    std::unique_ptr<HQOdbcCursor> listCursor_;
+    std::unique_ptr<controldb::PooledCursor> listCursor_;
     std::unique_ptr<ColumnBuffer> listBuffer_;
     std::unique_ptr<DIRSelect> listSelect_;
 };

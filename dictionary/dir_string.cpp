@@ -13,22 +13,18 @@
 namespace {
 constexpr SQLLEN kTextBuffer = 128000;
 constexpr SQLLEN kBinaryBuffer = 131072;
-constexpr int kStringSlot = 0;
-constexpr int kBinarySlot = 7;
 
 // Runs "SELECT <column> FROM <table> WHERE name= ? AND qrtid = ?" on a
-// numbered cursor with the key and the owner's identifier, handing the bytes
+// reused prepared cursor with the key and the owner's identifier, handing the bytes
 // of every non-NULL row to onRow.
-HQRC readKeyed(int slot, const wchar_t* column, const wchar_t* table, const std::string& key,
+HQRC readKeyed(const wchar_t* column, const wchar_t* table, const std::string& key,
                const DIRId& owner, SQLSMALLINT bufferType, SQLLEN bufferSize,
                const std::function<void(std::string_view)>& onRow) {
     HQRC rc;
-    controldb::SlotCursor held(slot, rc);
-    if (held.get() == nullptr)
-        return rc;
-    HQOdbcCursor& cursor = *held.get();
-    const HQSTRING text = HQSTRING(L"SELECT ") + column + L" FROM " + controldb::table(table) +
-                          L" WHERE name= ? AND qrtid = ?";
+    const controldb::PooledCursor pooled(HQSTRING(L"SELECT ") + column + L" FROM " +
+                                         controldb::table(table) + L" WHERE name= ? AND qrtid = ?");
+    HQOdbcCursor& cursor = *pooled;
+    const HQSTRING& text = pooled.text();
     SQLLEN keyLength = static_cast<SQLLEN>(key.size());
     SQLLEN idLength = DIRId::kLength;
     SQLLEN valueLength = 0;
@@ -80,8 +76,8 @@ HQSTRING DIRString::getValue(HQRC& rc) {
     if (loaded_)
         return value_;
     std::string bytes; // rows are joined before conversion: a character may span two rows
-    rc = readKeyed(kStringSlot, L"text", L".QRTSTRINGS", keyName_, owner_.getId(), SQL_C_CHAR,
-                   kTextBuffer, [&](std::string_view row) { bytes += row; });
+    rc = readKeyed(L"text", L".QRTSTRINGS", keyName_, owner_.getId(), SQL_C_CHAR, kTextBuffer,
+                   [&](std::string_view row) { bytes += row; });
     if (rc.code != 0) {
         rc.AddComment(L"DIRString::getValue");
         return {};
@@ -104,8 +100,8 @@ const std::string& DIRBinary::getData(HQRC& rc) {
     if (loaded_)
         return data_;
     std::string bytes;
-    rc = readKeyed(kBinarySlot, L"data", L".BINARYDATA", name_, owner_.getId(), SQL_C_BINARY,
-                   kBinaryBuffer, [&](std::string_view row) {
+    rc = readKeyed(L"data", L".BINARYDATA", name_, owner_.getId(), SQL_C_BINARY, kBinaryBuffer,
+                   [&](std::string_view row) {
                        if (bytes.empty())
                            bytes = row; // one row per name and owner
                    });

@@ -6,10 +6,6 @@
 
 #include "runtime/odbc.h"
 
-namespace {
-constexpr int kRelationSlot = 4;
-} // namespace
-
 DIRBase* RelationElement::getValue(HQRC& rc) {
     rc = HQRC();
     if (object_ != nullptr)
@@ -60,16 +56,14 @@ HQRC RelationCollectionBase::load() {
         element->inDatabase_ = false;
     HQRC rc;
     {
-        controldb::SlotCursor slot(kRelationSlot, rc);
-        if (slot.get() == nullptr)
-            return rc.AddComment(L"RelationCollectionBase::load");
-        HQOdbcCursor& cursor = *slot.get();
-        const HQSTRING text =
+        const controldb::PooledCursor pooled(
             (direction_ == 0 ? L"SELECT target_qrtid FROM " : L"SELECT source_qrtid FROM ") +
             controldb::table(L".RELATIONSHIP") +
             (direction_ == 0 ? L" WHERE relation_name = ? AND source_qrtid = ? FOR FETCH ONLY"
-                             : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY");
-        std::string relation = relationName_.toMultiByte();
+                             : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY"));
+        HQOdbcCursor& cursor = *pooled;
+        const HQSTRING& text = pooled.text();
+        std::string relation = wideToMultiByte(relationName_);
         SQLLEN relationLength = static_cast<SQLLEN>(relation.size());
         DIRId ownerId = owner_.getId();
         SQLLEN idLength = DIRId::kLength;

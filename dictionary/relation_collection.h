@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -59,7 +60,7 @@ public:
     // Drops every element (and the objects they own) and marks the collection unloaded.
     void reset();
 
-    const HQSTRING& getRelationName() const { return relationName_; }
+    std::wstring_view getRelationName() const { return relationName_; }
     int getDirection() const { return direction_; }
     DIRObjectType getRelatedType() const { return relatedType_; }
     int isSingle() const { return single_; }
@@ -76,7 +77,7 @@ private:
     DIRBase& owner_;
     int single_;
     int direction_;
-    HQSTRING relationName_;
+    std::wstring_view relationName_; // a literal of the owning class
     DIRObjectType relatedType_;
     int loadState_ = 0;
     long cursor_ = -1;

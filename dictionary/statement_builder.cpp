@@ -6,6 +6,7 @@
 HQRC DIRSelect::addCol(const HQSTRING& column, SQLSMALLINT bufferType, SQLPOINTER value,
                        SQLLEN bufferLength, SQLLEN* indicator) {
     cols_.push_back(DIRSelectCol{column, bufferType, value, bufferLength, indicator});
+    text_.clear();
     return HQRC();
 }
 
@@ -27,11 +28,18 @@ HQRC DIRSelect::addTextParm(SQLSMALLINT sqlType, SQLULEN columnSize, SQLLEN buff
                    sqlType, columnSize, 0, value.data(), buffer, &length);
 }
 
-HQSTRING DIRSelect::text() const {
-    HQSTRING text = L"SELECT qrtid, updated_by, update_ts, name, short_description";
+const HQSTRING& DIRSelect::text() const {
+    if (!text_.empty())
+        return text_;
+    text_ = L"SELECT qrtid, updated_by, update_ts, name, short_description";
     for (const DIRSelectCol& col : cols_)
-        text += L", " + col.column;
-    return text + L" FROM " + table_ + L" " + condition_ + L" FOR FETCH ONLY";
+        text_.append(L", ").append(col.column);
+    text_.append(L" FROM ")
+        .append(table_)
+        .append(L" ")
+        .append(condition_)
+        .append(L" FOR FETCH ONLY");
+    return text_;
 }
 
 HQRC DIRInsert::add(const HQSTRING& column, SQLSMALLINT kind, SQLSMALLINT bufferType,

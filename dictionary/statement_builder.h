@@ -76,11 +76,15 @@ public:
 
     // "SELECT qrtid, updated_by, update_ts, name, short_description[, col...]
     //  FROM <table> <condition> FOR FETCH ONLY"
-    HQSTRING text() const;
+    const HQSTRING& text() const;
 
     const HQSTRING& table() const { return table_; }
     const HQSTRING& condition() const { return condition_; }
-    void setCondition(const HQSTRING& condition) { condition_ = condition; }
+    void setCondition(const HQSTRING& condition) {
+        if (condition != condition_)
+            text_.clear();
+        condition_ = condition;
+    }
     const std::vector<DIRSelectCol>& columns() const { return cols_; }
     const std::vector<DIRSelectParm>& parameters() const { return parms_; }
     DIRCommonColumns& common() { return common_; }
@@ -89,6 +93,7 @@ public:
 private:
     HQSTRING table_;
     HQSTRING condition_;
+    mutable HQSTRING text_; // built on first use, until a column or the condition changes
     DIRCommonColumns common_;
     std::vector<DIRSelectCol> cols_;
     std::vector<DIRSelectParm> parms_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "dictionary/attribute.h"
 #include "dictionary/data_resource.h"
@@ -143,6 +144,40 @@ void TagX_Obj::addTableKeys(DIRBase* object) {
     }
 }
 
+// The table keys of a column, from its table. Like the table keys themselves
+// they do not change during a run, so the table of each column is kept: a column is
+// keyed several times (its record, the key maps that name it), and each time
+// the way to its table reads the relationship table and, for a column reached
+// through a key map, materialises the table anew.
+void TagX_Obj::addColumnTableKeys(DIRBase* object) {
+    auto* column = static_cast<Attribute*>(object);
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    const bool cacheable = !column->getId().isUnset();
+    if (cacheable) {
+        if (auto found = registry.columnTables.find(column->getId());
+            found != registry.columnTables.end()) {
+            for (const auto& [name, value] : registry.tableKeys.at(found->second)) {
+                addKey(name, value);
+            }
+            return;
+        }
+    }
+    HQRC rc;
+    DataResource* table = column->getDataResource(rc);
+    raiseIfFailed(rc);
+    if (table == nullptr) {
+        // A column without its table row: empty table keys.
+        addWrappedKey(dbname_key, HQSTRING());
+        addKey(owner_key, HQSTRING());
+        addWrappedKey(tables_key, HQSTRING());
+        return;
+    }
+    addTableKeys(table);
+    if (cacheable && registry.tableKeys.contains(table->getId())) {
+        registry.columnTables.emplace(column->getId(), table->getId());
+    }
+}
+
 TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectType())) {
     KeyKind kind = objectType >= 0 && objectType < static_cast<int>(keyKindByType.size())
                        ? keyKindByType[static_cast<size_t>(objectType)]
@@ -162,22 +197,10 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
     case KeyKind::DataRes:
         addTableKeys(obj);
         break;
-    case KeyKind::Column: {
-        auto* column = static_cast<Attribute*>(obj);
-        HQRC rc;
-        DataResource* table = column->getDataResource(rc);
-        raiseIfFailed(rc);
-        if (table) {
-            addTableKeys(table);
-        } else {
-            // A column without its table row: empty table keys.
-            addWrappedKey(dbname_key, HQSTRING());
-            addKey(owner_key, HQSTRING());
-            addWrappedKey(tables_key, HQSTRING());
-        }
-        addKey(columns_key, column->getName());
+    case KeyKind::Column:
+        addColumnTableKeys(obj);
+        addKey(columns_key, static_cast<Attribute*>(obj)->getName());
         break;
-    }
     case KeyKind::UserId:
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
         break;
@@ -197,14 +220,30 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
 
     // The lookup text: the type, then each name and value with its length in
     // front, sorted by name so that the order of the keys does not matter.
-    std::vector<std::pair<HQSTRING, HQSTRING>> sorted(stored);
-    std::sort(sorted.begin(), sorted.end());
-    lookup = std::to_wstring(objectType) + L"|";
-    for (const auto& [name, value] : sorted) {
+    // Kept in bytes: a character below 0x80 as itself, any other as 0xFF and
+    // its four bytes, so that equal texts still mean equal keys.
+    std::sort(stored.begin(), stored.end());
+    lookup = std::to_string(objectType) + "|";
+    for (const auto& [name, value] : stored) {
         for (const std::wstring* part : {&name, &value}) {
-            lookup.append(std::to_wstring(part->size())).append(L":").append(*part);
+            lookup.append(std::to_string(part->size())).append(":");
+            for (const wchar_t c : *part) {
+                const auto code = static_cast<uint32_t>(c);
+                if (code < 0x80) {
+                    lookup.push_back(static_cast<char>(code));
+                    continue;
+                }
+                lookup.push_back('\xFF');
+                for (int shift = 24; shift >= 0; shift -= 8) {
+                    lookup.push_back(static_cast<char>((code >> shift) & 0xFF));
+                }
+            }
         }
     }
+    lookup.shrink_to_fit();
+    // Only the lookup text is needed from here on; a registry holds an entry
+    // for every exported object.
+    std::vector<std::pair<HQSTRING, HQSTRING>>().swap(stored);
 }
 
 Tag_ExpList& Tag_ExpList::getInstance() {
@@ -270,6 +309,7 @@ void Tag_ExpList::getNextBV(int& position, Euit_ParmList& keys) {
 
 void Tag_ExpList::clear() {
     tableKeys.clear();
+    columnTables.clear();
     index.clear();
     order.clear();
 }

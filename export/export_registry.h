@@ -36,7 +36,7 @@ public:
 
     // Text that is equal for two entries exactly when their types are equal
     // and their key lists are equal (names and values, order ignored).
-    const std::wstring& lookupKey() const { return lookup; }
+    const std::string& lookupKey() const { return lookup; }
 
     // Start time of a schedule in the key form YYYY-MM-DD-hh:mm:ss.000000,
     // from the stored year (years since 1900) and the other stored fields.
@@ -47,11 +47,12 @@ private:
     void addKey(std::wstring_view name, const HQSTRING& value);
     void addWrappedKey(std::wstring_view name, const HQSTRING& value);
     void addTableKeys(DIRBase* dataResource);
+    void addColumnTableKeys(DIRBase* attribute);
 
     int objectType = 0;
     Euit_ParmList keys;
-    std::vector<std::pair<HQSTRING, HQSTRING>> stored; // the keys as stored
-    std::wstring lookup;
+    std::vector<std::pair<HQSTRING, HQSTRING>> stored; // the keys as stored, while building
+    std::string lookup;
 };
 
 class Tag_ExpList {
@@ -83,5 +84,7 @@ private:
 
     std::vector<std::unique_ptr<TagX_Obj>> order;
     std::unordered_map<DIRId, TableKeys> tableKeys; // per table identifier
-    std::unordered_map<std::wstring, size_t> index; // lookup key -> position in order
+    std::unordered_map<DIRId, DIRId> columnTables;  // column identifier -> its table's
+    // Lookup key (a view of the registered entry's own text) -> position in order.
+    std::unordered_map<std::string_view, size_t> index;
 };

@@ -83,9 +83,15 @@ std::wstring multiByteToWide(std::string_view bytes) {
 }
 
 std::string wideToMultiByte(std::wstring_view text) {
-    std::string out;
+    // A leading run of plain ASCII is copied directly; the rest character by character.
+    size_t ascii = 0;
+    while (ascii < text.size() && static_cast<char32_t>(text[ascii]) < 0x80)
+        ++ascii;
+    std::string out(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(ascii));
+    if (ascii == text.size())
+        return out;
     out.reserve(text.size());
-    for (const wchar_t w : text) {
+    for (const wchar_t w : text.substr(ascii)) {
         const auto c = static_cast<char32_t>(w);
         if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF)
             out.push_back(static_cast<char>(c - kEscapeBase));

@@ -8,7 +8,11 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "runtime/return_code.h"
 #include "runtime/sql_dialect.h"
@@ -39,6 +43,9 @@ public:
     // Nonzero when a row is in the bound buffers; the first call executes.
     int fetch(HQRC& rc);
     HQRC free();
+    // Closes an open result and drops the column and parameter bindings; the
+    // prepared statement stays for the next execution.
+    HQRC close();
     HQRC testConnect();
     HQSTRING stateChar() const;
     int state() const { return state_; }
@@ -78,6 +85,14 @@ public:
     HQOdbcCursor* getCursor(int slot, HQRC& rc);
     HQRC dropCursor(int slot);
 
+    // Statements kept prepared for reuse, by their text. takeCursor hands out
+    // an idle cursor of this connection that was prepared with exactly this
+    // text (a fresh one when there is none); its prepare keeps that statement.
+    // giveBack closes the cursor's result and keeps it for the next taker of
+    // the same text. disconnect drops every idle cursor.
+    std::unique_ptr<HQOdbcCursor> takeCursor(const HQSTRING& statement);
+    void giveBack(const HQSTRING& statement, std::unique_ptr<HQOdbcCursor> cursor);
+
     HQRC getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT stmt, const HQSTRING& token1,
                     const HQSTRING& token2);
     HQRC getRetcode(const HQSTRING& location, int32_t code, const HQSTRING& token1,
@@ -107,6 +122,7 @@ private:
     friend class HQOdbcCursor;
     friend class HQOdbc;
     HQRC attachSchemaPrefix();
+    void dropIdleCursors();
 
     SQLHENV henv_ = SQL_NULL_HENV; // of the environment that owns this connection
     // Every cursor holding a statement handle of this connection (guarded by
@@ -122,6 +138,9 @@ private:
     int state_ = 0;
     std::unique_ptr<HQabsMutexSemaphore> allocMutex_;
     int dbms_ = 0; // dialect of the connected DBMS, set by connect
+    // Idle prepared cursors by statement text (last member: destroyed first).
+    std::mutex idleMutex_;
+    std::unordered_map<std::wstring, std::vector<std::unique_ptr<HQOdbcCursor>>> idle_;
 };
 
 // The process-wide environment with its two connections.

@@ -104,8 +104,10 @@ HQRC HQOdbcConnect::disconnect() {
         hstmt_ = SQL_NULL_HSTMT;
         state_ = 2;
     }
-    // The slot cursors and every other cursor still holding a handle of this
+    // Idle prepared cursors first (their handles go with them), then the slot
+    // cursors and every other cursor still holding a handle of this
     // connection: a driver may refuse to disconnect while a statement is open.
+    dropIdleCursors();
     allocMutex_->Acquire();
     const std::vector<HQOdbcCursor*> cursors(cursorsWithHandle_.begin(), cursorsWithHandle_.end());
     allocMutex_->Release();
@@ -180,6 +182,50 @@ HQRC HQOdbcConnect::rollback() {
     if (lastRc_ != SQL_SUCCESS)
         return getRetcode(L"HQOdbcConnect::rollback", kTransact, SQL_NULL_HSTMT, L"", L"");
     return HQRC();
+}
+
+namespace {
+// Bounds of the idle cursors kept: distinct statement texts, cursors per text.
+constexpr size_t kMaxIdleTexts = 256;
+constexpr size_t kMaxIdlePerText = 8;
+} // namespace
+
+std::unique_ptr<HQOdbcCursor> HQOdbcConnect::takeCursor(const HQSTRING& statement) {
+    {
+        const std::lock_guard lock(idleMutex_);
+        if (auto found = idle_.find(statement); found != idle_.end() && !found->second.empty()) {
+            std::unique_ptr<HQOdbcCursor> cursor = std::move(found->second.back());
+            found->second.pop_back();
+            return cursor;
+        }
+    }
+    return std::make_unique<HQOdbcCursor>(this);
+}
+
+void HQOdbcConnect::giveBack(const HQSTRING& statement, std::unique_ptr<HQOdbcCursor> cursor) {
+    // A cursor without a handle was freed by a disconnect: nothing to keep.
+    if (cursor == nullptr || cursor->state() < 2 || cursor->getConnection() != this)
+        return;
+    if (cursor->close().code != 0)
+        return;
+    const std::lock_guard lock(idleMutex_);
+    auto found = idle_.find(statement);
+    if (found == idle_.end()) {
+        if (idle_.size() >= kMaxIdleTexts)
+            return;
+        found = idle_.emplace(statement, std::vector<std::unique_ptr<HQOdbcCursor>>()).first;
+    }
+    if (found->second.size() < kMaxIdlePerText)
+        found->second.push_back(std::move(cursor));
+}
+
+void HQOdbcConnect::dropIdleCursors() {
+    std::unordered_map<std::wstring, std::vector<std::unique_ptr<HQOdbcCursor>>> idle;
+    {
+        const std::lock_guard lock(idleMutex_);
+        idle.swap(idle_);
+    }
+    // Destroyed here, outside the lock: each frees its statement handle.
 }
 
 HQOdbcCursor* HQOdbcConnect::getCursor(int slot, HQRC& rc) {

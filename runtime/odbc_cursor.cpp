@@ -204,6 +204,25 @@ int HQOdbcCursor::fetch(HQRC& rc) {
     }
 }
 
+HQRC HQOdbcCursor::close() {
+    if (hstmt_ == SQL_NULL_HSTMT)
+        return HQRC();
+    lastRc_ = SQLFreeStmt(hstmt_, SQL_CLOSE);
+    if (succeeded(lastRc_))
+        lastRc_ = SQLFreeStmt(hstmt_, SQL_UNBIND);
+    if (succeeded(lastRc_))
+        lastRc_ = SQLFreeStmt(hstmt_, SQL_RESET_PARAMS);
+    if (!succeeded(lastRc_)) {
+        HQRC rc = getRetcode(L"HQOdbcCursor::close", kFreeStmt, L"", L"");
+        rc.code = kFreeStmt;
+        rc.domain = DomainODBC;
+        return rc;
+    }
+    if (state_ == 3)
+        state_ = 2;
+    return HQRC();
+}
+
 HQRC HQOdbcCursor::free() {
     if (hstmt_ == SQL_NULL_HSTMT) {
         state_ = 0;

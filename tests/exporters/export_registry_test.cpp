@@ -38,6 +38,9 @@ protected:
         w.keyMap("KM00000001", "PK00000001", true, "T_PK_1", 1, "AT00000001", "");
         w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000001', 'Same (name)');");
         w.sql("INSERT INTO SecurityGroup (qrtid, name) VALUES ('SG00000001', 'Same (name)');");
+        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000002', 'Donn\u00e9es');");
+        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000003', 'Donn\u00e8es');");
+        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000004', 'Donn\u00e9es2');");
         w.sql("INSERT INTO HQUser (qrtid, name, userid) VALUES ('US00000001', 'Ann', 'ann(1)');");
         w.load();
         const HQRC rc = HQConfiguration::init(L"QRTWH", L"QRT", L"", L"", 0);
@@ -132,6 +135,21 @@ TEST_F(RegistryTest, AnObjectIsRegisteredOncePerTypeAndKeys) {
     EXPECT_EQ(registry.addElem(&group, groupKeys), 0);
     EXPECT_TRUE(siteKeys == groupKeys);
     EXPECT_EQ(registry.entries(), 4u);
+}
+
+TEST_F(RegistryTest, NamesThatDifferOnlyBeyondAsciiAreDifferentEntries) {
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    const wchar_t* const names[] = {L"Donn\u00e9es", L"Donn\u00e8es", L"Donn\u00e9es2"};
+    for (const wchar_t* name : names) {
+        AgentSite site;
+        ASSERT_EQ(site.retrieve(name).code, 0);
+        Euit_ParmList keys;
+        EXPECT_EQ(registry.addElem(&site, keys), 0) << HQSTRING(name).toMultiByte();
+    }
+    EXPECT_EQ(registry.entries(), 3u);
+    AgentSite again;
+    ASSERT_EQ(again.retrieve(names[0]).code, 0);
+    EXPECT_TRUE(registry.dddInList(&again));
 }
 
 TEST_F(RegistryTest, CascadeFlagIsKeptOnTheRegisteredEntry) {
