@@ -3,6 +3,7 @@
 #include "runtime/odbc.h"
 #include "runtime/odbc_diagnostics.h"
 #include "runtime/os_factory.h"
+#include "runtime/sql_statement_guard.h"
 #include "runtime/trace.h"
 
 #include <vector>
@@ -148,9 +149,17 @@ HQRC HQOdbcConnect::executeStmt(const HQSTRING& statement, int noDataOk) {
     }
     if (state_ != 3)
         return layerError(kExecDirect, L"HQOdbcConnect::executeStmt", statement, L"");
+    if (!holdsOneStatement(statement))
+        return severalStatements(kExecDirect, L"HQOdbcConnect::executeStmt", statement);
     // The own handle is reused: a result set left by the previous statement
     // is closed first.
-    SQLFreeStmt(hstmt_, SQL_CLOSE);
+    lastRc_ = SQLFreeStmt(hstmt_, SQL_CLOSE);
+    if (lastRc_ != SQL_SUCCESS && lastRc_ != SQL_SUCCESS_WITH_INFO) {
+        HQRC rc = getRetcode(L"HQOdbcConnect::executeStmt", kFreeStmt, statement, L"");
+        rc.code = kFreeStmt;
+        rc.domain = DomainODBC;
+        return rc;
+    }
     lastRc_ = SQLExecDirect(hstmt_, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
     if (lastRc_ == SQL_SUCCESS)
         return HQRC();

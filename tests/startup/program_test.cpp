@@ -64,12 +64,13 @@ TEST(Program, WithoutItsMessageFileItCannotStart) {
 TEST(Program, PrintsUsageForMissingArgumentsQuestionMarkAndUnknownOptions) {
     const std::string usage = installedUsage();
     ASSERT_EQ(std::count(usage.begin(), usage.end(), '\n'), 9);
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"in.inp", "DB", "user"},
-                                               {"?", "DB", "user", "pw"},
-                                               {"in.inp", "DB", "user", "pw", "/S", "-x"},
-                                               {"in.inp", "DB", "user", "pw", "prefix"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {},
+             {"in.inp", "DB", "user"},
+             {"?", "DB", "user", "pw"},
+             {"in.inp", "DB", "user", "pw", "/S", "-x"},
+             {"in.inp", "DB", "user", "pw", "prefix"},
+             {"in.inp", "DB", "user", "pw", "prefix=qrt.configuration;drop table canary"}}) {
         const ChildResult r = runProgram(args, QRT_STAGE_DIR);
         EXPECT_EQ(r.status, 1) << args.size();
         EXPECT_EQ(r.out, usage);
