@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 
 DIRBase* RelationElement::getValue(HQRC& rc) {
@@ -85,8 +86,22 @@ HQRC RelationCollectionBase::load() {
                 rc = fetchRc;
                 break;
             }
-            if (relatedLength == SQL_NULL_DATA)
+            if (relatedLength == SQL_NULL_DATA && fetchRc.code == 0)
                 continue;
+            // A value that does not fit is named; a row that came with
+            // another warning is not taken either.
+            if (const std::wstring reason = fetched::textMisfit(relatedLength, DIRId::kLength);
+                !reason.empty()) {
+                rc = fetched::misfit(L"RelationCollectionBase::load",
+                                     controldb::table(L".RELATIONSHIP"),
+                                     direction_ == 0 ? L"target_qrtid" : L"source_qrtid",
+                                     HQSTRING(relationName_) + L" " + ownerId.toString(), reason);
+                break;
+            }
+            if (fetchRc.code != 0) {
+                rc = fetchRc;
+                break;
+            }
             const DIRId id(controldb::fetchedText(related, DIRId::kLength, relatedLength));
             auto found = index_.find(id);
             RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
