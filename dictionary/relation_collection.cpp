@@ -3,6 +3,7 @@
 #include "dictionary/relation_collection.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
@@ -147,23 +148,36 @@ RelationElement* RelationCollectionBase::getNextElement(HQRC& rc) {
 }
 
 DIRBase* RelationCollectionBase::getFirstBase(HQRC& rc) {
-    RelationElement* element = getFirstElement(rc);
-    if (element == nullptr)
-        return nullptr;
-    DIRBase* object = element->getValue(rc);
-    if (object == nullptr)
-        rc.AddComment(L"RelationCollectionBase::GetFirstBase");
-    return object;
+    return firstPresent(getFirstElement(rc), rc, L"RelationCollectionBase::GetFirstBase");
 }
 
 DIRBase* RelationCollectionBase::getNextBase(HQRC& rc) {
-    RelationElement* element = getNextElement(rc);
-    if (element == nullptr)
-        return nullptr;
-    DIRBase* object = element->getValue(rc);
-    if (object == nullptr)
-        rc.AddComment(L"RelationCollectionBase::GetNextBase");
-    return object;
+    return firstPresent(getNextElement(rc), rc, L"RelationCollectionBase::GetNextBase");
+}
+
+DIRBase* RelationCollectionBase::firstPresent(RelationElement* element, HQRC& rc,
+                                              const wchar_t* comment) {
+    for (; element != nullptr; element = getNextElement(rc)) {
+        DIRBase* object = element->getValue(rc);
+        if (object != nullptr)
+            return object;
+        if (single_ != 0 || !DIRBase::isNotFound(rc)) {
+            rc.AddComment(comment);
+            return nullptr;
+        }
+        warnMissing(*element);
+    }
+    return nullptr;
+}
+
+void RelationCollectionBase::warnMissing(const RelationElement& element) const {
+    const std::string line =
+        "*** Warning: relation " + wideToMultiByte(relationName_) + " of " +
+        DIRBase::objectTypeToString(owner_.getObjectType()).toMultiByte() + " \"" +
+        owner_.getName().toMultiByte() + "\" (" + owner_.getId().toString().toMultiByte() +
+        ") names " + DIRBase::objectTypeToString(relatedType_).toMultiByte() + " " +
+        element.getId().toString().toMultiByte() + ", which does not exist: passed over\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 bool RelationCollectionBase::containsId(const DIRId& id, HQRC& rc) {
