@@ -56,7 +56,7 @@ const std::array<ColumnPass, 2> columnPasses = {{
 }};
 
 // The key maps of a key, each with ownerType as the source of its CONTAIN
-// record. The walk's end code is not reported.
+// record. A failure to read them is raised.
 void exportKeyMaps(Key* key, Euit_ParmList& keyKeys, int ownerType) {
     KeyMap map;
     HQRC rc = map.listFirstByRef(*key);
@@ -66,6 +66,7 @@ void exportKeyMaps(Key* key, Euit_ParmList& keyKeys, int ownerType) {
         }
         rc = map.listNext();
     }
+    endOfWalk(rc);
 }
 
 } // namespace

@@ -45,13 +45,11 @@ HQRC export_SCG_root(SecurityGroup* group) {
     export_SecurityGroup(group);
     Tag_File::write_chkpid();
 
-    // The walk ends at the first failing element or at the end of the
-    // collection; its end code is not reported.
+    // The walk ends at the end of the collection; a failure to read it is
+    // raised.
     HQRC rc;
     RelationCollection<UserFunction>* functions = group->getUserFunctionList(rc);
-    if (rc.code != 0) {
-        return exportOk();
-    }
+    raiseIfFailed(rc);
     for (UserFunction* function = functions->getFirst(rc); function && rc.code == 0;
          function = functions->getNext(rc)) {
         raiseIfFailed(export_UserFunction(function));
@@ -60,6 +58,7 @@ HQRC export_SCG_root(SecurityGroup* group) {
         writeContain(securityGroupType, groupKeys, userFunctionType, functionKeys);
         Tag_File::write_chkpid();
     }
+    endOfWalk(rc);
     return exportOk();
 }
 

@@ -84,18 +84,18 @@ const std::array<PropertyRow<DR>, 27> tableProperties = {{
      [](DR& o, HQRC&) -> PropertyValue { return long{o.fields().INPARTTBSP}; }},
 }};
 
+// A failure to read the columns is raised.
 void exportColumns(DataResource* table, Euit_ParmList& tableKeys) {
     HQRC rc;
     RelationCollection<Attribute>* columns = table->getAttributeList(rc);
-    if (rc.code != 0) {
-        return; // a failure to get the collection skips the walk
-    }
+    raiseIfFailed(rc);
     for (Attribute* column = columns->getFirst(rc); column && rc.code == 0;
          column = columns->getNext(rc)) {
         if (export_Attribute(column, tableKeys).code != 0) {
             break;
         }
     }
+    endOfWalk(rc);
 }
 
 // Only the first primary key is exported.
