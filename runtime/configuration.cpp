@@ -86,7 +86,15 @@ HQRC HQConfiguration::init(const HQSTRING& db, const HQSTRING& prefix, const HQS
                            const HQSTRING& password, int manualCommit) {
     HQConfiguration& self = getInstance();
     componentTrace(ComponentEnum::DDD, "Calling SQLConnect\n");
-    HQOdbcConnect& connection = controlConnection();
+    // The environment is made on first use; its failure (2003) is thrown.
+    HQOdbcConnect* control = nullptr;
+    try {
+        control = &controlConnection();
+    } catch (const HQRC& failure) {
+        HQRC rc = failure;
+        return rc.AddComment(L"HQConfiguration::init");
+    }
+    HQOdbcConnect& connection = *control;
     HQRC rc = connection.connect(db, user, password);
     if (rc.code != 0)
         return rc.AddComment(L"HQConfiguration::init");
