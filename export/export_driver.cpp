@@ -3,7 +3,9 @@
 #include "export/export_driver.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -167,6 +169,19 @@ std::ofstream openFeedback(const std::string& path) {
     return feedback;
 }
 
+// Closes the feedback file. A file that could not be written completely
+// leaves the export's result as it is (the feedback file is the caller's
+// convenience); a warning on standard error says so.
+void closeFeedback(std::ofstream& feedback, const std::string& path) {
+    errno = 0;
+    feedback.close();
+    if (!feedback) {
+        const int error = errno;
+        std::fprintf(stderr, "*** Warning: the feedback file %s could not be written: %s\n",
+                     path.c_str(), error != 0 ? std::strerror(error) : "write failed");
+    }
+}
+
 void printLine(const HQSTRING& line) {
     const std::string bytes = line.toMultiByte();
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
@@ -229,18 +244,20 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
             if (!first)
                 input.readLine(line);
             run.processLine(line);
+            raise_on_error(Tag_File::status());
         }
         if (cascade != 0)
             run.runCascade();
 
         export_footer();
-        Tag_File::clean_up();
+        raise_on_error(Tag_File::clean_up());
         tagOpen = false;
 
         std::ofstream feedback = openFeedback(feedbackName);
         if (feedback.is_open()) {
             feedback << ":FILE." << *tagName << "\n:LOG." << *tagName << "\n:RC."
                      << codePair(run.result()).toMultiByte() << "\n";
+            closeFeedback(feedback, feedbackName);
         }
         return HQRC(0, 0, DomainWhsSrv);
     } catch (const HQRC& failure) {
@@ -267,6 +284,7 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
         if (feedback.is_open()) {
             feedback << ":RC." << codePair(failure).toMultiByte() << "\n:MESSAGE."
                      << messageText.toMultiByte() << "\n";
+            closeFeedback(feedback, feedbackName);
         }
         return failure;
     }
