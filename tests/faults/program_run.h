@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -63,26 +64,35 @@ inline std::vector<std::string> faultEnvironment(std::vector<std::string> extra)
 }
 #endif
 
-// Runs the program in dir with args (tag file "export.tag", feedback file
+// A started run of the program: its process, its folder and when it began.
+struct StartedProgram {
+    pid_t pid = -1;
+    fs::path dir;
+    std::chrono::steady_clock::time_point start;
+};
+
+// Starts the program in dir with args (tag file "export.tag", feedback file
 // "feedback.txt" removed first), standard output and error into files there.
-// A run longer than limit is killed and marked timed out. `child` runs in the
-// child process before the program starts (resource limits and the like).
-inline ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>& args,
-                             const std::vector<std::string>& extraEnv,
-                             std::chrono::milliseconds limit = std::chrono::seconds(60),
-                             void (*child)() = nullptr) {
+// HQSPATH is the staged installation unless extraEnv names another. `child`
+// runs in the child process before the program starts (resource limits and
+// the like).
+inline StartedProgram startProgram(const fs::path& dir, const std::vector<std::string>& args,
+                                   const std::vector<std::string>& extraEnv,
+                                   void (*child)() = nullptr) {
     fs::remove(dir / "export.tag");
     fs::remove(dir / "feedback.txt");
     std::vector<std::string> env = environmentWith(extraEnv);
-    env.push_back(std::string("HQSPATH=") + QRT_STAGE_DIR);
+    if (std::none_of(extraEnv.begin(), extraEnv.end(),
+                     [](const std::string& e) { return e.rfind("HQSPATH=", 0) == 0; }))
+        env.push_back(std::string("HQSPATH=") + QRT_STAGE_DIR);
     std::vector<std::string> argv = {QRT_PROGRAM};
     argv.insert(argv.end(), args.begin(), args.end());
     const std::string outPath = (dir / "stdout.txt").string();
     const std::string errPath = (dir / "stderr.txt").string();
 
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
+    StartedProgram started{-1, dir, std::chrono::steady_clock::now()};
+    started.pid = fork();
+    if (started.pid == 0) {
         if (::chdir(dir.c_str()) != 0)
             std::_Exit(125);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -101,31 +111,52 @@ inline ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>
         ::execve(argv[0].c_str(), a.data(), e.data());
         std::_Exit(127);
     }
+    return started;
+}
+
+// True while the program runs; the status is kept for finishProgram.
+inline bool stillRunning(const StartedProgram& program, int& status) {
+    return ::waitpid(program.pid, &status, WNOHANG) == 0;
+}
+
+// Waits for the end of the program (killing it after limit from its start)
+// and collects what it wrote. `whileRunning` is called every 2 ms meanwhile.
+template <class F>
+ProgramRun finishProgram(const StartedProgram& program, std::chrono::milliseconds limit,
+                         F whileRunning) {
     ProgramRun run;
     int status = 0;
-    for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid)
-            break;
-        if (std::chrono::steady_clock::now() - start > limit) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
+    while (stillRunning(program, status)) {
+        if (std::chrono::steady_clock::now() - program.start > limit) {
+            ::kill(program.pid, SIGKILL);
+            ::waitpid(program.pid, &status, 0);
             run.timedOut = true;
             break;
         }
+        whileRunning();
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - program.start).count();
     if (WIFEXITED(status)) {
         run.status = WEXITSTATUS(status);
     } else if (WIFSIGNALED(status)) {
         run.signal = WTERMSIG(status);
     }
-    run.out = export_test::readFile(outPath);
-    run.err = export_test::readFile(errPath);
-    run.tag = export_test::readFile(dir / "export.tag");
-    run.feedback = export_test::readFile(dir / "feedback.txt");
+    run.out = export_test::readFile(program.dir / "stdout.txt");
+    run.err = export_test::readFile(program.dir / "stderr.txt");
+    run.tag = export_test::readFile(program.dir / "export.tag");
+    run.feedback = export_test::readFile(program.dir / "feedback.txt");
     return run;
+}
+
+// Runs the program to its end (see startProgram); a run longer than limit is
+// killed and marked timed out.
+inline ProgramRun runProgram(const fs::path& dir, const std::vector<std::string>& args,
+                             const std::vector<std::string>& extraEnv,
+                             std::chrono::milliseconds limit = std::chrono::seconds(60),
+                             void (*child)() = nullptr) {
+    return finishProgram(startProgram(dir, args, extraEnv, child), limit, [] {});
 }
 
 inline std::vector<std::string> linesOf(const std::string& text) {
