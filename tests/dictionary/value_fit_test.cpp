@@ -19,14 +19,22 @@ HQRC readCustomer() {
     return table.retrieveId(DIRId(std::string_view("0000000201")));
 }
 
-void expectMisfit(const HQRC& rc, const wchar_t* column, const std::wstring& reasonPart) {
+// A refused row: 3150 with the table, the column, the row's identifier and
+// a reason that contains reasonPart.
+void expectMisfit(const HQRC& rc, const wchar_t* table, const wchar_t* column, const wchar_t* row,
+                  const std::wstring& reasonPart) {
     EXPECT_EQ(rc.code, 3150);
     EXPECT_EQ(rc.domain, DomainWhsDDD);
-    EXPECT_EQ(rc.token1, L"QRT.DataResource");
+    EXPECT_EQ(rc.token1, table);
     EXPECT_EQ(rc.token2, column);
-    EXPECT_EQ(rc.token3, L"0000000201");
+    EXPECT_EQ(rc.token3, row);
     EXPECT_NE(std::wstring(rc.token4).find(reasonPart), std::wstring::npos)
         << HQSTRING(rc.token4).toMultiByte();
+}
+
+// A refused row of the table 0000000201, read by identifier.
+void expectMisfit(const HQRC& rc, const wchar_t* column, const std::wstring& reasonPart) {
+    expectMisfit(rc, L"QRT.DataResource", column, L"0000000201", reasonPart);
     EXPECT_EQ(rc.location, L"DataResource::SQLFetch");
     EXPECT_EQ(rc.commandLine, L"DDDPDRES");
 }
@@ -70,10 +78,8 @@ TEST_F(ValueFit, AListEndsAtARowThatDoesNotFit) {
     int read = 0;
     for (; rc.code == 0; rc = database.listNext())
         ++read;
-    EXPECT_EQ(rc.code, 3150);
-    EXPECT_EQ(rc.token1, L"QRT.inforesource");
-    EXPECT_EQ(rc.token2, L"defaultRetryCount");
-    EXPECT_EQ(rc.token3, L"0000000102");
+    expectMisfit(rc, L"QRT.inforesource", L"defaultRetryCount", L"0000000102",
+                 L"not a number: \"many\"");
     EXPECT_LT(read, 3);
 }
 
@@ -84,18 +90,15 @@ TEST_F(ValueFit, RelationRowsAndLongTextsAreCheckedToo) {
     // An identifier longer than ten characters in the relationship table.
     exec("INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000101', '00000002011');");
     EXPECT_EQ(database.getDataResourceList(rc)->entries(rc), 0u);
-    EXPECT_EQ(rc.code, 3150);
-    EXPECT_EQ(rc.token1, L"QRT.RELATIONSHIP");
-    EXPECT_EQ(rc.token2, L"target_qrtid");
-    EXPECT_EQ(rc.token3, L"IR_TO_DR_Rel 0000000101");
+    expectMisfit(rc, L"QRT.RELATIONSHIP", L"target_qrtid", L"IR_TO_DR_Rel 0000000101",
+                 L"11 bytes where 10 fit");
 
     // One row of a long text over the 128,000 bytes of its buffer.
     exec("INSERT INTO QRTSTRINGS (name, qrtid, seqno, text) VALUES ('IRLDesc', '0000000101', "
          "99, printf('%.128000c', 'x'));");
     database.getLongDescription(rc);
-    EXPECT_EQ(rc.code, 3150);
-    EXPECT_EQ(rc.token2, L"text");
-    EXPECT_EQ(rc.token3, L"IRLDesc 0000000101");
+    expectMisfit(rc, L"QRT.QRTSTRINGS", L"text", L"IRLDesc 0000000101",
+                 L"128000 bytes where 127999 fit");
 }
 
 TEST(FetchedValue, IntegerTexts) {
@@ -123,15 +126,11 @@ TEST_F(ValueFit, TheConfigurationTableIsCheckedToo) {
     exec("UPDATE configuration SET value_int = '1000 entries' WHERE name = 'LOGSIZE';");
     HQConfiguration::clear();
     HQRC rc = HQConfiguration::init(L"QRTMODEL", L"QRT", L"", L"", 0);
-    EXPECT_EQ(rc.code, 3150);
-    EXPECT_EQ(rc.token1, L"QRT.configuration");
-    EXPECT_EQ(rc.token2, L"value_int");
-    EXPECT_EQ(rc.token3, L"RTK/LOGSIZE");
+    expectMisfit(rc, L"QRT.configuration", L"value_int", L"RTK/LOGSIZE",
+                 L"not a number: \"1000 entries\"");
 
     exec("UPDATE configuration SET value_int = 1000, short_name = printf('%.20c', 's') WHERE "
          "name = 'LOGSIZE';");
     rc = HQConfiguration::init(L"QRTMODEL", L"QRT", L"", L"", 0);
-    EXPECT_EQ(rc.code, 3150);
-    EXPECT_EQ(rc.token2, L"short_name");
-    EXPECT_EQ(rc.token4, L"20 bytes where 19 fit");
+    expectMisfit(rc, L"QRT.configuration", L"short_name", L"RTK/LOGSIZE", L"20 bytes where 19 fit");
 }

@@ -20,8 +20,7 @@
 #include <vector>
 
 #include "tests/exporters/export_run.h"
-
-extern char** environ;
+#include "tests/startup/child_process.h"
 
 namespace fault_test {
 
@@ -101,15 +100,7 @@ inline StartedProgram startProgram(const fs::path& dir, const std::vector<std::s
         ::dup2(err, 2);
         if (child)
             child();
-        std::vector<char*> a, e;
-        for (auto& s : argv)
-            a.push_back(s.data());
-        a.push_back(nullptr);
-        for (auto& s : env)
-            e.push_back(s.data());
-        e.push_back(nullptr);
-        ::execve(argv[0].c_str(), a.data(), e.data());
-        std::_Exit(127);
+        execProgram(argv, env);
     }
     return started;
 }
