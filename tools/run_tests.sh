@@ -7,7 +7,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/tools/install_deps.sh"
 jobs=$(nproc)
 
-cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQRT_FUZZ=ON
 cmake --build "$top/build" -j"$jobs"
 (cd "$top/build" && ctest --output-on-failure)
 
