@@ -3,6 +3,8 @@
 // their failure path within a bounded time, never hanging on a dead socket.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <thread>
 
@@ -40,9 +42,10 @@ private:
     static int run(const std::string& command) {
         return export_test::runCommand(command + " > /dev/null 2>&1");
     }
+    // As the server's user: root runs it as "postgres", anyone else as themselves.
     int pgCtl(const std::string& what) {
-        return run("runuser -u postgres -- " + kBin + "/pg_ctl -D " + dir_.string() + "/data " +
-                   what);
+        return run(std::string(::getuid() == 0 ? "runuser -u postgres -- " : "") + kBin +
+                   "/pg_ctl -D " + dir_.string() + "/data " + what);
     }
     std::string port_;
     fs::path dir_;
