@@ -1,6 +1,5 @@
 // Allocation and binding of the buffers of a class's column table.
 #include <algorithm>
-#include <cstring>
 
 #include "dictionary/column_table.h"
 #include "dictionary/statement_builder.h"
