@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, loads the sample warehouse into a SQLite
-# control database with its DSN, and exports its databases; the tag file is
-# printed and the program's exit status is the script's.
+# Installs what is missing, builds the program and its message files (not the
+# tests), loads the sample warehouse into a SQLite control database with its
+# DSN, and exports its databases; the tag file is printed and the program's
+# exit status is the script's. The build folder is the one the tests use, so
+# tools/run_tests.sh afterwards only adds the test programs.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/tools/install_deps.sh"
 cmake -S "$top" -B "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$top/build" -j"$(nproc)"
+cmake --build "$top/build" -j"$(nproc)" --target qrt2exp2
 export HQSPATH=$top/build/stage
 
 demo=$top/build/demo
