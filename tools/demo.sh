@@ -15,7 +15,7 @@ demo=$top/build/demo
 rm -rf "$demo"
 mkdir -p "$demo"
 bash "$top/tools/load_warehouse.sh" sqlite "$demo/control.db"
-printf '[QRTSAMPLE]\nDriver=SQLite3\nDatabase=%s\n' "$demo/control.db" >"$demo/odbc.ini"
+printf '[QRTSAMPLE]\nDriver=SQLite3\nDatabase=%s\nNoCreat=1\n' "$demo/control.db" >"$demo/odbc.ini"
 export ODBCINI=$demo/odbc.ini ODBCSYSINI=/etc
 cp "$top/samples/export.inp" "$demo/export.inp"
 
