@@ -26,7 +26,7 @@ lowered(const std::map<std::string, std::vector<std::string>>& tables) {
 }
 
 std::string emptyDataFile() {
-    const std::filesystem::path file = scratch("empty_data") / "empty.sql";
+    const std::filesystem::path file = scratch("empty_data_" + testTag()) / "empty.sql";
     std::ofstream(file) << "-- nothing\n";
     return file.string();
 }
