@@ -1,12 +1,11 @@
-// The standard-error line of a failed run: the variable or file to fix, the
-// driver's SQLSTATE and message, what the driver manager's lists tell about
-// the data source, the return code with the exit status the shell sees, and
-// never the password.
+// The standard-error line of a failed run, as composed from a return code:
+// the driver's SQLSTATE and message on one line, what the driver manager's
+// lists tell about the data source, the return code with the exit status the
+// shell sees, and never the password. (The program's own runs are tested
+// with the program.)
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 
 #include "export/failure_hint.h"
@@ -35,16 +34,6 @@ HQRC connectFailure(const std::string& sqlState, const std::string& message) {
     return rc;
 }
 
-HQRC configurationFailure() {
-    HQRC rc(2014, 1, DomainODBC);
-    rc.location = L"HQOdbcCursor::prepare";
-    rc.sqlState = L"S1000";
-    rc.nativeMessage = L"[SQLite]no such table: QRT.configuration (1)";
-    rc.AddComment(L"HQConfiguration::load");
-    rc.AddComment(L"HQConfiguration::Init");
-    return rc;
-}
-
 DataSourceInfo sqliteSource(const std::string& database) {
     DataSourceInfo info;
     info.defined = true;
@@ -60,29 +49,6 @@ const char* const kImMessage =
 
 } // namespace
 
-TEST(FailureHint, MessageFileNamesTheVariableOrThePathTried) {
-    EXPECT_THAT(messageFileHint(nullptr, "", 300, 0), HasSubstr("HQSPATH is not set"));
-    EXPECT_THAT(messageFileHint("", "/bin/qztnxolv.str", 300, ENOENT),
-                HasSubstr("HQSPATH is empty"));
-    const std::string missing = messageFileHint("/opt/q", "/opt/q/bin/qztnxolv.str", 300, EACCES);
-    EXPECT_THAT(missing,
-                HasSubstr("/opt/q/bin/qztnxolv.str: " + std::string(std::strerror(EACCES))));
-    const std::string longPath = "/" + std::string(310, 'd') + "/bin/qztnxolv.str";
-    EXPECT_THAT(messageFileHint("/x", longPath, 300, 0),
-                HasSubstr(std::to_string(longPath.size()) + " bytes long"));
-}
-
-TEST(FailureHint, UsageSaysWhatIsMissingOrUnknownButNeverShowsThePassword) {
-    EXPECT_THAT(usageHint({"in.inp", "DB", "user"}),
-                HasSubstr("3 arguments given; four are needed"));
-    EXPECT_THAT(usageHint({}), HasSubstr("0 arguments"));
-    EXPECT_EQ(usageHint({"?", "DB", "user", "pw"}), "");
-    const std::string unknown =
-        usageHint({"in.inp", "DB", "user", "Secret-1", "PREFIX=X", "/S", "-x"});
-    EXPECT_THAT(unknown, HasSubstr("unknown option \"-x\""));
-    EXPECT_THAT(unknown, Not(HasSubstr("Secret-1")));
-}
-
 TEST(FailureHint, UnknownDataSourceNamesTheFilesTheDriverManagerReads) {
     ScopedEnv ini("ODBCINI", "/home/u/my.ini");
     ScopedEnv sys("ODBCSYSINI", std::nullopt);
@@ -96,19 +62,6 @@ TEST(FailureHint, UnknownDataSourceNamesTheFilesTheDriverManagerReads) {
                         std::string(kImMessage) +
                         ". Data source \"NODSN\" is not defined in /home/u/my.ini (ODBCINI) nor in "
                         "/etc/odbc.ini. (return code 2009, exit status 217)");
-}
-
-TEST(FailureHint, DataSourceWithAnUninstalledDriverNamesTheInstalledOnes) {
-    DataSourceInfo info = sqliteSource("/tmp/x.db");
-    info.driver = "SQLite 3";
-    info.driverInstalled = false;
-    info.installedDrivers = {"PostgreSQL Unicode", "SQLite3"};
-    const std::string hint =
-        startHint(connectFailure("IM002", kImMessage), "", request("LITE"), &info);
-    EXPECT_THAT(hint, HasSubstr("SQLSTATE IM002: [unixODBC]"));
-    EXPECT_THAT(hint, HasSubstr("names the driver \"SQLite 3\", which is not installed "
-                                "(installed: PostgreSQL Unicode, SQLite3;"));
-    EXPECT_THAT(hint, HasSubstr("libsqliteodbc"));
 }
 
 TEST(FailureHint, SqliteDataSourceWithoutItsFileSaysSo) {
@@ -128,23 +81,6 @@ TEST(FailureHint, SqliteDataSourceWithoutItsFileSaysSo) {
                 Not(HasSubstr("database file")));
     EXPECT_EQ(startHint(connectFailure("S1000", "x"), "", request("LITE"), nullptr),
               "qrt2exp2: SQLSTATE S1000: x. (return code 2009, exit status 217)");
-}
-
-TEST(FailureHint, UnreadableConfigurationTableNamesTheTableAndAnEmptyFile) {
-    const auto dir = qrt_test::makeTempDir("hint_configuration");
-    ExportRequest r = request("LITE");
-    r.prefix = L"XYZ";
-    std::ofstream(dir / "empty.db").close();
-    const DataSourceInfo empty = sqliteSource((dir / "empty.db").string());
-    const std::string hint = startHint(configurationFailure(), "", r, &empty);
-    EXPECT_THAT(hint, HasSubstr("no such table: QRT.configuration (1). Reading the table "
-                                "XYZ.configuration failed: check prefix="));
-    EXPECT_THAT(hint, HasSubstr("empty.db is empty: the SQLite driver created it"));
-    EXPECT_THAT(hint, HasSubstr("(return code 2014, exit status 222)"));
-
-    std::ofstream(dir / "full.db") << "SQLite format 3";
-    const DataSourceInfo full = sqliteSource((dir / "full.db").string());
-    EXPECT_THAT(startHint(configurationFailure(), "", r, &full), Not(HasSubstr("is empty")));
 }
 
 TEST(FailureHint, DriverMessageIsOneLineAndNeverShowsThePassword) {

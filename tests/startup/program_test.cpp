@@ -48,6 +48,10 @@ TEST(Program, WithoutItsMessageFileItCannotStart) {
                      "installation folder, the one whose bin/ holds qztnxolv.str (build/stage "
                      "after a build).\n");
 
+    r = runProgram({"in.inp", "DB", "user", "pw"}, "");
+    EXPECT_EQ(r.out, kCannotLoad);
+    EXPECT_NE(r.err.find("HQSPATH is empty"), std::string::npos) << r.err;
+
     TempDir empty;
     r = runProgram({"in.inp", "DB", "user", "pw"}, empty.path());
     EXPECT_EQ(r.status, 1);
