@@ -26,7 +26,7 @@ lowered(const std::map<std::string, std::vector<std::string>>& tables) {
 }
 
 std::string emptyDataFile() {
-    const std::filesystem::path file = scratch("empty_data") / "empty.sql";
+    const std::filesystem::path file = scratch("empty_data_" + testTag()) / "empty.sql";
     std::ofstream(file) << "-- nothing\n";
     return file.string();
 }
@@ -52,7 +52,7 @@ std::set<std::string> columnsNeedingQuotes(const ControlDb& db) {
     return failing;
 }
 
-TEST(ControlSchema, BothSystemsHoldTheSameTablesAndColumnsInTheSameOrder) {
+TEST(ControlSchema, SqliteAndPostgresHoldTheSameTablesAndColumnsInTheSameOrder) {
     const ControlDb lite = ControlDb::sqlite(scratch("same_tables") / "control.db");
     const ControlDb pg = ControlDb::postgres("schema_same");
     ASSERT_EQ(lite.load({emptyDataFile()}).status, 0);
@@ -113,21 +113,27 @@ TEST(ControlSchema, PostgresTablesAreReachedThroughThePrefixInAnyCase) {
     EXPECT_EQ(r.output, "7\n");
 }
 
-TEST(ControlSchema, LoaderKeepsNothingOfAFailedLoad) {
-    const std::filesystem::path dir = scratch("failed_load");
-    const std::filesystem::path bad = dir / "bad.sql";
+// Data whose second statement fails.
+std::string failingDataFile(const std::string& name) {
+    const std::filesystem::path bad = scratch(name) / "bad.sql";
     std::ofstream(bad) << "INSERT INTO inforesource (qrtid, name) VALUES ('0000009999', 'X');\n"
                           "INSERT INTO no_such_table VALUES (1);\n";
-    const std::string sample = QRT_SOURCE_DIR "/samples/warehouse.sql";
+    return bad.string();
+}
 
-    const ControlDb lite = ControlDb::sqlite(dir / "control.db");
-    EXPECT_NE(lite.load({sample, bad.string()}).status, 0);
+TEST(ControlSchema, LoaderKeepsNothingOfAFailedLoadInSqlite) {
+    const std::string bad = failingDataFile("failed_load");
+    const ControlDb lite = ControlDb::sqlite(scratch("failed_load_sqlite") / "control.db");
+    EXPECT_NE(lite.load({QRT_SOURCE_DIR "/samples/warehouse.sql", bad}).status, 0);
     EXPECT_EQ(lite.count("SELECT count(*) FROM inforesource"), 0);
+}
 
-    // on PostgreSQL the schema loaded before stays as it was
+TEST(ControlSchema, LoaderKeepsNothingOfAFailedLoadInPostgres) {
+    // the schema loaded before stays as it was
+    const std::string bad = failingDataFile("failed_load_pg");
     const ControlDb pg = ControlDb::postgres("schema_failed");
     ASSERT_EQ(pg.load().status, 0);
-    EXPECT_NE(pg.load({bad.string()}).status, 0);
+    EXPECT_NE(pg.load({bad}).status, 0);
     EXPECT_EQ(pg.count("SELECT count(*) FROM inforesource"), 3);
 }
 

@@ -72,13 +72,24 @@ TEST(StartupRun, FailedExportEndsWithItsCodeSeenModulo256) {
     EXPECT_EQ(r.status, 13101 % 256);
     EXPECT_EQ(r.status, 45);
     EXPECT_EQ(r.out.substr(r.out.find('\n', r.out.find("export")) + 1), t.failure + "\n");
+    // one line on standard error with the catalogue text, the code and the status
+    EXPECT_EQ(r.err, "qrt2exp2: the export failed in : The input file ? could not be opened for "
+                     "reading. (return code 13101, exit status 45)\n");
 }
 
 TEST(StartupRun, FailedConnectionPrintsItsTextAndSkipsTheExport) {
     const StartupTexts t = installedTexts();
-    const ChildResult r = run({"in.inp", "DB", "user", "pw"}, standIns(2009, 0));
+    ExportServices services = standIns(2009, 0);
+    // the data source is looked up only to explain the failure
+    services.describeDataSource = [](const std::string& name) {
+        std::printf("describe %s\n", name.c_str());
+        return DataSourceInfo{};
+    };
+    const ChildResult r = run({"in.inp", "DB", "user", "pw"}, services);
     EXPECT_EQ(r.status, 2009 % 256);
-    EXPECT_EQ(r.out, "config DB|QRT|user|pw|0\n" + t.connectFailed + "\n");
+    EXPECT_EQ(r.out, "config DB|QRT|user|pw|0\n" + t.connectFailed + "\ndescribe DB\n");
+    EXPECT_EQ(r.err, "qrt2exp2: Could not connect to the control database ? as user ?. (return "
+                     "code 2009, exit status 217)\n");
 }
 
 TEST(StartupRun, MissingServicesEndWithAnInternalErrorLine) {
