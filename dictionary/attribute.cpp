@@ -2,6 +2,7 @@
 #include "dictionary/attribute.h"
 
 #include "dictionary/data_resource.h"
+#include "dictionary/database_types.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/relation_getters.h"
 
@@ -92,8 +93,9 @@ HQSTRING Attribute::getCreateTableExpression(int form) {
             table != nullptr ? table->getInformationResource(rc) : nullptr;
         if (database == nullptr)
             return L"";
-        const int32_t sub = database->fields().subdbType;
-        text += L"(" + precision + (sub == 3 || sub == 4 || sub == 5 ? L") " : L") NOT LOGGED ");
+        const DatabaseSubType* edition = dbtypes::subType(database->fields().subdbType);
+        text += L"(" + precision +
+                (edition != nullptr && edition->hostEdition ? L") " : L") NOT LOGGED ");
     } else if (type == L"GRAPHIC" || type == L"VARGRAPHIC") {
         text += L"(" + precision + L") ";
     }

@@ -17,11 +17,6 @@
 
 namespace {
 
-// Database types whose table names carry an owner before the first dot.
-bool isRelationalType(long dbType) {
-    return dbType == 1 || dbType == 20 || dbType == 30 || dbType == 40 || dbType == 50;
-}
-
 HQRC invalidType() {
     HQRC rc(99, 0, DomainWhsSrv);
     rc.location = L"TagX_Obj::TagX_Obj";
@@ -127,9 +122,9 @@ void TagX_Obj::addTableKeys(DIRBase* object) {
     // A table without its database row keeps an empty database name and is
     // treated as non-relational.
     HQSTRING databaseName = database ? database->getName() : HQSTRING();
-    long dbType = database ? static_cast<long>(database->fields().dbType) : 0;
+    const int32_t dbType = database ? database->fields().dbType : 0;
     HQSTRING name = table->getName();
-    size_t dot = isRelationalType(dbType) ? name.find(L'.') : HQSTRING::npos;
+    size_t dot = InformationResource::isRelational(dbType) ? name.find(L'.') : HQSTRING::npos;
     HQSTRING owner = dot == HQSTRING::npos ? HQSTRING() : name.subString(0, dot);
     HQSTRING tableName = dot == HQSTRING::npos ? name : name.subString(dot + 1);
     wrap_parens(databaseName);
