@@ -4,7 +4,6 @@
 #include "dictionary/data_resource.h"
 #include "dictionary/database_types.h"
 #include "dictionary/information_resource.h"
-#include "dictionary/relation_getters.h"
 
 namespace {
 using F = AttributeFields;
@@ -38,14 +37,7 @@ const ColumnTable<F>& F::columns() {
     return table;
 }
 
-Attribute::Attribute()
-    : DIRRecord(kInfo), table_(*this, L"DR_TO_Attr_Rel", 1, DIRObjectType::DataResource, 1),
-      mapInputs_(*this, L"Attr_TO_MapIn_Rel", 1, DIRObjectType::Map, 0),
-      mapOutputs_(*this, L"Attr_TO_MapOut_Rel", 1, DIRObjectType::Map, 0),
-      links1_(*this, L"AttLink1_TO_Attr_Rel", 1, DIRObjectType::AttributeLink, 0),
-      links2_(*this, L"AttLink2_TO_Attr_Rel", 1, DIRObjectType::AttributeLink, 0),
-      pkeyMaps_(*this, L"Attr_TO_PKeyMap_Rel", 1, DIRObjectType::KeyMap, 0),
-      fkeyMaps_(*this, L"Attr_TO_FKeyMap_Rel", 1, DIRObjectType::KeyMap, 0) {
+Attribute::Attribute() : DIRRecord(kInfo) {
     limits_ = NameLimits::fromConfiguration();
 }
 
@@ -104,32 +96,4 @@ HQSTRING Attribute::getCreateTableExpression(int form) {
     if (form != 0)
         text += L" WITH DEFAULT ";
     return text;
-}
-
-DataResource* Attribute::getDataResource(HQRC& rc) {
-    return guardedFirst(*this, table_, L"getDataResource", rc);
-}
-
-RelationCollection<Map>* Attribute::getMapInputList(HQRC& rc) {
-    return guardedList(*this, mapInputs_, L"getMapInputList", rc);
-}
-
-RelationCollection<Map>* Attribute::getMapOutputList(HQRC& rc) {
-    return guardedList(*this, mapOutputs_, L"getMapOutputList", rc);
-}
-
-RelationCollection<AttributeLink>* Attribute::getAttributeLink1(HQRC& rc) {
-    return guardedList(*this, links1_, L"getAttributeLink1", rc);
-}
-
-RelationCollection<AttributeLink>* Attribute::getAttributeLink2(HQRC& rc) {
-    return guardedList(*this, links2_, L"getAttributeLink2", rc);
-}
-
-RelationCollection<KeyMap>* Attribute::getPKeyMapList(HQRC& rc) {
-    return guardedList(*this, pkeyMaps_, L"getPKeyMapList", rc);
-}
-
-RelationCollection<KeyMap>* Attribute::getFKeyMapList(HQRC& rc) {
-    return guardedList(*this, fkeyMaps_, L"getFKeyMapList", rc);
 }

@@ -5,7 +5,6 @@
 #include "dictionary/agent_site.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/database_types.h"
-#include "dictionary/relation_getters.h"
 #include "dictionary/security_group.h"
 
 namespace {
@@ -51,14 +50,7 @@ const ColumnTable<F>& F::columns() {
     return table;
 }
 
-InformationResource::InformationResource()
-    : DIRRecord(kInfo), dataResources_(*this, L"IR_TO_DR_Rel", 0, DIRObjectType::DataResource, 0),
-      sourceGroups_(*this, L"IR_TO_SecGR_Rel", 0, DIRObjectType::SecurityGroup, 0),
-      targetGroups_(*this, L"IR_TO_SecGrTar_Rel", 0, DIRObjectType::SecurityGroup, 0),
-      agentSites_(*this, L"IR_TO_AgentSite", 1, DIRObjectType::AgentSite, 0),
-      programs_(*this, L"UDP_TO_IR", 1, DIRObjectType::ProgFunc, 0),
-      sourceOfSteps_(*this, L"BV_TO_SourceIR", 1, DIRObjectType::BusinessView, 0),
-      targetOfSteps_(*this, L"BV_TO_TargetIR", 1, DIRObjectType::BusinessView, 0) {}
+InformationResource::InformationResource() : DIRRecord(kInfo) {}
 
 HQRC InformationResource::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L"WHERE   name = ? ORDER BY name", {QueryParm::name(name)},
@@ -93,22 +85,6 @@ HQRC InformationResource::listFirstBySystemDB(const HQSTRING& hostAndDb,
                           L"subdbtype = '" +
                               getNameSingleQ(subTypeText) + L"'",
                           {QueryParm::text(hostAndDb, 106)});
-}
-
-RelationCollection<DataResource>* InformationResource::getDataResourceList(HQRC& rc) {
-    return guardedList(*this, dataResources_, L"getDataResourceList", rc);
-}
-
-RelationCollection<SecurityGroup>* InformationResource::getSecurityGroupSourceList(HQRC& rc) {
-    return guardedList(*this, sourceGroups_, L"getSecurityGroupSourceList", rc);
-}
-
-RelationCollection<SecurityGroup>* InformationResource::getSecurityGroupTargetList(HQRC& rc) {
-    return guardedList(*this, targetGroups_, L"getSecurityGroupTargetList", rc);
-}
-
-RelationCollection<AgentSite>* InformationResource::getAgentSiteList(HQRC& rc) {
-    return guardedList(*this, agentSites_, L"getAgentSiteList", rc);
 }
 
 HQSTRING InformationResource::getODBCConnectString(int mask) const {

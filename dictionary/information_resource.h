@@ -76,10 +76,16 @@ public:
     // hostAndDb: host name and database name joined by ".".
     HQRC listFirstBySystemDB(const HQSTRING& hostAndDb, const HQSTRING& subTypeText);
 
-    RelationCollection<DataResource>* getDataResourceList(HQRC& rc);
-    RelationCollection<SecurityGroup>* getSecurityGroupSourceList(HQRC& rc);
-    RelationCollection<SecurityGroup>* getSecurityGroupTargetList(HQRC& rc);
-    RelationCollection<AgentSite>* getAgentSiteList(HQRC& rc);
+    // Its tables, its security groups with source and with target access, its
+    // agent sites; null with 3104 when the object was never read.
+    RelationList<DataResource> getDataResourceList{*this, rel::IR_TO_DR_Rel, RelationSide::Source,
+                                                   L"getDataResourceList"};
+    RelationList<SecurityGroup> getSecurityGroupSourceList{
+        *this, rel::IR_TO_SecGR_Rel, RelationSide::Source, L"getSecurityGroupSourceList"};
+    RelationList<SecurityGroup> getSecurityGroupTargetList{
+        *this, rel::IR_TO_SecGrTar_Rel, RelationSide::Source, L"getSecurityGroupTargetList"};
+    RelationList<AgentSite> getAgentSiteList{*this, rel::IR_TO_AgentSite, RelationSide::Target,
+                                             L"getAgentSiteList"};
 
     // The connect string; mask nonzero hides the password.
     HQSTRING getODBCConnectString(int mask) const;
@@ -100,11 +106,9 @@ public:
     static int32_t dbaseTypeFromString(const HQSTRING& text);
 
 private:
-    RelationCollection<DataResource> dataResources_;
-    RelationCollection<SecurityGroup> sourceGroups_;
-    RelationCollection<SecurityGroup> targetGroups_;
-    RelationCollection<AgentSite> agentSites_;
-    RelationCollection<ProgFunc> programs_;
-    RelationCollection<BusinessView> sourceOfSteps_;
-    RelationCollection<BusinessView> targetOfSteps_;
+    RelationCollection<ProgFunc> programs_{*this, rel::UDP_TO_IR, RelationSide::Target};
+    RelationCollection<BusinessView> sourceOfSteps_{*this, rel::BV_TO_SourceIR,
+                                                    RelationSide::Target};
+    RelationCollection<BusinessView> targetOfSteps_{*this, rel::BV_TO_TargetIR,
+                                                    RelationSide::Target};
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 
 #include "dictionary/attribute.h"
 #include "dictionary/data_resource.h"
@@ -33,44 +34,15 @@ HQSTRING twoDigits(int value) {
     return text;
 }
 
-// How the keys of one object type are made.
-enum class KeyKind { None, Name, InfoRes, DataRes, Column, UserId, LinkId, ParmId, KeyId, MapId };
+// How the keys of one object type are made (the keys column of the
+// object-type table). None: the type has no registry entry.
+enum class KeyKind { None, Name, Database, Table, Column, UserId, LinkId, ParmId, KeyId, MapId };
 
-constexpr std::array<KeyKind, 33> keyKindByType = {
-    KeyKind::None,    // 0
-    KeyKind::Name,    // 1 BusinessView
-    KeyKind::Name,    // 2 BVAlias
-    KeyKind::None,    // 3 BVSchedule: its class is not part of the object model yet
-    KeyKind::InfoRes, // 4 InformationResource
-    KeyKind::DataRes, // 5 DataResource
-    KeyKind::Column,  // 6 Attribute
-    KeyKind::Name,    // 7 SecurityGroup
-    KeyKind::None,    // 8 Map: its class is not part of the object model yet
-    KeyKind::UserId,  // 9 HQUser
-    KeyKind::None,    // 10 BVSecurity
-    KeyKind::None,    // 11 PIN
-    KeyKind::Name,    // 12 AgentSite
-    KeyKind::None,    // 13 AggreFunc: its class is not part of the object model yet
-    KeyKind::None,    // 14 TrigFunc
-    KeyKind::LinkId,  // 15 AttributeLink
-    KeyKind::Name,    // 16 UserFunction
-    KeyKind::Name,    // 17 ProgFunc
-    KeyKind::ParmId,  // 18 ProgParm
-    KeyKind::Name,    // 19 UDPGrouping
-    KeyKind::None,    // 20 ProgType
-    KeyKind::None,    // 21 CustomCalender
-    KeyKind::None,    // 22 CalenderDate
-    KeyKind::KeyId,   // 23 PrimaryKey
-    KeyKind::KeyId,   // 24 ForeignKey
-    KeyKind::MapId,   // 25 KeyMap
-    KeyKind::Name,    // 26 Subject
-    KeyKind::None,    // 27 FindAttributeNordbase
-    KeyKind::None,    // 28 SearchCriteria
-    KeyKind::Name,    // 29 Process
-    KeyKind::Name,    // 30 StarSchema
-    KeyKind::None,    // 31 OLAPCube
-    KeyKind::KeyId,   // 32 DRCorrelation
+#define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
+constexpr KeyKind keyKindByType[] = {
+#include "dictionary/object_types.def"
 };
+#undef QRT_OBJECT_TYPE
 
 void raiseIfFailed(const HQRC& rc) {
     if (rc.code != 0) {
@@ -174,7 +146,7 @@ void TagX_Obj::addColumnTableKeys(DIRBase* object) {
 }
 
 TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectType())) {
-    KeyKind kind = objectType >= 0 && objectType < static_cast<int>(keyKindByType.size())
+    KeyKind kind = objectType >= 0 && objectType < static_cast<int>(std::size(keyKindByType))
                        ? keyKindByType[static_cast<size_t>(objectType)]
                        : KeyKind::None;
     switch (kind) {
@@ -183,13 +155,13 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
     case KeyKind::Name:
         addWrappedKey(DIRBname_key, obj->getName());
         break;
-    case KeyKind::InfoRes: {
+    case KeyKind::Database: {
         auto* database = static_cast<InformationResource*>(obj);
         addWrappedKey(DIRBname_key, database->getName());
         addWrappedKey(dbname_key, database->fields().dbName);
         break;
     }
-    case KeyKind::DataRes:
+    case KeyKind::Table:
         addTableKeys(obj);
         break;
     case KeyKind::Column:

@@ -46,7 +46,7 @@ const std::array<PropertyRow<KeyMap>, 4> keyMapProperties = {{
 // The two column passes of a key map, in this order: the column of the
 // primary-key side, then the column of the foreign-key side.
 struct ColumnPass {
-    Attribute* (KeyMap::*column)(HQRC& rc);
+    RelatedObject<Attribute> KeyMap::*column;
     int relationType;
 };
 
