@@ -12,6 +12,7 @@
 #include "dictionary/dir_base.h"
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
+#include "export/export_error.h"
 #include "export/tag_vocabulary.h"
 #include "export/tag_writer.h"
 #include "runtime/return_code.h"
@@ -43,12 +44,6 @@ constexpr KeyKind keyKindByType[] = {
 #include "dictionary/object_types.def"
 };
 #undef QRT_OBJECT_TYPE
-
-void raiseIfFailed(const HQRC& rc) {
-    if (rc.code != 0) {
-        throw rc;
-    }
-}
 
 } // namespace
 
