@@ -13,7 +13,7 @@ using F = PropertyForm;
 using Fields = AgentSite::Fields;
 
 // The site's password is never written.
-const Row agentSiteProperties[] = {
+const Row kAgentSiteProperties[] = {
     Row::name(),
     Row::shortDescription(),
     Row::longDescription(),
@@ -24,7 +24,7 @@ const Row agentSiteProperties[] = {
     Row::field(agtmodnm_key, F::TextIfNonEmpty, &Fields::moduleName),
 };
 
-const ExportRecord<AgentSite> agentSiteRecord{DIRObjectType::AgentSite, agentSiteProperties};
+const ExportRecord<AgentSite> kAgentSiteRecord{DIRObjectType::AgentSite, kAgentSiteProperties};
 
 // The site (once per run) and a LINK from its owner to it.
 void exportSiteWithLink(DIRObjectType ownerType, AgentSite* site, const Euit_ParmList& ownerKeys) {
@@ -39,7 +39,7 @@ void exportSiteWithLink(DIRObjectType ownerType, AgentSite* site, const Euit_Par
 
 void export_AgentSite(AgentSite* site) {
     Euit_ParmList siteKeys;
-    writeNewRecord(agentSiteRecord, *site, siteKeys);
+    writeNewRecord(kAgentSiteRecord, *site, siteKeys);
 }
 
 void export_AgentSite_forIR(AgentSite* site, Euit_ParmList& databaseKeys) {

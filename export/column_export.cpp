@@ -10,7 +10,7 @@ using Row = PropertyRow<Attribute>;
 using F = PropertyForm;
 using Fields = Attribute::Fields;
 
-const Row columnProperties[] = {
+const Row kColumnProperties[] = {
     Row::name(),
     Row::shortDescription(),
     Row::longDescription(),
@@ -28,12 +28,12 @@ const Row columnProperties[] = {
     Row::field(edtncol_key, F::YesIfNonZero, &Fields::isEditionCol),
 };
 
-const ExportRecord<Attribute> columnRecord{DIRObjectType::Attribute, columnProperties,
-                                           FromOwner::Contain, true};
+const ExportRecord<Attribute> kColumnRecord{DIRObjectType::Attribute, kColumnProperties,
+                                            FromOwner::Contain, true};
 
 } // namespace
 
 void export_Attribute(Attribute* column, Euit_ParmList& tableKeys) {
     Euit_ParmList columnKeys;
-    writeNewRecord(columnRecord, *column, columnKeys, {DIRObjectType::DataResource, &tableKeys});
+    writeNewRecord(kColumnRecord, *column, columnKeys, {DIRObjectType::DataResource, &tableKeys});
 }

@@ -21,7 +21,7 @@ using F = PropertyForm;
 using Fields = IR::Fields;
 
 // The password is never written.
-const Row databaseProperties[] = {
+const Row kDatabaseProperties[] = {
     Row::name(),
     Row::field(dbname_key, F::TextIfNonEmpty, &Fields::dbName),
     Row::shortDescription(),
@@ -48,8 +48,8 @@ const Row databaseProperties[] = {
                   [](IR& o, HQRC&) -> PropertyValue { return o.getDefaultDelimiter(); }),
 };
 
-const ExportRecord<IR> databaseRecord{DIRObjectType::InformationResource, databaseProperties,
-                                      FromOwner::None, true};
+const ExportRecord<IR> kDatabaseRecord{DIRObjectType::InformationResource, kDatabaseProperties,
+                                       FromOwner::None, true};
 
 // The agent sites of the database: target sites of a warehouse, source sites
 // of any other database.
@@ -79,7 +79,7 @@ void exportSecurityGroups(IR& ir, const Euit_ParmList& databaseKeys) {
 
 void export_InfoRes(InformationResource* ir) {
     Euit_ParmList databaseKeys;
-    if (!writeNewRecord(databaseRecord, *ir, databaseKeys))
+    if (!writeNewRecord(kDatabaseRecord, *ir, databaseKeys))
         return;
     exportAgentSites(*ir, databaseKeys);
     exportSecurityGroups(*ir, databaseKeys);

@@ -40,10 +40,24 @@ HQSTRING twoDigits(int value) {
 enum class KeyKind { None, Name, Database, Table, Column, UserId, LinkId, ParmId, KeyId, MapId };
 
 #define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
-constexpr KeyKind keyKindByType[] = {
+constexpr KeyKind kKeyKinds[] = {
 #include "dictionary/object_types.def"
 };
 #undef QRT_OBJECT_TYPE
+
+// The key of the kinds that name an object by its identifier.
+std::wstring_view identifierKey(KeyKind kind) {
+    switch (kind) {
+    case KeyKind::LinkId:
+        return atldirid_key;
+    case KeyKind::ParmId:
+        return prmid_key;
+    case KeyKind::KeyId:
+        return keyid_key;
+    default:
+        return mapid_key;
+    }
+}
 
 } // namespace
 
@@ -141,8 +155,8 @@ void TagX_Obj::addColumnTableKeys(DIRBase* object) {
 }
 
 TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectType())) {
-    KeyKind kind = objectType >= 0 && objectType < static_cast<int>(std::size(keyKindByType))
-                       ? keyKindByType[static_cast<size_t>(objectType)]
+    KeyKind kind = objectType >= 0 && objectType < static_cast<int>(std::size(kKeyKinds))
+                       ? kKeyKinds[static_cast<size_t>(objectType)]
                        : KeyKind::None;
     switch (kind) {
     case KeyKind::None:
@@ -167,16 +181,10 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
         break;
     case KeyKind::LinkId:
-        addKey(atldirid_key, obj->getId().toString());
-        break;
     case KeyKind::ParmId:
-        addKey(prmid_key, obj->getId().toString());
-        break;
     case KeyKind::KeyId:
-        addKey(keyid_key, obj->getId().toString());
-        break;
     case KeyKind::MapId:
-        addKey(mapid_key, obj->getId().toString());
+        addKey(identifierKey(kind), obj->getId().toString());
         break;
     }
 

@@ -20,25 +20,25 @@ using F = PropertyForm;
 
 // Both kinds of key write the same properties (no long description).
 using KeyRow = PropertyRow<Key>;
-const KeyRow keyProperties[] = {
+const KeyRow kKeyProperties[] = {
     KeyRow::name(),
     KeyRow::shortDescription(),
     KeyRow::identifier(keyid_key),
 };
 
-const ExportRecord<Key> primaryKeyRecord{DIRObjectType::PrimaryKey, keyProperties,
-                                         FromOwner::Contain};
-const ExportRecord<Key> foreignKeyRecord{DIRObjectType::ForeignKey, keyProperties};
+const ExportRecord<Key> kPrimaryKeyRecord{DIRObjectType::PrimaryKey, kKeyProperties,
+                                          FromOwner::Contain};
+const ExportRecord<Key> kForeignKeyRecord{DIRObjectType::ForeignKey, kKeyProperties};
 
 using MapRow = PropertyRow<KeyMap>;
-const MapRow keyMapProperties[] = {
+const MapRow kKeyMapProperties[] = {
     MapRow::name(),
     MapRow::shortDescription(),
     MapRow::field(mapseqno_key, F::Decimal, &KeyMap::Fields::orderNo),
     MapRow::identifier(mapid_key),
 };
 
-const ExportRecord<KeyMap> keyMapRecord{DIRObjectType::KeyMap, keyMapProperties};
+const ExportRecord<KeyMap> kKeyMapRecord{DIRObjectType::KeyMap, kKeyMapProperties};
 
 // The two column passes of a key map, in this order: the column of the
 // primary-key side, then the column of the foreign-key side.
@@ -47,7 +47,7 @@ struct ColumnPass {
     NameNType2::relobjType relationType;
 };
 
-const std::array<ColumnPass, 2> columnPasses = {{
+const std::array<ColumnPass, 2> kColumnPasses = {{
     {&KeyMap::getPKeyAttribute, NameNType2::MapPCol},
     {&KeyMap::getFKeyAttribute, NameNType2::MapFCol},
 }};
@@ -64,7 +64,7 @@ void exportKeyMaps(Key& key, Euit_ParmList& keyKeys, DIRObjectType ownerType) {
 
 void export_PrimaryKey(PrimaryKey* key, Euit_ParmList& tableKeys) {
     Euit_ParmList keyKeys;
-    if (!writeNewRecord<Key>(primaryKeyRecord, *key, keyKeys,
+    if (!writeNewRecord<Key>(kPrimaryKeyRecord, *key, keyKeys,
                              {DIRObjectType::DataResource, &tableKeys}))
         return;
     exportKeyMaps(*key, keyKeys, DIRObjectType::PrimaryKey);
@@ -73,7 +73,7 @@ void export_PrimaryKey(PrimaryKey* key, Euit_ParmList& tableKeys) {
 
 void export_ForeignKey(ForeignKey* key, Euit_ParmList& tableKeys) {
     Euit_ParmList keyKeys;
-    if (!writeNewRecord<Key>(foreignKeyRecord, *key, keyKeys))
+    if (!writeNewRecord<Key>(kForeignKeyRecord, *key, keyKeys))
         return;
 
     // The referenced table is written before the foreign key refers to it.
@@ -96,9 +96,9 @@ void export_ForeignKey(ForeignKey* key, Euit_ParmList& tableKeys) {
 
 void export_KeyMap(KeyMap* map, Euit_ParmList& ownerKeys, DIRObjectType ownerType) {
     Euit_ParmList mapKeys;
-    if (!writeNewRecord(keyMapRecord, *map, mapKeys))
+    if (!writeNewRecord(kKeyMapRecord, *map, mapKeys))
         return;
-    for (const ColumnPass& pass : columnPasses) {
+    for (const ColumnPass& pass : kColumnPasses) {
         HQRC rc;
         Attribute* column = (map->*pass.column)(rc);
         raiseIfFailed(rc);

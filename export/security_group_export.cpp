@@ -13,24 +13,24 @@ namespace {
 using F = PropertyForm;
 
 using GroupRow = PropertyRow<SecurityGroup>;
-const GroupRow securityGroupProperties[] = {
+const GroupRow kSecurityGroupProperties[] = {
     GroupRow::name(),
     GroupRow::shortDescription(),
     GroupRow::longDescription(),
     GroupRow::field(contact_key, F::WrappedIfNonEmpty, &SecurityGroup::Fields::contact),
 };
 
-const ExportRecord<SecurityGroup> securityGroupRecord{DIRObjectType::SecurityGroup,
-                                                      securityGroupProperties};
+const ExportRecord<SecurityGroup> kSecurityGroupRecord{DIRObjectType::SecurityGroup,
+                                                       kSecurityGroupProperties};
 
 using FunctionRow = PropertyRow<UserFunction>;
-const FunctionRow userFunctionProperties[] = {
+const FunctionRow kUserFunctionProperties[] = {
     FunctionRow::name(),
     FunctionRow::shortDescription(),
 };
 
-const ExportRecord<UserFunction> userFunctionRecord{DIRObjectType::UserFunction,
-                                                    userFunctionProperties};
+const ExportRecord<UserFunction> kUserFunctionRecord{DIRObjectType::UserFunction,
+                                                     kUserFunctionProperties};
 
 } // namespace
 
@@ -52,10 +52,10 @@ void export_SCG_root(SecurityGroup* group) {
 
 void export_SecurityGroup(SecurityGroup* group) {
     const Euit_ParmList noKeys; // the record has no key lines
-    writeRecord(securityGroupRecord, *group, noKeys);
+    writeRecord(kSecurityGroupRecord, *group, noKeys);
 }
 
 void export_UserFunction(UserFunction* function) {
     Euit_ParmList functionKeys;
-    writeNewRecord(userFunctionRecord, *function, functionKeys);
+    writeNewRecord(kUserFunctionRecord, *function, functionKeys);
 }

@@ -26,7 +26,7 @@ PropertyValue createStatementOnOneLine(DR& table, HQRC& rc) {
     return DataResource::getNameReplaceString(statement, L"\n", L" ");
 }
 
-const Row tableProperties[] = {
+const Row kTableProperties[] = {
     Row::name(),
     Row::shortDescription(),
     Row::longDescription(),
@@ -60,8 +60,8 @@ const Row tableProperties[] = {
     Row::field(parttbsp_key, F::YesIfNonZero, &Fields::INPARTTBSP),
 };
 
-const ExportRecord<DR> tableRecord{DIRObjectType::DataResource, tableProperties, FromOwner::Contain,
-                                   true};
+const ExportRecord<DR> kTableRecord{DIRObjectType::DataResource, kTableProperties,
+                                    FromOwner::Contain, true};
 
 // Only the first primary key is exported.
 void exportPrimaryKey(DataResource& table, Euit_ParmList& tableKeys) {
@@ -90,7 +90,7 @@ HQRC export_DataRes(DataResource* table) {
         export_InfoRes(database);
         Tag_ExpList::getInstance().getKeys(database, databaseKeys);
     }
-    writeRecord(tableRecord, *table, tableKeys,
+    writeRecord(kTableRecord, *table, tableKeys,
                 {DIRObjectType::InformationResource, database ? &databaseKeys : nullptr});
     walkRelated(table->getAttributeList, WalkEnd::SkipErrors,
                 [&](Attribute& column) { export_Attribute(&column, tableKeys); });
