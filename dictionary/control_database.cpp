@@ -2,9 +2,9 @@
 #include "dictionary/control_database.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
+#include "dictionary/database_types.h"
 #include "runtime/configuration.h"
 #include "runtime/odbc.h"
 
@@ -66,13 +66,11 @@ int32_t leadingNumber(const HQSTRING& text) {
 } // namespace controldb
 
 NameLimits NameLimits::forEdition(const HQSTRING& dbType, const HQSTRING& dbVersion) {
-    static constexpr std::array<const wchar_t*, 8> kLongNameEditions = {
-        L"Nordbase/NT",  L"Nordbase/6000", L"Nordbase/6000 PE", L"Nordbase/HPUX",
-        L"Nordbase/SUN", L"Nordbase/SNI",  L"Nordbase/SCO",     L"Nordbase/SGI"};
+    const DatabaseSubType* edition = dbtypes::subType(dbtypes::subTypeFromText(dbType));
     const int32_t longFromVersion = controldb::leadingNumber(L"06.01.0000");
-    for (const wchar_t* edition : kLongNameEditions)
-        if (dbType == edition && controldb::leadingNumber(dbVersion) >= longFromVersion)
-            return NameLimits{128, 255, 128};
+    if (edition != nullptr && edition->longNames &&
+        controldb::leadingNumber(dbVersion) >= longFromVersion)
+        return NameLimits{128, 255, 128};
     return NameLimits{};
 }
 

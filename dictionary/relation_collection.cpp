@@ -17,7 +17,7 @@ DIRBase* RelationElement::getValue(HQRC& rc) {
     owned_ = std::move(object);
     object_ = owned_.get();
     RelationCollectionBase* back =
-        object_->getCollection(collection_.getRelationName(), 1 - collection_.getDirection());
+        object_->getCollection(collection_.relation(), opposite(collection_.ownerSide()));
     if (back != nullptr) {
         rc = back->tieBack(collection_.getOwner());
         if (rc.code != 0) {
@@ -28,10 +28,9 @@ DIRBase* RelationElement::getValue(HQRC& rc) {
     return object_;
 }
 
-RelationCollectionBase::RelationCollectionBase(DIRBase& owner, const wchar_t* relationName,
-                                               int direction, DIRObjectType relatedType, int single)
-    : owner_(owner), single_(single), direction_(direction), relationName_(relationName),
-      relatedType_(relatedType) {
+RelationCollectionBase::RelationCollectionBase(DIRBase& owner, const Relation& relation,
+                                               RelationSide ownerSide)
+    : owner_(owner), relation_(relation), side_(ownerSide) {
     owner.addCollection(this);
 }
 
@@ -57,13 +56,15 @@ HQRC RelationCollectionBase::load() {
     HQRC rc;
     {
         const controldb::PooledCursor pooled(
-            (direction_ == 0 ? L"SELECT target_qrtid FROM " : L"SELECT source_qrtid FROM ") +
+            (side_ == RelationSide::Source ? L"SELECT target_qrtid FROM "
+                                           : L"SELECT source_qrtid FROM ") +
             controldb::table(L".RELATIONSHIP") +
-            (direction_ == 0 ? L" WHERE relation_name = ? AND source_qrtid = ? FOR FETCH ONLY"
-                             : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY"));
+            (side_ == RelationSide::Source
+                 ? L" WHERE relation_name = ? AND source_qrtid = ? FOR FETCH ONLY"
+                 : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY"));
         HQOdbcCursor& cursor = *pooled;
         const HQSTRING& text = pooled.text();
-        std::string relation = wideToMultiByte(relationName_);
+        std::string relation = wideToMultiByte(relation_.name);
         SQLLEN relationLength = static_cast<SQLLEN>(relation.size());
         DIRId ownerId = owner_.getId();
         SQLLEN idLength = DIRId::kLength;

@@ -29,6 +29,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/database_types.h"
+
 namespace {
 
 // Deterministic pseudo-random numbers: the engine's sequence is fixed by the
@@ -145,37 +147,17 @@ struct DatabasePlan {
     std::vector<TablePlan> tables;
 };
 
-// Database type and sub-type texts written in turn (see
-// docs/stored_vocabularies.md).
-constexpr std::pair<const char*, const char*> kRelationalTypes[] = {
-    {"Nordbase Family", "Nordbase Family"},
-    {"Nordbase Family", "Nordbase/NT"},
-    {"Nordbase Family", "Nordbase/6000"},
-    {"Nordbase Family", "Nordbase/MVS"},
-    {"Nordbase Family", "Nordbase/VM"},
-    {"Nordbase Family", "Nordbase/400"},
-    {"Nordbase Family", "Nordbase/HPUX"},
-    {"Nordbase Family", "Nordbase/SUN"},
-    {"Nordbase Family", "Nordbase/SNI"},
-    {"Nordbase Family", "Nordbase/SCO"},
-    {"Nordbase Family", "Nordbase/SGI"},
-    {"Nordbase Family", "Nordbase/6000 PE"},
-    {"Nordbase Family", "Nordbase/Linux"},
-    {"Nordbase Family", "Nordbase/Linux PE"},
-    {"Nordbase Family", "Nordbase/Windows PE"},
-    {"Nordbase Family", "Nordbase/Solaris PE"},
-    {"Nordbase Family", "Nordbase/Host Connect"},
-    {"Nordbase Family", "Nordbase/zSeries"},
-    {"Nordbase Family", "Nordbase/iSeries"},
-    {"Oracle", "Oracle"},
-    {"Sybase", "Sybase"},
-    {"Sybase", "Sybase System 11"},
-    {"Microsoft SQLServer", "Microsoft SQL Server"},
-    {"Informix", "Informix"},
-    {"Generic ODBC", "User Defined ODBC"},
-    {"QSAF", "QSAF"},
-    {"HDX", "HDX"},
-};
+// The database type and sub-type texts written in turn: every sub-type of the
+// database-type table that has a text, flat files aside (they are written by
+// kind below).
+std::vector<std::pair<std::string, std::string>> nonFileTypes() {
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const DatabaseSubType& sub : dbtypes::subTypes())
+        if (sub.text != nullptr && sub.type != 70)
+            texts.emplace_back(wideToMultiByte(dbtypes::typeText(sub.type)),
+                               wideToMultiByte(sub.text));
+    return texts;
+}
 
 constexpr const char* kDatabaseNames[] = {"DB_%ld", "Données (%ld)", "O'Hara's DB %ld", "倉庫_%ld"};
 constexpr const char* kSchemaNames[] = {"SCH%ld", "O'NEIL%ld", "ÄDMIN%ld"};
@@ -389,11 +371,12 @@ private:
 
     void writeDatabase(size_t d) {
         const DatabasePlan& db = databases[d];
-        const auto& types = kRelationalTypes[d / 3 % std::size(kRelationalTypes)];
-        std::string dbType = types.first, subType = types.second;
+        static const std::vector<std::pair<std::string, std::string>> types = nonFileTypes();
+        std::string dbType = types[d / 3 % types.size()].first;
+        std::string subType = types[d / 3 % types.size()].second;
         if (db.kind == 1) {
-            dbType = "Flat File LAN";
-            subType = d / 3 % 2 ? "Flat File LAN FTP Copy" : "Flat File LAN Local Command";
+            dbType = wideToMultiByte(dbtypes::typeText(70));
+            subType = wideToMultiByte(dbtypes::subTypeText(d / 3 % 2 ? 71 : 70));
         }
         if (d % 50 == 49) {
             dbType = "Nordbase Version 9 (unknown)";

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "dictionary/data_resource.h"
+#include "dictionary/database_types.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/statement_builder.h"
 
@@ -188,6 +189,34 @@ TEST(DatabaseTypes, SubTypesTypesAndTexts) {
     EXPECT_EQ(InformationResource::sdbTypeToString(20), L"Oracle"); // not the older text
     EXPECT_EQ(InformationResource::dbaseTypeToString(70), L"Flat File LAN");
     EXPECT_EQ(InformationResource::dbaseTypeToString(71), L"");
+}
+
+TEST(DatabaseTypes, TheTableIsConsistent) {
+    std::set<int32_t> types;
+    for (const DatabaseType& type : dbtypes::types()) {
+        EXPECT_TRUE(types.insert(type.number).second) << type.number;
+        EXPECT_EQ(dbtypes::typeFromText(type.text), type.number);
+        // Relational databases are the ones reached with user and password.
+        EXPECT_EQ(type.relational, type.connect == ConnectForm::UserPassword) << type.number;
+    }
+    std::set<int32_t> subTypes;
+    for (const DatabaseSubType& sub : dbtypes::subTypes()) {
+        EXPECT_TRUE(subTypes.insert(sub.number).second) << sub.number;
+        EXPECT_TRUE(types.contains(sub.type)) << sub.number;
+        if (sub.text != nullptr) {
+            EXPECT_EQ(dbtypes::subTypeFromText(sub.text), sub.number);
+        }
+    }
+    for (const DatabaseTextAlias& alias : dbtypes::aliases()) {
+        EXPECT_EQ(dbtypes::typeFromText(alias.text), alias.number);
+        EXPECT_EQ(dbtypes::subTypeFromText(alias.text), alias.number);
+    }
+    EXPECT_TRUE(InformationResource::isRelational(1));
+    EXPECT_FALSE(InformationResource::isRelational(60));
+    EXPECT_FALSE(InformationResource::isRelational(0));
+    for (int32_t host : {3, 4, 5})
+        EXPECT_TRUE(dbtypes::subType(host)->hostEdition);
+    EXPECT_FALSE(dbtypes::subType(2)->hostEdition);
 }
 
 TEST(TableNames, ReplaceOneCharacter) {

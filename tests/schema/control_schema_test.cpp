@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+
+#include "dictionary/relation.h"
 
 namespace schema_test {
 namespace {
@@ -50,6 +53,13 @@ std::set<std::string> columnsNeedingQuotes(const ControlDb& db) {
         if (out.find("ok " + tag + "|") == std::string::npos)
             failing.insert(lower(tag.substr(tag.find('.') + 1)));
     return failing;
+}
+
+// The relations whose rows the data checks know are exactly the program's.
+TEST(ControlSchema, TheRelationsCheckedAreThoseOfTheProgram) {
+    EXPECT_EQ(relationEnds().size(), std::size(rel::all));
+    for (const auto& [name, ends] : relationEnds())
+        EXPECT_NE(rel::byName(HQSTRING(name)), nullptr) << name;
 }
 
 TEST(ControlSchema, SqliteAndPostgresHoldTheSameTablesAndColumnsInTheSameOrder) {
