@@ -91,6 +91,29 @@ TEST(ControlSchema, OnlyTheKeywordColumnsNeedQuotesInSqlite) {
               0);
 }
 
+TEST(ControlSchema, RelationRowsAreReadInOrderFromTheIndexOfTheirSide) {
+    // Each side's index gives the rows of one object already in the order of
+    // the other side: no sort, and no walk through the other side's index.
+    const ControlDb lite = ControlDb::sqlite(scratch("relation_plan") / "control.db");
+    ASSERT_EQ(lite.load({emptyDataFile()}).status, 0);
+    const CommandResult bySource =
+        lite.query("EXPLAIN QUERY PLAN SELECT target_qrtid FROM RELATIONSHIP WHERE relation_name "
+                   "= 'IR_TO_DR_Rel' AND source_qrtid = 'x' ORDER BY target_qrtid");
+    EXPECT_NE(bySource.output.find("INDEX relationship_src_ix (relation_name=? AND "
+                                   "source_qrtid=?)"),
+              std::string::npos)
+        << bySource.output;
+    const CommandResult byTarget =
+        lite.query("EXPLAIN QUERY PLAN SELECT source_qrtid FROM RELATIONSHIP WHERE relation_name "
+                   "= 'IR_TO_DR_Rel' AND target_qrtid = 'x' ORDER BY source_qrtid");
+    EXPECT_NE(byTarget.output.find("INDEX relationship_tgt_ix (relation_name=? AND "
+                                   "target_qrtid=?)"),
+              std::string::npos)
+        << byTarget.output;
+    for (const CommandResult* plan : {&bySource, &byTarget})
+        EXPECT_EQ(plan->output.find("TEMP B-TREE"), std::string::npos) << plan->output;
+}
+
 TEST(ControlSchema, OnlyTheKeywordColumnsNeedQuotesInPostgres) {
     const ControlDb pg = ControlDb::postgres("schema_keywords");
     ASSERT_EQ(pg.load({emptyDataFile()}).status, 0);
