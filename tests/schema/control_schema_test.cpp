@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 namespace schema_test {
 namespace {
@@ -96,22 +97,19 @@ TEST(ControlSchema, RelationRowsAreReadInOrderFromTheIndexOfTheirSide) {
     // the other side: no sort, and no walk through the other side's index.
     const ControlDb lite = ControlDb::sqlite(scratch("relation_plan") / "control.db");
     ASSERT_EQ(lite.load({emptyDataFile()}).status, 0);
-    const CommandResult bySource =
-        lite.query("EXPLAIN QUERY PLAN SELECT target_qrtid FROM RELATIONSHIP WHERE relation_name "
-                   "= 'IR_TO_DR_Rel' AND source_qrtid = 'x' ORDER BY target_qrtid");
-    EXPECT_NE(bySource.output.find("INDEX relationship_src_ix (relation_name=? AND "
-                                   "source_qrtid=?)"),
-              std::string::npos)
-        << bySource.output;
-    const CommandResult byTarget =
-        lite.query("EXPLAIN QUERY PLAN SELECT source_qrtid FROM RELATIONSHIP WHERE relation_name "
-                   "= 'IR_TO_DR_Rel' AND target_qrtid = 'x' ORDER BY source_qrtid");
-    EXPECT_NE(byTarget.output.find("INDEX relationship_tgt_ix (relation_name=? AND "
-                                   "target_qrtid=?)"),
-              std::string::npos)
-        << byTarget.output;
-    for (const CommandResult* plan : {&bySource, &byTarget})
-        EXPECT_EQ(plan->output.find("TEMP B-TREE"), std::string::npos) << plan->output;
+    for (const auto& [side, other, index] :
+         {std::tuple{"source", "target", "src"}, {"target", "source", "tgt"}}) {
+        const std::string plan =
+            lite.query(std::string("EXPLAIN QUERY PLAN SELECT ") + other +
+                       "_qrtid FROM RELATIONSHIP WHERE relation_name = 'IR_TO_DR_Rel' AND " + side +
+                       "_qrtid = 'x' ORDER BY " + other + "_qrtid")
+                .output;
+        EXPECT_NE(plan.find(std::string("INDEX relationship_") + index +
+                            "_ix (relation_name=? AND " + side + "_qrtid=?)"),
+                  std::string::npos)
+            << plan;
+        EXPECT_EQ(plan.find("TEMP B-TREE"), std::string::npos) << plan;
+    }
 }
 
 TEST(ControlSchema, OnlyTheKeywordColumnsNeedQuotesInPostgres) {
