@@ -1,24 +1,17 @@
 // Agent sites: column table, the list conditions and the length-checked setters.
 #include "dictionary/agent_site.h"
 
-#include "dictionary/relation_getters.h"
-
 namespace {
 using F = AgentSiteFields;
 const ClassInfo kInfo{DIRObjectType::AgentSite, L".AgentSite", L"DDDPAGST", "AgentSite",
                       L"Called from "};
 
-// "(select <pick>_qrtid from <schema>.relationship where relation_name='<relation>' and
-//  <match>_qrtid<op>?)"
-HQSTRING relationSubquery(const wchar_t* pick, const wchar_t* relation, const wchar_t* match) {
-    return HQSTRING(L"(select ") + pick + L"_qrtid from " + controldb::schemaPrefix() +
-           L".relationship where relation_name='" + relation + L"' and " + match + L"?)";
-}
+// The sites of a database, the sites of a program.
 HQSTRING sitesOfDatabase() {
-    return relationSubquery(L"source", L"IR_TO_AgentSite", L"target_qrtid = ");
+    return relatedIdsQuery(rel::IR_TO_AgentSite, RelationSide::Target);
 }
 HQSTRING sitesOfProgram() {
-    return relationSubquery(L"target", L"UDP_TO_AgentSite", L"source_qrtid =");
+    return relatedIdsQuery(rel::UDP_TO_AgentSite, RelationSide::Source);
 }
 } // namespace
 
@@ -37,10 +30,7 @@ const ColumnTable<F>& F::columns() {
     return table;
 }
 
-AgentSite::AgentSite()
-    : DIRRecord(kInfo), steps_(*this, L"BV_TO_AgentSite", 0, DIRObjectType::BusinessView, 0),
-      databases_(*this, L"IR_TO_AgentSite", 0, DIRObjectType::InformationResource, 0),
-      programs_(*this, L"UDP_TO_AgentSite", 1, DIRObjectType::ProgFunc, 0) {}
+AgentSite::AgentSite() : DIRRecord(kInfo) {}
 
 HQRC AgentSite::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L"WHERE   name = ?", {QueryParm::name(name)}, name);
@@ -55,21 +45,18 @@ HQRC AgentSite::listFirst() {
 }
 
 HQRC AgentSite::listFirstBySrc(const DIRId& database) {
-    return listFirstWhere(L"listFirstBySrc", L" where qrtid in " + sitesOfDatabase(),
-                          {QueryParm::id(database)});
+    return listFirstRelated(L"listFirstBySrc", rel::IR_TO_AgentSite, RelationSide::Target,
+                            database);
 }
 
 HQRC AgentSite::listFirstByTar(const DIRId& database) {
-    return listFirstWhere(L"listFirstByTar", L" where qrtid in " + sitesOfDatabase(),
-                          {QueryParm::id(database)});
+    return listFirstRelated(L"listFirstByTar", rel::IR_TO_AgentSite, RelationSide::Target,
+                            database);
 }
 
 HQRC AgentSite::listFirstByUDP(const DIRId& program) {
-    return listFirstWhere(L"listFirstByUDP",
-                          L" where qrtid in " +
-                              relationSubquery(L"target", L"UDP_TO_AgentSite", L"source_qrtid=") +
-                              L" ",
-                          {QueryParm::id(program)});
+    return listFirstRelated(L"listFirstByUDP", rel::UDP_TO_AgentSite, RelationSide::Source,
+                            program);
 }
 
 HQRC AgentSite::listFirstBySrcTar(const DIRId& source, const DIRId& target) {
@@ -102,19 +89,16 @@ HQRC AgentSite::listFirstBySrcTarUDP(const DIRId& source, const DIRId& target,
 }
 
 HQRC AgentSite::listFirstAvailableAgent(const DIRId& step) {
-    const HQSTRING rel = controldb::schemaPrefix() + L".relationship ";
-    const HQSTRING condition =
-        L" where qrtid in (select T1.source_qrtid from " + rel + L"T1, " + rel + L"T2, " + rel +
-        L"T3 " + L" where T1.relation_name='IR_TO_AgentSite' and " +
-        L"\t T1.target_qrtid = T2.source_qrtid and " + L"\t T2.relation_name='IR_TO_DR_Rel' and " +
-        L"\t T2.target_qrtid = T3.target_qrtid  and\t" +
-        L"\t T3.relation_name='BV_TO_Input_DR' and " + L"\t T3.source_qrtid=? )" +
-        L"and qrtid in (select T4.source_qrtid from " + rel + L"T4, " + rel + L"T5, " + rel +
-        L"T6 " + L"where T4.relation_name='IR_TO_AgentSite' and" +
-        L"\t T4.target_qrtid = T5.source_qrtid and " + L"\t T5.relation_name='IR_TO_DR_Rel' and " +
-        L"\t T5.target_qrtid = T6.target_qrtid and " +
-        L"\t T6.relation_name='BV_TO_Output_DR' and " + L"\t T6.source_qrtid=?)";
-    return listFirstWhere(L"listFirstAvailableAgent", condition,
+    // The sites of the databases that hold an input table of the step, and
+    // of those that hold an output table of it.
+    const auto sitesOfDatabasesHolding = [](const Relation& stepTables) {
+        return relatedIdsQuery(rel::IR_TO_AgentSite, RelationSide::Target,
+                               relatedIdsQuery(rel::IR_TO_DR_Rel, RelationSide::Target,
+                                               relatedIdsQuery(stepTables, RelationSide::Source)));
+    };
+    return listFirstWhere(L"listFirstAvailableAgent",
+                          L" where qrtid in " + sitesOfDatabasesHolding(rel::BV_TO_Input_DR) +
+                              L" and qrtid in " + sitesOfDatabasesHolding(rel::BV_TO_Output_DR),
                           {QueryParm::id(step), QueryParm::id(step)});
 }
 
@@ -127,7 +111,7 @@ HQRC AgentSite::listFirstEncryptedNonBinary() {
 }
 
 bool AgentSite::isInUse(HQRC& rc) {
-    return steps_.entries(rc) > 0;
+    return getBusinessViewList.entries(rc) > 0;
 }
 
 HQRC AgentSite::setSiteHostName(const HQSTRING& text) {
@@ -151,16 +135,4 @@ HQRC AgentSite::setContact(const HQSTRING& text) {
 
 HQRC AgentSite::setModuleName(const HQSTRING& text) {
     return setLimited(L"setModuleName", f_.moduleName, text, 254);
-}
-
-RelationCollection<BusinessView>* AgentSite::getBusinessViewList(HQRC& rc) {
-    return guardedList(*this, steps_, L"getBusinessViewList", rc);
-}
-
-RelationCollection<InformationResource>* AgentSite::getInformationResourceList(HQRC& rc) {
-    return guardedList(*this, databases_, L"getInformationResourceList", rc);
-}
-
-RelationCollection<ProgFunc>* AgentSite::getProgramList(HQRC& rc) {
-    return guardedList(*this, programs_, L"getProgramList", rc);
 }

@@ -58,12 +58,12 @@ public:
     void setSiteOS(int32_t os) { f_.siteOS = os; }
     void setHQdefault(int16_t flag) { f_.HQdefault = flag; }
 
-    RelationCollection<BusinessView>* getBusinessViewList(HQRC& rc);
-    RelationCollection<InformationResource>* getInformationResourceList(HQRC& rc);
-    RelationCollection<ProgFunc>* getProgramList(HQRC& rc);
-
-private:
-    RelationCollection<BusinessView> steps_;
-    RelationCollection<InformationResource> databases_;
-    RelationCollection<ProgFunc> programs_;
+    // The steps, databases and programs that use the site; null with 3104
+    // when the object was never read.
+    RelationList<BusinessView> getBusinessViewList{*this, rel::BV_TO_AgentSite,
+                                                   RelationSide::Source, L"getBusinessViewList"};
+    RelationList<InformationResource> getInformationResourceList{
+        *this, rel::IR_TO_AgentSite, RelationSide::Source, L"getInformationResourceList"};
+    RelationList<ProgFunc> getProgramList{*this, rel::UDP_TO_AgentSite, RelationSide::Target,
+                                          L"getProgramList"};
 };

@@ -2,8 +2,8 @@
 #include "dictionary/attribute.h"
 
 #include "dictionary/data_resource.h"
+#include "dictionary/database_types.h"
 #include "dictionary/information_resource.h"
-#include "dictionary/relation_getters.h"
 
 namespace {
 using F = AttributeFields;
@@ -37,14 +37,7 @@ const ColumnTable<F>& F::columns() {
     return table;
 }
 
-Attribute::Attribute()
-    : DIRRecord(kInfo), table_(*this, L"DR_TO_Attr_Rel", 1, DIRObjectType::DataResource, 1),
-      mapInputs_(*this, L"Attr_TO_MapIn_Rel", 1, DIRObjectType::Map, 0),
-      mapOutputs_(*this, L"Attr_TO_MapOut_Rel", 1, DIRObjectType::Map, 0),
-      links1_(*this, L"AttLink1_TO_Attr_Rel", 1, DIRObjectType::AttributeLink, 0),
-      links2_(*this, L"AttLink2_TO_Attr_Rel", 1, DIRObjectType::AttributeLink, 0),
-      pkeyMaps_(*this, L"Attr_TO_PKeyMap_Rel", 1, DIRObjectType::KeyMap, 0),
-      fkeyMaps_(*this, L"Attr_TO_FKeyMap_Rel", 1, DIRObjectType::KeyMap, 0) {
+Attribute::Attribute() : DIRRecord(kInfo) {
     limits_ = NameLimits::fromConfiguration();
 }
 
@@ -92,8 +85,9 @@ HQSTRING Attribute::getCreateTableExpression(int form) {
             table != nullptr ? table->getInformationResource(rc) : nullptr;
         if (database == nullptr)
             return L"";
-        const int32_t sub = database->fields().subdbType;
-        text += L"(" + precision + (sub == 3 || sub == 4 || sub == 5 ? L") " : L") NOT LOGGED ");
+        const DatabaseSubType* edition = dbtypes::subType(database->fields().subdbType);
+        text += L"(" + precision +
+                (edition != nullptr && edition->hostEdition ? L") " : L") NOT LOGGED ");
     } else if (type == L"GRAPHIC" || type == L"VARGRAPHIC") {
         text += L"(" + precision + L") ";
     }
@@ -102,32 +96,4 @@ HQSTRING Attribute::getCreateTableExpression(int form) {
     if (form != 0)
         text += L" WITH DEFAULT ";
     return text;
-}
-
-DataResource* Attribute::getDataResource(HQRC& rc) {
-    return guardedFirst(*this, table_, L"getDataResource", rc);
-}
-
-RelationCollection<Map>* Attribute::getMapInputList(HQRC& rc) {
-    return guardedList(*this, mapInputs_, L"getMapInputList", rc);
-}
-
-RelationCollection<Map>* Attribute::getMapOutputList(HQRC& rc) {
-    return guardedList(*this, mapOutputs_, L"getMapOutputList", rc);
-}
-
-RelationCollection<AttributeLink>* Attribute::getAttributeLink1(HQRC& rc) {
-    return guardedList(*this, links1_, L"getAttributeLink1", rc);
-}
-
-RelationCollection<AttributeLink>* Attribute::getAttributeLink2(HQRC& rc) {
-    return guardedList(*this, links2_, L"getAttributeLink2", rc);
-}
-
-RelationCollection<KeyMap>* Attribute::getPKeyMapList(HQRC& rc) {
-    return guardedList(*this, pkeyMaps_, L"getPKeyMapList", rc);
-}
-
-RelationCollection<KeyMap>* Attribute::getFKeyMapList(HQRC& rc) {
-    return guardedList(*this, fkeyMaps_, L"getFKeyMapList", rc);
 }

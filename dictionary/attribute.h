@@ -53,20 +53,21 @@ public:
     // The column's clause in a generated CREATE TABLE; form 1 adds " WITH DEFAULT ".
     HQSTRING getCreateTableExpression(int form);
 
-    DataResource* getDataResource(HQRC& rc);
-    RelationCollection<Map>* getMapInputList(HQRC& rc);
-    RelationCollection<Map>* getMapOutputList(HQRC& rc);
-    RelationCollection<AttributeLink>* getAttributeLink1(HQRC& rc);
-    RelationCollection<AttributeLink>* getAttributeLink2(HQRC& rc);
-    RelationCollection<KeyMap>* getPKeyMapList(HQRC& rc);
-    RelationCollection<KeyMap>* getFKeyMapList(HQRC& rc);
-
-private:
-    RelationCollection<DataResource> table_;
-    RelationCollection<Map> mapInputs_;
-    RelationCollection<Map> mapOutputs_;
-    RelationCollection<AttributeLink> links1_;
-    RelationCollection<AttributeLink> links2_;
-    RelationCollection<KeyMap> pkeyMaps_;
-    RelationCollection<KeyMap> fkeyMaps_;
+    // Its table, the maps that read and write it, its attribute links and key
+    // maps (the column is the target of all these relations); null with 3104
+    // when the object was never read.
+    RelatedObject<DataResource> getDataResource{*this, rel::DR_TO_Attr_Rel, RelationSide::Target,
+                                                L"getDataResource"};
+    RelationList<Map> getMapInputList{*this, rel::Attr_TO_MapIn_Rel, RelationSide::Target,
+                                      L"getMapInputList"};
+    RelationList<Map> getMapOutputList{*this, rel::Attr_TO_MapOut_Rel, RelationSide::Target,
+                                       L"getMapOutputList"};
+    RelationList<AttributeLink> getAttributeLink1{*this, rel::AttLink1_TO_Attr_Rel,
+                                                  RelationSide::Target, L"getAttributeLink1"};
+    RelationList<AttributeLink> getAttributeLink2{*this, rel::AttLink2_TO_Attr_Rel,
+                                                  RelationSide::Target, L"getAttributeLink2"};
+    RelationList<KeyMap> getPKeyMapList{*this, rel::Attr_TO_PKeyMap_Rel, RelationSide::Target,
+                                        L"getPKeyMapList"};
+    RelationList<KeyMap> getFKeyMapList{*this, rel::Attr_TO_FKeyMap_Rel, RelationSide::Target,
+                                        L"getFKeyMapList"};
 };

@@ -2,7 +2,6 @@
 #include "dictionary/attribute_link.h"
 
 #include "dictionary/attribute.h"
-#include "dictionary/relation_getters.h"
 
 namespace {
 using F = AttributeLinkFields;
@@ -20,11 +19,7 @@ const ColumnTable<F>& F::columns() {
 
 AttributeLink::AttributeLink()
     : DIRRecord(kInfo), rowExpression_(*this, "ATTLRowexpression"),
-      literal1_(*this, "ATTLLiteral1"), literal2_(*this, "ATTLLiteral2"),
-      attribute1_(*this, L"AttLink1_TO_Attr_Rel", 0, DIRObjectType::Attribute, 1),
-      attribute2_(*this, L"AttLink2_TO_Attr_Rel", 0, DIRObjectType::Attribute, 1),
-      step_(*this, L"BV_TO_AttLink_Rel", 0, DIRObjectType::BusinessView, 1),
-      starSchema_(*this, L"StarSchema_TO_AttLnk", 0, DIRObjectType::StarSchema, 1) {}
+      literal1_(*this, "ATTLLiteral1"), literal2_(*this, "ATTLLiteral2") {}
 
 HQRC AttributeLink::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L"WHERE   name = ? ORDER BY name", {QueryParm::name(name)},
@@ -32,26 +27,6 @@ HQRC AttributeLink::retrieve(const HQSTRING& name) {
 }
 
 HQRC AttributeLink::listFirstStarSchema(const DIRId& starSchema) {
-    return listFirstWhere(L"listFirstStarSchema",
-                          L" where qrtid in (select source_qrtid from " +
-                              controldb::schemaPrefix() +
-                              L".relationship where relation_name='StarSchema_TO_AttLnk' and "
-                              L"target_qrtid = ?) ORDER BY update_TS",
-                          {QueryParm::id(starSchema)});
-}
-
-Attribute* AttributeLink::getAttribute1(HQRC& rc) {
-    return guardedFirst(*this, attribute1_, L"getAttribute1", rc);
-}
-
-Attribute* AttributeLink::getAttribute2(HQRC& rc) {
-    return guardedFirst(*this, attribute2_, L"getAttribute2", rc);
-}
-
-RelationCollection<BusinessView>* AttributeLink::getBusinessViewList(HQRC& rc) {
-    return guardedList(*this, step_, L"getBusinessViewList", rc);
-}
-
-RelationCollection<StarSchema>* AttributeLink::getStarSchemaList(HQRC& rc) {
-    return guardedList(*this, starSchema_, L"getStarSchemaList", rc);
+    return listFirstRelated(L"listFirstStarSchema", rel::StarSchema_TO_AttLnk, RelationSide::Target,
+                            starSchema, L" ORDER BY update_TS");
 }

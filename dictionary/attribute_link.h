@@ -35,17 +35,19 @@ public:
     HQSTRING getLiteral1(HQRC& rc) { return literal1_.getValue(rc); }
     HQSTRING getLiteral2(HQRC& rc) { return literal2_.getValue(rc); }
 
-    Attribute* getAttribute1(HQRC& rc);
-    Attribute* getAttribute2(HQRC& rc);
-    RelationCollection<BusinessView>* getBusinessViewList(HQRC& rc);
-    RelationCollection<StarSchema>* getStarSchemaList(HQRC& rc);
+    // Its first and second column, its step, its star schema; null with 3104
+    // when the object was never read.
+    RelatedObject<Attribute> getAttribute1{*this, rel::AttLink1_TO_Attr_Rel, RelationSide::Source,
+                                           L"getAttribute1"};
+    RelatedObject<Attribute> getAttribute2{*this, rel::AttLink2_TO_Attr_Rel, RelationSide::Source,
+                                           L"getAttribute2"};
+    RelationList<BusinessView> getBusinessViewList{*this, rel::BV_TO_AttLink_Rel,
+                                                   RelationSide::Source, L"getBusinessViewList"};
+    RelationList<StarSchema> getStarSchemaList{*this, rel::StarSchema_TO_AttLnk,
+                                               RelationSide::Source, L"getStarSchemaList"};
 
 private:
     DIRString rowExpression_;
     DIRString literal1_;
     DIRString literal2_;
-    RelationCollection<Attribute> attribute1_;
-    RelationCollection<Attribute> attribute2_;
-    RelationCollection<BusinessView> step_;
-    RelationCollection<StarSchema> starSchema_;
 };

@@ -21,10 +21,9 @@ class BVSecurity : public DIRRecord<BVSecurityFields> {
 public:
     BVSecurity();
 
-    RelationCollection<BusinessView>* getBusinessViewList(HQRC& rc);
-    SecurityGroup* getSecurityGroup(HQRC& rc);
-
-private:
-    RelationCollection<BusinessView> step_;
-    RelationCollection<SecurityGroup> group_;
+    // Its step and its group; null with 3104 when the object was never read.
+    RelationList<BusinessView> getBusinessViewList{*this, rel::BV_TO_Security, RelationSide::Target,
+                                                   L"getBusinessViewList"};
+    RelatedObject<SecurityGroup> getSecurityGroup{*this, rel::SecGrp_TO_BVSecurity,
+                                                  RelationSide::Target, L"getSecurityGroup"};
 };

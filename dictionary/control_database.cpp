@@ -2,9 +2,9 @@
 #include "dictionary/control_database.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 
+#include "dictionary/database_types.h"
 #include "runtime/configuration.h"
 #include "runtime/odbc.h"
 
@@ -53,26 +53,30 @@ PooledCursor::~PooledCursor() {
 }
 
 int32_t leadingNumber(const HQSTRING& text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == L' ' || (text[i] >= L'\t' && text[i] <= L'\r')))
+        ++i;
+    const bool negative = i < text.size() && text[i] == L'-';
+    if (i < text.size() && (text[i] == L'-' || text[i] == L'+'))
+        ++i;
     int64_t value = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9')
-            break;
-        value = value * 10 + (c - L'0');
-        if (value > INT32_MAX)
-            return INT32_MAX;
+    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+        value = value * 10 + (text[i] - L'0');
+        if (value > INT64_C(1) << 32)
+            break; // beyond either limit already
     }
-    return static_cast<int32_t>(value);
+    if (negative)
+        value = -value;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 } // namespace controldb
 
 NameLimits NameLimits::forEdition(const HQSTRING& dbType, const HQSTRING& dbVersion) {
-    static constexpr std::array<const wchar_t*, 8> kLongNameEditions = {
-        L"Nordbase/NT",  L"Nordbase/6000", L"Nordbase/6000 PE", L"Nordbase/HPUX",
-        L"Nordbase/SUN", L"Nordbase/SNI",  L"Nordbase/SCO",     L"Nordbase/SGI"};
+    const DatabaseSubType* edition = dbtypes::subType(dbtypes::subTypeFromText(dbType));
     const int32_t longFromVersion = controldb::leadingNumber(L"06.01.0000");
-    for (const wchar_t* edition : kLongNameEditions)
-        if (dbType == edition && controldb::leadingNumber(dbVersion) >= longFromVersion)
-            return NameLimits{128, 255, 128};
+    if (edition != nullptr && edition->longNames &&
+        controldb::leadingNumber(dbVersion) >= longFromVersion)
+        return NameLimits{128, 255, 128};
     return NameLimits{};
 }
 

@@ -5,7 +5,6 @@
 #include "dictionary/attribute.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/key.h"
-#include "dictionary/relation_getters.h"
 
 namespace {
 using F = DataResourceFields;
@@ -63,18 +62,7 @@ const ColumnTable<F>& F::columns() {
 }
 
 DataResource::DataResource()
-    : DIRRecord(kInfo), createStmt_(*this, "DRcreate"), alterStmt_(*this, "DRalter"),
-      attributes_(*this, L"DR_TO_Attr_Rel", 0, DIRObjectType::Attribute, 0),
-      database_(*this, L"IR_TO_DR_Rel", 1, DIRObjectType::InformationResource, 1),
-      inputOf_(*this, L"BV_TO_Input_DR", 1, DIRObjectType::BusinessView, 0),
-      outputOf_(*this, L"BV_TO_Output_DR", 1, DIRObjectType::BusinessView, 0),
-      udpManagedBy_(*this, L"BV_TO_UDPManagedDR", 1, DIRObjectType::BusinessView, 0),
-      udpManagedCascadeBy_(*this, L"BV_TO_UDPManagedDRC", 1, DIRObjectType::BusinessView, 0),
-      starSchemas_(*this, L"StarSchema_TO_DR", 1, DIRObjectType::StarSchema, 0),
-      primaryKey_(*this, L"DR_TO_PrimaryKey_Rel", 0, DIRObjectType::PrimaryKey, 1),
-      foreignKeys_(*this, L"DR_TO_ForeignKey_Rel", 0, DIRObjectType::ForeignKey, 0),
-      processes_(*this, L"Process_TO_DR", 1, DIRObjectType::Process, 0),
-      correlations_(*this, L"DR_TO_Correlation", 0, DIRObjectType::DRCorrelation, 0) {
+    : DIRRecord(kInfo), createStmt_(*this, "DRcreate"), alterStmt_(*this, "DRalter") {
     limits_ = NameLimits::fromConfiguration();
 }
 
@@ -98,42 +86,29 @@ HQRC DataResource::retrieve(const HQSTRING& qualifiedName, const HQSTRING& datab
                          qualifiedName);
 }
 
-HQRC DataResource::listFirstByRelation(const wchar_t* operation, const wchar_t* relation,
-                                       const HQSTRING& conditionStart, const DIRId& id) {
-    return listFirstWhere(operation,
-                          conditionStart + controldb::schemaPrefix() +
-                              L".relationship where relation_name='" + relation +
-                              L"' and source_qrtid = ?)",
-                          {QueryParm::id(id)});
-}
-
 HQRC DataResource::listFirstByProcess(const DIRId& process) {
-    return listFirstByRelation(L"listFirstByProcess", L"Process_TO_DR",
-                               L"where qrtid in (select target_qrtid from ", process);
+    return listFirstRelated(L"listFirstByProcess", rel::Process_TO_DR, RelationSide::Source,
+                            process);
 }
 
 HQRC DataResource::listFirstStarSchema(const DIRId& starSchema) {
-    return listFirstByRelation(L"listFirstStarSchema", L"StarSchema_TO_DR",
-                               L"where qrtid in (select target_qrtid from ", starSchema);
+    return listFirstRelated(L"listFirstStarSchema", rel::StarSchema_TO_DR, RelationSide::Source,
+                            starSchema);
 }
 
 HQRC DataResource::listFirstByBVSourceTables(const DIRId& step) {
-    return listFirstWhere(L"listFirstByBVSourceTables",
-                          L" where qrtid in (select target_qrtid from " +
-                              controldb::schemaPrefix() +
-                              L".relationship where relation_name='BV_TO_Input_DR' and "
-                              L"source_qrtid =?)",
-                          {QueryParm::id(step)});
+    return listFirstRelated(L"listFirstByBVSourceTables", rel::BV_TO_Input_DR, RelationSide::Source,
+                            step);
 }
 
 HQRC DataResource::listFirstUDPManaged(const DIRId& step) {
-    return listFirstByRelation(L"listFirstUDPManaged", L"BV_TO_UDPManagedDR",
-                               L" where qrtid in (select target_qrtid from ", step);
+    return listFirstRelated(L"listFirstUDPManaged", rel::BV_TO_UDPManagedDR, RelationSide::Source,
+                            step);
 }
 
 HQRC DataResource::listFirstUDPManagedCascade(const DIRId& step) {
-    return listFirstByRelation(L"listFirstUDPManagedCascade", L"BV_TO_UDPManagedDRC",
-                               L" where qrtid in (select target_qrtid from ", step);
+    return listFirstRelated(L"listFirstUDPManagedCascade", rel::BV_TO_UDPManagedDRC,
+                            RelationSide::Source, step);
 }
 
 HQRC DataResource::listFirstIR(const HQSTRING& databaseName) {
@@ -201,32 +176,4 @@ HQSTRING DataResource::getNameReplaceString(const HQSTRING& text, const HQSTRING
             out += c;
     }
     return out;
-}
-
-InformationResource* DataResource::getInformationResource(HQRC& rc) {
-    return guardedFirst(*this, database_, L"getInformationResource", rc);
-}
-
-RelationCollection<Attribute>* DataResource::getAttributeList(HQRC& rc) {
-    return guardedList(*this, attributes_, L"getAttributeList", rc);
-}
-
-RelationCollection<PrimaryKey>* DataResource::getPrimaryKeyList(HQRC& rc) {
-    return guardedList(*this, primaryKey_, L"getPrimaryKeyList", rc);
-}
-
-RelationCollection<ForeignKey>* DataResource::getForeignKeyList(HQRC& rc) {
-    return guardedList(*this, foreignKeys_, L"getForeignKeyList", rc);
-}
-
-RelationCollection<BusinessView>* DataResource::getBusinessViewInputList(HQRC& rc) {
-    return guardedList(*this, inputOf_, L"getBusinessViewInputList", rc);
-}
-
-RelationCollection<BusinessView>* DataResource::getBusinessViewOutputList(HQRC& rc) {
-    return guardedList(*this, outputOf_, L"getBusinessViewOutputList", rc);
-}
-
-RelationCollection<StarSchema>* DataResource::getStarSchemaList(HQRC& rc) {
-    return guardedList(*this, starSchemas_, L"getStarSchemaList", rc);
 }

@@ -90,30 +90,34 @@ public:
     int32_t getTypeOfCreationNumber() const { return controldb::leadingNumber(f_.TypeofCreation); }
     const HQSTRING& getPassword() const { return f_.password.plainText(); }
 
-    InformationResource* getInformationResource(HQRC& rc);
-    RelationCollection<Attribute>* getAttributeList(HQRC& rc);
-    RelationCollection<PrimaryKey>* getPrimaryKeyList(HQRC& rc);
-    RelationCollection<ForeignKey>* getForeignKeyList(HQRC& rc);
-    RelationCollection<BusinessView>* getBusinessViewInputList(HQRC& rc);
-    RelationCollection<BusinessView>* getBusinessViewOutputList(HQRC& rc);
-    RelationCollection<StarSchema>* getStarSchemaList(HQRC& rc);
+    // Its database, columns, primary key (at most one), foreign keys, the
+    // steps that read and write it, its star schemas; null with 3104 when the
+    // object was never read.
+    RelatedObject<InformationResource> getInformationResource{
+        *this, rel::IR_TO_DR_Rel, RelationSide::Target, L"getInformationResource"};
+    RelationList<Attribute> getAttributeList{*this, rel::DR_TO_Attr_Rel, RelationSide::Source,
+                                             L"getAttributeList"};
+    RelationList<PrimaryKey> getPrimaryKeyList{*this, rel::DR_TO_PrimaryKey_Rel,
+                                               RelationSide::Source, L"getPrimaryKeyList"};
+    RelationList<ForeignKey> getForeignKeyList{*this, rel::DR_TO_ForeignKey_Rel,
+                                               RelationSide::Source, L"getForeignKeyList"};
+    RelationList<BusinessView> getBusinessViewInputList{
+        *this, rel::BV_TO_Input_DR, RelationSide::Target, L"getBusinessViewInputList"};
+    RelationList<BusinessView> getBusinessViewOutputList{
+        *this, rel::BV_TO_Output_DR, RelationSide::Target, L"getBusinessViewOutputList"};
+    RelationList<StarSchema> getStarSchemaList{*this, rel::StarSchema_TO_DR, RelationSide::Target,
+                                               L"getStarSchemaList"};
 
 private:
     HQSTRING generateCreateStmt(HQRC& rc) const;
-    HQRC listFirstByRelation(const wchar_t* operation, const wchar_t* relation,
-                             const HQSTRING& conditionStart, const DIRId& id);
 
     DIRString createStmt_;
     DIRString alterStmt_;
-    RelationCollection<Attribute> attributes_;
-    RelationCollection<InformationResource> database_;
-    RelationCollection<BusinessView> inputOf_;
-    RelationCollection<BusinessView> outputOf_;
-    RelationCollection<BusinessView> udpManagedBy_;
-    RelationCollection<BusinessView> udpManagedCascadeBy_;
-    RelationCollection<StarSchema> starSchemas_;
-    RelationCollection<PrimaryKey> primaryKey_;
-    RelationCollection<ForeignKey> foreignKeys_;
-    RelationCollection<Process> processes_;
-    RelationCollection<DRCorrelation> correlations_;
+    RelationCollection<BusinessView> udpManagedBy_{*this, rel::BV_TO_UDPManagedDR,
+                                                   RelationSide::Target};
+    RelationCollection<BusinessView> udpManagedCascadeBy_{*this, rel::BV_TO_UDPManagedDRC,
+                                                          RelationSide::Target};
+    RelationCollection<Process> processes_{*this, rel::Process_TO_DR, RelationSide::Target};
+    RelationCollection<DRCorrelation> correlations_{*this, rel::DR_TO_Correlation,
+                                                    RelationSide::Source};
 };

@@ -61,10 +61,9 @@ bool DIRBase::isNotFound(const HQRC& rc) {
     return rc.code == kDirNotFound && rc.domain == DomainWhsDDD;
 }
 
-RelationCollectionBase* DIRBase::getCollection(std::wstring_view relationName,
-                                               int direction) const {
+RelationCollectionBase* DIRBase::getCollection(const Relation& relation, RelationSide side) const {
     for (RelationCollectionBase* c : collections_)
-        if (c->getDirection() == direction && c->getRelationName() == relationName)
+        if (&c->relation() == &relation && c->ownerSide() == side)
             return c;
     return nullptr;
 }
@@ -295,6 +294,13 @@ HQRC DIRBase::listFirstWhere(const wchar_t* operation, const HQSTRING& condition
     if (rc.code != 0)
         return passUp(rc, operation);
     return makeError(kDirNotFound, operation, objectTypeToString(info_.type), L"");
+}
+
+HQRC DIRBase::listFirstRelated(const wchar_t* operation, const Relation& relation,
+                               RelationSide known, const DIRId& id, std::wstring_view more) {
+    return listFirstWhere(operation,
+                          L" where qrtid in " + relatedIdsQuery(relation, known) + HQSTRING(more),
+                          {QueryParm::id(id)});
 }
 
 HQRC DIRBase::listNext() {

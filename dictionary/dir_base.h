@@ -18,6 +18,7 @@
 #include "dictionary/dir_id.h"
 #include "dictionary/dir_string.h"
 #include "dictionary/object_type.h"
+#include "dictionary/relation.h"
 #include "dictionary/statement_builder.h"
 #include "runtime/hq_string.h"
 #include "runtime/return_code.h"
@@ -97,12 +98,16 @@ public:
         return ::objectTypeFromString(name);
     }
 
-    // The collection of a relation on the given side (0 source, 1 target).
-    RelationCollectionBase* getCollection(std::wstring_view relationName, int direction) const;
+    // The collection of a relation in which this object stands on the given side.
+    RelationCollectionBase* getCollection(const Relation& relation, RelationSide side) const;
     void addCollection(RelationCollectionBase* collection);
+    std::span<RelationCollectionBase* const> getCollections() const { return collections_; }
     void addString(DIRString* text) { strings_.push_back(text); }
     void addBinary(DIRBinary* data) { binaries_.push_back(data); }
 
+    // A new, empty object of the class the type names; null for a type that
+    // has no class.
+    static std::unique_ptr<DIRBase> makeObject(DIRObjectType type);
     // Makes an object of the class the type names, in state 1, and retrieves it
     // by identifier; the result is in rc. Null only for a type without a class.
     static std::unique_ptr<DIRBase> retrieveIdBase(const DIRId& id, DIRObjectType type, HQRC& rc);
@@ -144,6 +149,11 @@ protected:
     // from the first; 3142 with the type name when there is none.
     HQRC listFirstWhere(const wchar_t* operation, const HQSTRING& condition,
                         const std::vector<QueryParm>& parms);
+    // The same over the objects related through `relation` to the object
+    // `id` on side `known`: " where qrtid in (<related identifiers>)" followed
+    // by `more` (further conditions, an ORDER BY).
+    HQRC listFirstRelated(const wchar_t* operation, const Relation& relation, RelationSide known,
+                          const DIRId& id, std::wstring_view more = {});
     // An object-model error (domain 2) raised by "Class::operation".
     HQRC makeError(int32_t code, const wchar_t* operation, const HQSTRING& token1,
                    const HQSTRING& token2) const;

@@ -1,8 +1,6 @@
 // Warehouse users: column table, retrievals and list conditions.
 #include "dictionary/hq_user.h"
 
-#include "dictionary/relation_getters.h"
-
 namespace {
 using F = HQUserFields;
 const ClassInfo kInfo{DIRObjectType::HQUser, L".HQUser", L"DDDPUSER", "USERLDesc", L"Called from "};
@@ -23,9 +21,7 @@ const ColumnTable<F>& F::columns() {
     return table;
 }
 
-HQUser::HQUser()
-    : DIRRecord(kInfo), groups_(*this, L"User_TO_SecGr_Rel", 0, DIRObjectType::SecurityGroup, 0),
-      notifyingSteps_(*this, L"BV_NOTIFY_USERS", 1, DIRObjectType::BusinessView, 0) {}
+HQUser::HQUser() : DIRRecord(kInfo) {}
 
 HQRC HQUser::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L"WHERE   name = ?", {QueryParm::name(name)}, name);
@@ -45,21 +41,13 @@ HQRC HQUser::listFirst() {
 }
 
 HQRC HQUser::listFirstBySecurityGroup(const DIRId& group) {
-    return listFirstWhere(L"listFirstBySecurityGroup",
-                          L" where qrtid in (select source_qrtid from " +
-                              controldb::schemaPrefix() +
-                              L".relationship where relation_name = 'User_TO_SecGr_Rel' and "
-                              L"target_qrtid = ?)",
-                          {QueryParm::id(group)});
+    return listFirstRelated(L"listFirstBySecurityGroup", rel::User_TO_SecGr_Rel,
+                            RelationSide::Target, group);
 }
 
 HQRC HQUser::listFirstByNotificationBV(const DIRId& step) {
-    return listFirstWhere(L"listFirstByNotificationBV",
-                          L" where qrtid in (select target_qrtid from " +
-                              controldb::schemaPrefix() +
-                              L".relationship where relation_name = 'BV_NOTIFY_USERS' and "
-                              L"source_qrtid = ?)",
-                          {QueryParm::id(step)});
+    return listFirstRelated(L"listFirstByNotificationBV", rel::BV_NOTIFY_USERS,
+                            RelationSide::Source, step);
 }
 
 HQRC HQUser::listFirstUnEncrypted() {
@@ -68,8 +56,4 @@ HQRC HQUser::listFirstUnEncrypted() {
 
 HQRC HQUser::listFirstEncryptedNonBinary() {
     return listFirstWhere(L"listFirstEncryptedNonBinary", L" where encrypted = 1", {});
-}
-
-RelationCollection<SecurityGroup>* HQUser::getSecurityGroupList(HQRC& rc) {
-    return guardedList(*this, groups_, L"getSecurityGroupList", rc);
 }

@@ -38,9 +38,11 @@ public:
     HQRC listNextUnEncrypted() { return listNext(); }
 
     const HQSTRING& getPassword() const { return f_.password.plainText(); }
-    RelationCollection<SecurityGroup>* getSecurityGroupList(HQRC& rc);
+    // Its security groups; null with 3104 when the object was never read.
+    RelationList<SecurityGroup> getSecurityGroupList{*this, rel::User_TO_SecGr_Rel,
+                                                     RelationSide::Source, L"getSecurityGroupList"};
 
 private:
-    RelationCollection<SecurityGroup> groups_;
-    RelationCollection<BusinessView> notifyingSteps_;
+    RelationCollection<BusinessView> notifyingSteps_{*this, rel::BV_NOTIFY_USERS,
+                                                     RelationSide::Target};
 };

@@ -2,11 +2,9 @@
 // vocabularies of database types and sub-types.
 #include "dictionary/information_resource.h"
 
-#include <algorithm>
-
 #include "dictionary/agent_site.h"
 #include "dictionary/data_resource.h"
-#include "dictionary/relation_getters.h"
+#include "dictionary/database_types.h"
 #include "dictionary/security_group.h"
 
 namespace {
@@ -14,80 +12,6 @@ using F = InformationResourceFields;
 const ClassInfo kInfo{DIRObjectType::InformationResource, L".inforesource", L"DDDPIR", "IRLDesc",
                       L""};
 
-// The stored vocabularies (docs/stored_vocabularies.md): class 1 database
-// types, class 0 sub-types. The first entry of a value gives its text; later
-// entries are older texts that map to the same value.
-struct EnumEntry {
-    int enumClass;
-    int32_t value;
-    const wchar_t* text;
-};
-constexpr EnumEntry kEnumTable[] = {
-    {1, 1, L"Nordbase Family"},
-    {1, 20, L"Oracle"},
-    {1, 30, L"Sybase"},
-    {1, 40, L"Microsoft SQLServer"},
-    {1, 50, L"Informix"},
-    {1, 60, L"Generic ODBC"},
-    {1, 70, L"Flat File LAN"},
-    {1, 80, L"QSAF"},
-    {1, 90, L"HDX"},
-    {0, 18, L"Nordbase Family"},
-    {0, 20, L"Oracle"},
-    {0, 30, L"Sybase"},
-    {0, 40, L"Microsoft SQL Server"},
-    {0, 50, L"Informix"},
-    {0, 60, L"User Defined ODBC"},
-    {0, 70, L"Flat File LAN Local Command"},
-    {0, 71, L"Flat File LAN FTP Copy"},
-    {0, 80, L"QSAF"},
-    {0, 90, L"HDX"},
-    {0, 1, L"Nordbase/NT"},
-    {0, 2, L"Nordbase/6000"},
-    {0, 3, L"Nordbase/MVS"},
-    {0, 4, L"Nordbase/VM"},
-    {0, 5, L"Nordbase/400"},
-    {0, 6, L"Nordbase/HPUX"},
-    {0, 7, L"Nordbase/SUN"},
-    {0, 8, L"Nordbase/SNI"},
-    {0, 9, L"Nordbase/SCO"},
-    {0, 11, L"Nordbase/SGI"},
-    {0, 12, L"Nordbase/6000 PE"},
-    {0, 14, L"Nordbase/Linux"},
-    {0, 15, L"Nordbase/Linux PE"},
-    {0, 16, L"Nordbase/Windows PE"},
-    {0, 17, L"Nordbase/Solaris PE"},
-    {0, 19, L"Nordbase/Host Connect"},
-    {0, 100, L"Nordbase/zSeries"},
-    {0, 101, L"Nordbase/iSeries"},
-    {0, 31, L"Sybase System 11"},
-    {0, 20, L"Oracle Version 7"},
-    {0, 30, L"Sybase Version 10"},
-    {0, 50, L"Informix Version 5"},
-    {0, 40, L"Microsoft SQLServer Version 6"},
-    {1, 20, L"Oracle Version 7"},
-    {1, 30, L"Sybase Version 10"},
-    {1, 50, L"Informix Version 5"},
-    {1, 40, L"Microsoft SQLServer Version 6"},
-};
-
-HQSTRING enumToString(int enumClass, int32_t value) {
-    for (const EnumEntry& e : kEnumTable)
-        if (e.enumClass == enumClass && e.value == value)
-            return e.text;
-    return L"";
-}
-
-int32_t enumFromString(int enumClass, const HQSTRING& text) {
-    for (const EnumEntry& e : kEnumTable)
-        if (e.enumClass == enumClass && text == e.text)
-            return e.value;
-    return 0;
-}
-
-template <size_t N> bool listed(const std::array<int32_t, N>& values, int32_t value) {
-    return value != 0 && std::find(values.begin(), values.end(), value) != values.end();
-}
 } // namespace
 
 const ColumnTable<F>& F::columns() {
@@ -126,14 +50,7 @@ const ColumnTable<F>& F::columns() {
     return table;
 }
 
-InformationResource::InformationResource()
-    : DIRRecord(kInfo), dataResources_(*this, L"IR_TO_DR_Rel", 0, DIRObjectType::DataResource, 0),
-      sourceGroups_(*this, L"IR_TO_SecGR_Rel", 0, DIRObjectType::SecurityGroup, 0),
-      targetGroups_(*this, L"IR_TO_SecGrTar_Rel", 0, DIRObjectType::SecurityGroup, 0),
-      agentSites_(*this, L"IR_TO_AgentSite", 1, DIRObjectType::AgentSite, 0),
-      programs_(*this, L"UDP_TO_IR", 1, DIRObjectType::ProgFunc, 0),
-      sourceOfSteps_(*this, L"BV_TO_SourceIR", 1, DIRObjectType::BusinessView, 0),
-      targetOfSteps_(*this, L"BV_TO_TargetIR", 1, DIRObjectType::BusinessView, 0) {}
+InformationResource::InformationResource() : DIRRecord(kInfo) {}
 
 HQRC InformationResource::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L"WHERE   name = ? ORDER BY name", {QueryParm::name(name)},
@@ -170,38 +87,22 @@ HQRC InformationResource::listFirstBySystemDB(const HQSTRING& hostAndDb,
                           {QueryParm::text(hostAndDb, 106)});
 }
 
-RelationCollection<DataResource>* InformationResource::getDataResourceList(HQRC& rc) {
-    return guardedList(*this, dataResources_, L"getDataResourceList", rc);
-}
-
-RelationCollection<SecurityGroup>* InformationResource::getSecurityGroupSourceList(HQRC& rc) {
-    return guardedList(*this, sourceGroups_, L"getSecurityGroupSourceList", rc);
-}
-
-RelationCollection<SecurityGroup>* InformationResource::getSecurityGroupTargetList(HQRC& rc) {
-    return guardedList(*this, targetGroups_, L"getSecurityGroupTargetList", rc);
-}
-
-RelationCollection<AgentSite>* InformationResource::getAgentSiteList(HQRC& rc) {
-    return guardedList(*this, agentSites_, L"getAgentSiteList", rc);
-}
-
 HQSTRING InformationResource::getODBCConnectString(int mask) const {
     if (f_.useODBCConnectStr != 0)
         return f_.ODBCConnectString;
-    const int32_t sub = f_.subdbType;
+    const DatabaseType* type = dbtypes::typeOfSubType(f_.subdbType);
     const HQSTRING password = mask != 0 ? HQSTRING(L"********") : f_.password.plainText();
-    const bool relational = listed(NordbaseFamily, sub) || sub == 20 || sub == 30 || sub == 31 ||
-                            sub == 40 || sub == 50;
-    if (relational) {
+    switch (type == nullptr ? ConnectForm::None : type->connect) {
+    case ConnectForm::UserPassword:
         if (f_.userId.empty())
             return L"DSN=" + f_.dbName;
         return L"DSN=" + f_.dbName + L";UID=" + f_.userId + L";PWD=" + password;
-    }
-    if (sub == 80 || sub == 90) {
+    case ConnectForm::LoginKeywords:
         if (f_.userId.empty())
             return L"DSN=" + f_.dbName + L";";
         return L"DSN=" + f_.dbName + L";LOGINID=" + f_.userId + L";LOGINPWD=" + password + L";";
+    case ConnectForm::None:
+        break;
     }
     return L"";
 }
@@ -214,60 +115,29 @@ HQSTRING InformationResource::getDefaultDelimiter() const {
 }
 
 int32_t InformationResource::dbaseTypeFromsdbType(int32_t sdbType) {
-    switch (sdbType) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-    case 9:
-    case 11:
-    case 12:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
-    case 18:
-    case 19:
-    case 100:
-    case 101:
-        return 1;
-    case 20:
-        return 20;
-    case 30:
-    case 31:
-        return 30;
-    case 40:
-    case 50:
-    case 60:
-    case 80:
-    case 90:
-        return sdbType;
-    case 70:
-    case 71:
-    case 72:
-        return 70;
-    default:
-        return 0;
-    }
+    const DatabaseSubType* sub = dbtypes::subType(sdbType);
+    return sub == nullptr ? 0 : sub->type;
 }
 
 bool InformationResource::isCaseSensitive(int32_t type) {
-    return type == 30 || type == 40 || type == 50 || type == 1 || type == 60 || type == 70;
+    const DatabaseType* row = dbtypes::type(type);
+    return row != nullptr && row->caseSensitive;
+}
+
+bool InformationResource::isRelational(int32_t type) {
+    const DatabaseType* row = dbtypes::type(type);
+    return row != nullptr && row->relational;
 }
 
 HQSTRING InformationResource::sdbTypeToString(int32_t sdbType) {
-    return enumToString(0, sdbType);
+    return dbtypes::subTypeText(sdbType);
 }
 int32_t InformationResource::sdbTypeFromString(const HQSTRING& text) {
-    return enumFromString(0, text);
+    return dbtypes::subTypeFromText(text);
 }
 HQSTRING InformationResource::dbaseTypeToString(int32_t type) {
-    return enumToString(1, type);
+    return dbtypes::typeText(type);
 }
 int32_t InformationResource::dbaseTypeFromString(const HQSTRING& text) {
-    return enumFromString(1, text);
+    return dbtypes::typeFromText(text);
 }

@@ -3,7 +3,6 @@
 // tables, security groups and agent sites.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
 
@@ -64,17 +63,6 @@ public:
         QSAF = 80,
         HDX = 90,
     };
-    // Sub-types of each type (terminated by 0).
-    static constexpr std::array<int32_t, 17> NordbaseFamily = {1,  3,  4,   5,  6,  8,  100, 9, 11,
-                                                               12, 14, 101, 15, 16, 18, 19,  0};
-    static constexpr std::array<int32_t, 2> Oracle = {20, 0};
-    static constexpr std::array<int32_t, 2> Sybase = {30, 0};
-    static constexpr std::array<int32_t, 2> MSSQLServer = {40, 0};
-    static constexpr std::array<int32_t, 2> Informix = {50, 0};
-    static constexpr std::array<int32_t, 2> GenericODBC = {60, 0};
-    static constexpr std::array<int32_t, 3> FFLan = {70, 71, 0};
-    static constexpr std::array<int32_t, 2> QSAF = {80, 0};
-    static constexpr std::array<int32_t, 2> HDX = {90, 0};
 
     InformationResource();
 
@@ -88,10 +76,16 @@ public:
     // hostAndDb: host name and database name joined by ".".
     HQRC listFirstBySystemDB(const HQSTRING& hostAndDb, const HQSTRING& subTypeText);
 
-    RelationCollection<DataResource>* getDataResourceList(HQRC& rc);
-    RelationCollection<SecurityGroup>* getSecurityGroupSourceList(HQRC& rc);
-    RelationCollection<SecurityGroup>* getSecurityGroupTargetList(HQRC& rc);
-    RelationCollection<AgentSite>* getAgentSiteList(HQRC& rc);
+    // Its tables, its security groups with source and with target access, its
+    // agent sites; null with 3104 when the object was never read.
+    RelationList<DataResource> getDataResourceList{*this, rel::IR_TO_DR_Rel, RelationSide::Source,
+                                                   L"getDataResourceList"};
+    RelationList<SecurityGroup> getSecurityGroupSourceList{
+        *this, rel::IR_TO_SecGR_Rel, RelationSide::Source, L"getSecurityGroupSourceList"};
+    RelationList<SecurityGroup> getSecurityGroupTargetList{
+        *this, rel::IR_TO_SecGrTar_Rel, RelationSide::Source, L"getSecurityGroupTargetList"};
+    RelationList<AgentSite> getAgentSiteList{*this, rel::IR_TO_AgentSite, RelationSide::Target,
+                                             L"getAgentSiteList"};
 
     // The connect string; mask nonzero hides the password.
     HQSTRING getODBCConnectString(int mask) const;
@@ -99,20 +93,22 @@ public:
     HQSTRING getDefaultDelimiter() const;
     const HQSTRING& getPassword() const { return f_.password.plainText(); }
 
+    // The database type of a sub-type; 0 for an unknown sub-type.
     static int32_t dbaseTypeFromsdbType(int32_t sdbType);
     static bool isCaseSensitive(int32_t dbaseType);
-    // Texts of the stored vocabularies; a text that matches no entry gives 0.
+    // True for the types whose table names carry an owner before the first ".".
+    static bool isRelational(int32_t dbaseType);
+    // Texts of the stored vocabularies (dictionary/database_types.h); a text
+    // that matches no entry gives 0.
     static HQSTRING sdbTypeToString(int32_t sdbType);
     static int32_t sdbTypeFromString(const HQSTRING& text);
     static HQSTRING dbaseTypeToString(int32_t dbaseType);
     static int32_t dbaseTypeFromString(const HQSTRING& text);
 
 private:
-    RelationCollection<DataResource> dataResources_;
-    RelationCollection<SecurityGroup> sourceGroups_;
-    RelationCollection<SecurityGroup> targetGroups_;
-    RelationCollection<AgentSite> agentSites_;
-    RelationCollection<ProgFunc> programs_;
-    RelationCollection<BusinessView> sourceOfSteps_;
-    RelationCollection<BusinessView> targetOfSteps_;
+    RelationCollection<ProgFunc> programs_{*this, rel::UDP_TO_IR, RelationSide::Target};
+    RelationCollection<BusinessView> sourceOfSteps_{*this, rel::BV_TO_SourceIR,
+                                                    RelationSide::Target};
+    RelationCollection<BusinessView> targetOfSteps_{*this, rel::BV_TO_TargetIR,
+                                                    RelationSide::Target};
 };

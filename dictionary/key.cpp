@@ -4,7 +4,6 @@
 
 #include "dictionary/data_resource.h"
 #include "dictionary/key_map.h"
-#include "dictionary/relation_getters.h"
 
 namespace {
 using F = KeyFields;
@@ -28,60 +27,16 @@ Key::Key(const ClassInfo& info) : DIRRecord(info) {
     limits_ = NameLimits::fromConfiguration();
 }
 
-PrimaryKey::PrimaryKey()
-    : Key(kPrimaryKeyInfo),
-      table_(*this, L"DR_TO_PrimaryKey_Rel", 1, DIRObjectType::DataResource, 1),
-      keyMaps_(*this, L"KeyMap_TO_PrimaryKey", 1, DIRObjectType::KeyMap, 0),
-      foreignKeys_(*this, L"PrimK_TO_ForeignK", 1, DIRObjectType::ForeignKey, 0) {}
+PrimaryKey::PrimaryKey() : Key(kPrimaryKeyInfo) {}
 
-DataResource* PrimaryKey::getDataResource(HQRC& rc) {
-    return guardedFirst(*this, table_, L"getDataResource", rc);
-}
-
-RelationCollection<KeyMap>* PrimaryKey::getKeyMapList(HQRC& rc) {
-    return guardedList(*this, keyMaps_, L"getKeyMapList", rc);
-}
-
-RelationCollection<ForeignKey>* PrimaryKey::getForeignKeyList(HQRC& rc) {
-    return guardedList(*this, foreignKeys_, L"getForeignKeyList", rc);
-}
-
-ForeignKey::ForeignKey()
-    : Key(kForeignKeyInfo),
-      table_(*this, L"DR_TO_ForeignKey_Rel", 1, DIRObjectType::DataResource, 1),
-      keyMaps_(*this, L"KeyMap_TO_ForeignKey", 1, DIRObjectType::KeyMap, 0),
-      primaryKey_(*this, L"PrimK_TO_ForeignK", 0, DIRObjectType::PrimaryKey, 1) {}
+ForeignKey::ForeignKey() : Key(kForeignKeyInfo) {}
 
 HQRC ForeignKey::listFirstByDR(const DIRId& table) {
-    return listFirstWhere(L"listFirstByDR",
-                          L" where qrtid in (select target_qrtid from " +
-                              controldb::schemaPrefix() +
-                              L".relationship where relation_name='DR_TO_ForeignKey_Rel' and "
-                              L"source_qrtid = ?)",
-                          {QueryParm::id(table)});
+    return listFirstRelated(L"listFirstByDR", rel::DR_TO_ForeignKey_Rel, RelationSide::Source,
+                            table);
 }
 
 HQRC ForeignKey::listFirstByDRAlter(const DIRId& table) {
-    return listFirstWhere(L"listFirstByDRAlter",
-                          L" where qrtid in (select target_qrtid from " +
-                              controldb::schemaPrefix() +
-                              L".relationship where relation_name='DR_TO_ForeignKey_Rel' and "
-                              L"source_qrtid = ?) and needsAlter = 1 ",
-                          {QueryParm::id(table)});
-}
-
-DataResource* ForeignKey::getDataResource(HQRC& rc) {
-    return guardedFirst(*this, table_, L"getDataResource", rc);
-}
-
-RelationCollection<KeyMap>* ForeignKey::getKeyMapList(HQRC& rc) {
-    return guardedList(*this, keyMaps_, L"getKeyMapList", rc);
-}
-
-PrimaryKey* ForeignKey::getPrimaryKey(HQRC& rc) {
-    return guardedFirst(*this, primaryKey_, L"getPrimaryKey", rc);
-}
-
-RelationCollection<PrimaryKey>* ForeignKey::getPrimaryKeyList(HQRC& rc) {
-    return guardedList(*this, primaryKey_, L"getPrimaryKeyList", rc);
+    return listFirstRelated(L"listFirstByDRAlter", rel::DR_TO_ForeignKey_Rel, RelationSide::Source,
+                            table, L" and needsAlter = 1 ");
 }

@@ -34,15 +34,14 @@ class PrimaryKey : public Key {
 public:
     PrimaryKey();
 
-    DataResource* getDataResource(HQRC& rc);
-    RelationCollection<KeyMap>* getKeyMapList(HQRC& rc);
-    // Foreign keys that refer to this key.
-    RelationCollection<ForeignKey>* getForeignKeyList(HQRC& rc);
-
-private:
-    RelationCollection<DataResource> table_;
-    RelationCollection<KeyMap> keyMaps_;
-    RelationCollection<ForeignKey> foreignKeys_;
+    // Its table, its key maps, the foreign keys that refer to it; null with
+    // 3104 when the object was never read.
+    RelatedObject<DataResource> getDataResource{*this, rel::DR_TO_PrimaryKey_Rel,
+                                                RelationSide::Target, L"getDataResource"};
+    RelationList<KeyMap> getKeyMapList{*this, rel::KeyMap_TO_PrimaryKey, RelationSide::Target,
+                                       L"getKeyMapList"};
+    RelationList<ForeignKey> getForeignKeyList{*this, rel::PrimK_TO_ForeignK, RelationSide::Target,
+                                               L"getForeignKeyList"};
 };
 
 class ForeignKey : public Key {
@@ -54,14 +53,12 @@ public:
     // The same, only the keys that must still be applied to the table.
     HQRC listFirstByDRAlter(const DIRId& table);
 
-    DataResource* getDataResource(HQRC& rc);
-    RelationCollection<KeyMap>* getKeyMapList(HQRC& rc);
-    // The primary key this key refers to (null with code 0 when there is none).
-    PrimaryKey* getPrimaryKey(HQRC& rc);
-    RelationCollection<PrimaryKey>* getPrimaryKeyList(HQRC& rc);
-
-private:
-    RelationCollection<DataResource> table_;
-    RelationCollection<KeyMap> keyMaps_;
-    RelationCollection<PrimaryKey> primaryKey_;
+    // Its table, its key maps, the primary key it refers to (null with code 0
+    // when there is none); null with 3104 when the object was never read.
+    RelatedObject<DataResource> getDataResource{*this, rel::DR_TO_ForeignKey_Rel,
+                                                RelationSide::Target, L"getDataResource"};
+    RelationList<KeyMap> getKeyMapList{*this, rel::KeyMap_TO_ForeignKey, RelationSide::Target,
+                                       L"getKeyMapList"};
+    RelatedObject<PrimaryKey> getPrimaryKey{*this, rel::PrimK_TO_ForeignK, RelationSide::Source,
+                                            L"getPrimaryKey"};
 };

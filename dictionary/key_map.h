@@ -24,16 +24,15 @@ public:
     // The key maps of a primary or foreign key.
     HQRC listFirstByRef(const Key& key);
 
-    PrimaryKey* getPrimaryKey(HQRC& rc);
-    ForeignKey* getForeignKey(HQRC& rc);
-    // The column of the map on the primary-key side ("Attr_TO_PKeyMap_Rel").
-    Attribute* getPKeyAttribute(HQRC& rc);
-    // The column of the map on the foreign-key side ("Attr_TO_FKeyMap_Rel").
-    Attribute* getFKeyAttribute(HQRC& rc);
-
-private:
-    RelationCollection<PrimaryKey> primaryKey_;
-    RelationCollection<ForeignKey> foreignKey_;
-    RelationCollection<Attribute> pkeyAttribute_;
-    RelationCollection<Attribute> fkeyAttribute_;
+    // Its key (of one kind or the other) and its column on the primary-key
+    // and on the foreign-key side; null with code 0 when there is none, null
+    // with 3104 when the object was never read.
+    RelatedObject<PrimaryKey> getPrimaryKey{*this, rel::KeyMap_TO_PrimaryKey, RelationSide::Source,
+                                            L"getPrimaryKey"};
+    RelatedObject<ForeignKey> getForeignKey{*this, rel::KeyMap_TO_ForeignKey, RelationSide::Source,
+                                            L"getForeignKey"};
+    RelatedObject<Attribute> getPKeyAttribute{*this, rel::Attr_TO_PKeyMap_Rel, RelationSide::Source,
+                                              L"getPKeyAttribute"};
+    RelatedObject<Attribute> getFKeyAttribute{*this, rel::Attr_TO_FKeyMap_Rel, RelationSide::Source,
+                                              L"getFKeyAttribute"};
 };

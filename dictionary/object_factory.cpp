@@ -1,5 +1,7 @@
 // Materialising an object of the class an object type names: the one place
-// that knows every class of the object model.
+// that knows every class of the object model. The classes come from the
+// object-type table (dictionary/object_types.def); each class's header is
+// included here.
 #include "dictionary/agent_site.h"
 #include "dictionary/attribute.h"
 #include "dictionary/attribute_link.h"
@@ -12,38 +14,35 @@
 #include "dictionary/security_group.h"
 #include "dictionary/user_function.h"
 
+#include <iterator>
+
 namespace {
-std::unique_ptr<DIRBase> makeObject(DIRObjectType type) {
-    switch (type) {
-    case DIRObjectType::InformationResource:
-        return std::make_unique<InformationResource>();
-    case DIRObjectType::DataResource:
-        return std::make_unique<DataResource>();
-    case DIRObjectType::Attribute:
-        return std::make_unique<Attribute>();
-    case DIRObjectType::SecurityGroup:
-        return std::make_unique<SecurityGroup>();
-    case DIRObjectType::HQUser:
-        return std::make_unique<HQUser>();
-    case DIRObjectType::BVSecurity:
-        return std::make_unique<BVSecurity>();
-    case DIRObjectType::AgentSite:
-        return std::make_unique<AgentSite>();
-    case DIRObjectType::AttributeLink:
-        return std::make_unique<AttributeLink>();
-    case DIRObjectType::UserFunction:
-        return std::make_unique<UserFunction>();
-    case DIRObjectType::PrimaryKey:
-        return std::make_unique<PrimaryKey>();
-    case DIRObjectType::ForeignKey:
-        return std::make_unique<ForeignKey>();
-    case DIRObjectType::KeyMap:
-        return std::make_unique<KeyMap>();
-    default:
-        return nullptr; // classes of later parts of the object model
-    }
+// Stands for "no class yet" in the object-type table.
+struct NoClass;
+
+using Factory = std::unique_ptr<DIRBase> (*)();
+
+template <class T> constexpr Factory factoryOf() {
+    return [] { return std::unique_ptr<DIRBase>(std::make_unique<T>()); };
 }
+template <> constexpr Factory factoryOf<NoClass>() {
+    return nullptr;
+}
+
+#define QRT_OBJECT_TYPE(number, name, cls, ...) factoryOf<cls>(),
+constexpr Factory kFactories[] = {
+#include "dictionary/object_types.def"
+};
+#undef QRT_OBJECT_TYPE
+
 } // namespace
+
+std::unique_ptr<DIRBase> DIRBase::makeObject(DIRObjectType type) {
+    const auto index = static_cast<size_t>(type);
+    if (index >= std::size(kFactories) || kFactories[index] == nullptr)
+        return nullptr;
+    return kFactories[index]();
+}
 
 std::unique_ptr<DIRBase> DIRBase::retrieveIdBase(const DIRId& id, DIRObjectType type, HQRC& rc) {
     std::unique_ptr<DIRBase> object = makeObject(type);

@@ -1,55 +1,39 @@
-// Names of the object types.
+// Names of the object types, from the object-type table.
 #include "dictionary/object_type.h"
 
-#include <array>
+#include <iterator>
 
 namespace {
-constexpr std::array<const wchar_t*, 33> kTypeNames = {
-    L"None",
-    L"BusinessView",
-    L"BVAlias",
-    L"BVSchedule",
-    L"InformationResource",
-    L"DataResource",
-    L"Attribute",
-    L"SecurityGroup",
-    L"Map",
-    L"HQUser",
-    L"BVSecurity",
-    L"PIN",
-    L"AgentSite",
-    L"AggreFunc",
-    L"TrigFunc",
-    L"AttributeLink",
-    L"UserFunction",
-    L"ProgFunc",
-    L"ProgParm",
-    L"UDPGrouping",
-    L"ProgType",
-    L"CustomCalender",
-    L"CalenderDate",
-    L"PrimaryKey",
-    L"ForeignKey",
-    L"KeyMap",
-    L"Subject",
-    L"FindAttributeNordbase",
-    L"SearchCriteria",
-    L"Process",
-    L"StarSchema",
-    L"OLAPCube",
-    L"DRCorrelation",
+struct TypeName {
+    int32_t number;
+    const wchar_t* name;
 };
+
+#define QRT_OBJECT_TYPE(number, name, ...) {number, L## #name},
+constexpr TypeName kTypeNames[] = {
+#include "dictionary/object_types.def"
+};
+#undef QRT_OBJECT_TYPE
+
+// The table lists every number from 0 on, in order, so a number is its index.
+constexpr bool numberedInOrder() {
+    for (size_t i = 0; i < std::size(kTypeNames); ++i)
+        if (kTypeNames[i].number != static_cast<int32_t>(i))
+            return false;
+    return true;
+}
+static_assert(numberedInOrder(), "object types must be listed as 0, 1, 2 ... in order");
 } // namespace
 
 HQSTRING objectTypeToString(int32_t type) {
-    if (type < 1 || type >= static_cast<int32_t>(kTypeNames.size()))
-        return kTypeNames[0];
-    return kTypeNames[type];
+    if (type < 1 || type >= static_cast<int32_t>(std::size(kTypeNames)))
+        return kTypeNames[0].name;
+    return kTypeNames[type].name;
 }
 
 int32_t objectTypeFromString(const HQSTRING& name) {
-    for (size_t i = 1; i < kTypeNames.size(); ++i)
-        if (name == kTypeNames[i])
-            return static_cast<int32_t>(i);
+    for (size_t i = 1; i < std::size(kTypeNames); ++i)
+        if (name == kTypeNames[i].name)
+            return kTypeNames[i].number;
     return 0;
 }

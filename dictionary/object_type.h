@@ -1,5 +1,6 @@
 // The object-type numbers of the metadata classes (0..32) and their names,
 // which are also the type tokens that messages and the tag vocabulary use.
+// Both come from the object-type table (dictionary/object_types.def).
 #pragma once
 
 #include <cstdint>
@@ -7,39 +8,9 @@
 #include "runtime/hq_string.h"
 
 enum class DIRObjectType : int32_t {
-    None = 0,
-    BusinessView = 1,
-    BVAlias = 2,
-    BVSchedule = 3,
-    InformationResource = 4,
-    DataResource = 5,
-    Attribute = 6,
-    SecurityGroup = 7,
-    Map = 8,
-    HQUser = 9,
-    BVSecurity = 10,
-    PIN = 11,
-    AgentSite = 12,
-    AggreFunc = 13,
-    TrigFunc = 14,
-    AttributeLink = 15,
-    UserFunction = 16,
-    ProgFunc = 17,
-    ProgParm = 18,
-    UDPGrouping = 19,
-    ProgType = 20,
-    CustomCalender = 21,
-    CalenderDate = 22,
-    PrimaryKey = 23,
-    ForeignKey = 24,
-    KeyMap = 25,
-    Subject = 26,
-    FindAttributeNordbase = 27,
-    SearchCriteria = 28,
-    Process = 29,
-    StarSchema = 30,
-    OLAPCube = 31,
-    DRCorrelation = 32,
+#define QRT_OBJECT_TYPE(number, name, ...) name = number,
+#include "dictionary/object_types.def"
+#undef QRT_OBJECT_TYPE
 };
 
 // "None" for a number outside 1..32.

@@ -19,7 +19,7 @@ DIRBase* RelationElement::getValue(HQRC& rc) {
     owned_ = std::move(object);
     object_ = owned_.get();
     RelationCollectionBase* back =
-        object_->getCollection(collection_.getRelationName(), 1 - collection_.getDirection());
+        object_->getCollection(collection_.relation(), opposite(collection_.ownerSide()));
     if (back != nullptr) {
         rc = back->tieBack(collection_.getOwner());
         if (rc.code != 0) {
@@ -30,10 +30,9 @@ DIRBase* RelationElement::getValue(HQRC& rc) {
     return object_;
 }
 
-RelationCollectionBase::RelationCollectionBase(DIRBase& owner, const wchar_t* relationName,
-                                               int direction, DIRObjectType relatedType, int single)
-    : owner_(owner), single_(single), direction_(direction), relationName_(relationName),
-      relatedType_(relatedType) {
+RelationCollectionBase::RelationCollectionBase(DIRBase& owner, const Relation& relation,
+                                               RelationSide ownerSide)
+    : owner_(owner), relation_(relation), side_(ownerSide) {
     owner.addCollection(this);
 }
 
@@ -59,18 +58,23 @@ HQRC RelationCollectionBase::load() {
     HQRC rc;
     {
         const controldb::PooledCursor pooled(
-            (direction_ == 0 ? L"SELECT target_qrtid FROM " : L"SELECT source_qrtid FROM ") +
+            (side_ == RelationSide::Source ? L"SELECT target_qrtid FROM "
+                                           : L"SELECT source_qrtid FROM ") +
             controldb::table(L".RELATIONSHIP") +
-            (direction_ == 0 ? L" WHERE relation_name = ? AND source_qrtid = ? FOR FETCH ONLY"
-                             : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY"));
+            (side_ == RelationSide::Source
+                 ? L" WHERE relation_name = ? AND source_qrtid = ? ORDER BY target_qrtid FOR "
+                   L"FETCH ONLY"
+                 : L" WHERE relation_name = ? AND target_qrtid = ? ORDER BY source_qrtid FOR "
+                   L"FETCH ONLY"));
         HQOdbcCursor& cursor = *pooled;
         const HQSTRING& text = pooled.text();
-        std::string relation = wideToMultiByte(relationName_);
+        std::string relation = wideToMultiByte(relation_.name);
         SQLLEN relationLength = static_cast<SQLLEN>(relation.size());
         DIRId ownerId = owner_.getId();
         SQLLEN idLength = DIRId::kLength;
         char related[DIRId::kLength + 1] = {};
         SQLLEN relatedLength = 0;
+        size_t rank = 0;
         rc = cursor.prepare(text);
         if (rc.code == 0)
             rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
@@ -106,6 +110,8 @@ HQRC RelationCollectionBase::load() {
             const DIRId id(controldb::fetchedText(related, DIRId::kLength, relatedLength));
             auto found = index_.find(id);
             RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
+            if (!element.inDatabase_) // a duplicate row keeps the place of the first
+                element.rank_ = rank++;
             element.inDatabase_ = true;
         }
     }
@@ -116,6 +122,9 @@ HQRC RelationCollectionBase::load() {
     for (auto it = gone; it != elements_.end(); ++it)
         index_.erase((*it)->id_);
     elements_.erase(gone, elements_.end());
+    // Members kept from an earlier load take their place in the new order too.
+    std::sort(elements_.begin(), elements_.end(),
+              [](const auto& a, const auto& b) { return a->rank_ < b->rank_; });
     loadState_ = 1;
     return rc;
 }

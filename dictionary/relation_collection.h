@@ -1,7 +1,9 @@
-// Relation collections: the members of one named relation of an object, read
-// from the relationship table on every walk. Each member object is
-// materialised on first access (DIRBase::retrieveIdBase), owned by its
-// element, and tied back to the owner in its own collection of the relation.
+// Relation collections: the members of one relation of an object (a row of
+// the relation table, dictionary/relation.h), read from the relationship
+// table on every walk. Each member object is materialised on first access
+// (DIRBase::retrieveIdBase), owned by its element, and tied back to the owner
+// in its own collection of the relation. RelationList and RelatedObject are
+// collections that their class hands out through a getter of the same name.
 #pragma once
 
 #include <memory>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "dictionary/dir_base.h"
+#include "dictionary/relation.h"
 
 class RelationCollectionBase;
 
@@ -34,13 +37,14 @@ private:
     DIRBase* object_ = nullptr;
     std::unique_ptr<DIRBase> owned_;
     bool inDatabase_ = false;
+    size_t rank_ = 0; // position of its first row in the last load
 };
 
 class RelationCollectionBase {
 public:
-    // Registers with the owner (DIRBase::addCollection).
-    RelationCollectionBase(DIRBase& owner, const wchar_t* relationName, int direction,
-                           DIRObjectType relatedType, int single);
+    // A collection of the owner, which stands on side ownerSide of the
+    // relation. Registers with the owner (DIRBase::addCollection).
+    RelationCollectionBase(DIRBase& owner, const Relation& relation, RelationSide ownerSide);
     RelationCollectionBase(const RelationCollectionBase&) = delete;
     RelationCollectionBase& operator=(const RelationCollectionBase&) = delete;
     ~RelationCollectionBase();
@@ -58,15 +62,18 @@ public:
     // Looks an element up without loading.
     RelationElement* getElement(const DIRId& id) const;
 
-    // Reads the related identifiers from the relationship table.
+    // Reads the related identifiers from the relationship table, in the
+    // order of the identifiers; the elements follow that order.
     HQRC load();
     // Drops every element (and the objects they own) and marks the collection unloaded.
     void reset();
 
-    std::wstring_view getRelationName() const { return relationName_; }
-    int getDirection() const { return direction_; }
-    DIRObjectType getRelatedType() const { return relatedType_; }
-    int isSingle() const { return single_; }
+    const Relation& relation() const { return relation_; }
+    RelationSide ownerSide() const { return side_; }
+    // The object type of the members.
+    DIRObjectType getRelatedType() const { return relation_.typeOn(opposite(side_)); }
+    // True when the owner has at most one member.
+    bool isSingle() const { return relation_.partnersOf(side_) == Cardinality::Single; }
     int getLoadState() const { return loadState_; }
     DIRBase& getOwner() const { return owner_; }
 
@@ -81,10 +88,8 @@ private:
     void warnMissing(const RelationElement& element) const;
 
     DIRBase& owner_;
-    int single_;
-    int direction_;
-    std::wstring_view relationName_; // a literal of the owning class
-    DIRObjectType relatedType_;
+    const Relation& relation_;
+    RelationSide side_;
     int loadState_ = 0;
     long cursor_ = -1;
     std::vector<std::unique_ptr<RelationElement>> elements_;
@@ -97,4 +102,38 @@ public:
     using RelationCollectionBase::RelationCollectionBase;
     T* getFirst(HQRC& rc) { return static_cast<T*>(getFirstBase(rc)); }
     T* getNext(HQRC& rc) { return static_cast<T*>(getNextBase(rc)); }
+};
+
+// A collection that its class hands out through a getter of the same name,
+// declared as a public member:
+//     RelationList<DataResource> getDataResourceList{*this, rel::IR_TO_DR_Rel,
+//         RelationSide::Source, L"getDataResourceList"};
+// obj.getDataResourceList(rc) gives the collection, or null with 3104 (tokens
+// type name and object name) when the owner was never read.
+template <class T> class RelationList : public RelationCollection<T> {
+public:
+    RelationList(DIRBase& owner, const Relation& relation, RelationSide ownerSide,
+                 const wchar_t* getter)
+        : RelationCollection<T>(owner, relation, ownerSide), getter_(getter) {}
+
+    RelationCollection<T>* operator()(HQRC& rc) {
+        rc = this->getOwner().checkPopulated(getter_);
+        return rc.code != 0 ? nullptr : this;
+    }
+
+private:
+    const wchar_t* getter_;
+};
+
+// The same for a relation in which the owner has at most one partner: the
+// getter gives that object, null with code 0 when there is none, or null with
+// the failure (3104 for an owner never read).
+template <class T> class RelatedObject : public RelationList<T> {
+public:
+    using RelationList<T>::RelationList;
+
+    T* operator()(HQRC& rc) {
+        RelationCollection<T>* collection = RelationList<T>::operator()(rc);
+        return collection == nullptr ? nullptr : collection->getFirst(rc);
+    }
 };

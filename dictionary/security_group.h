@@ -36,22 +36,29 @@ public:
 
     HQRC setContact(const HQSTRING& text);
 
-    RelationCollection<UserFunction>* getUserFunctionList(HQRC& rc);
-    RelationCollection<HQUser>* getUserList(HQRC& rc);
-    RelationCollection<InformationResource>* getSourceIRList(HQRC& rc);
-    RelationCollection<InformationResource>* getTargetIRList(HQRC& rc);
-    RelationCollection<BVSecurity>* getBVSecurityList(HQRC& rc);
+    // Its user functions, users, the databases it may read from and write
+    // to, its step authorities; null with 3104 when the object was never read.
+    RelationList<UserFunction> getUserFunctionList{*this, rel::UserFun_TO_SecGr_Rel,
+                                                   RelationSide::Target, L"getUserFunctionList"};
+    RelationList<HQUser> getUserList{*this, rel::User_TO_SecGr_Rel, RelationSide::Target,
+                                     L"getUserList"};
+    RelationList<InformationResource> getSourceIRList{*this, rel::IR_TO_SecGR_Rel,
+                                                      RelationSide::Target, L"getSourceIRList"};
+    RelationList<InformationResource> getTargetIRList{*this, rel::IR_TO_SecGrTar_Rel,
+                                                      RelationSide::Target, L"getTargetIRList"};
+    RelationList<BVSecurity> getBVSecurityList{*this, rel::SecGrp_TO_BVSecurity,
+                                               RelationSide::Source, L"getBVSecurityList"};
 
 private:
-    HQRC listFirstByRelation(const wchar_t* operation, const wchar_t* relation, const DIRId& id);
+    // The groups related to the object id (a subject, a step, a process) in
+    // name order.
+    HQRC listFirstRelatedByName(const wchar_t* operation, const Relation& relation,
+                                const DIRId& id);
 
-    RelationCollection<InformationResource> sourceDatabases_;
-    RelationCollection<InformationResource> targetDatabases_;
-    RelationCollection<UserFunction> userFunctions_;
-    RelationCollection<HQUser> users_;
-    RelationCollection<Subject> subjects_;
-    RelationCollection<Process> processes_;
-    RelationCollection<BusinessView> notifyingSteps_;
-    RelationCollection<BusinessView> updatableSteps_;
-    RelationCollection<BVSecurity> stepAuthorities_;
+    RelationCollection<Subject> subjects_{*this, rel::COLL_TO_SG, RelationSide::Target};
+    RelationCollection<Process> processes_{*this, rel::Process_TO_SG, RelationSide::Target};
+    RelationCollection<BusinessView> notifyingSteps_{*this, rel::BV_NOTIFY_GROUPS,
+                                                     RelationSide::Target};
+    RelationCollection<BusinessView> updatableSteps_{*this, rel::BV_TO_UpdateSG,
+                                                     RelationSide::Target};
 };

@@ -1,8 +1,6 @@
 // User functions: retrieval by name, the list of all, and their groups.
 #include "dictionary/user_function.h"
 
-#include "dictionary/relation_getters.h"
-
 namespace {
 using F = UserFunctionFields;
 const ClassInfo kInfo{DIRObjectType::UserFunction, L".UserFunction", L"DDDPUFUN", "UFUNCLDesc",
@@ -14,9 +12,7 @@ const ColumnTable<F>& F::columns() {
     return table;
 }
 
-UserFunction::UserFunction()
-    : DIRRecord(kInfo),
-      groups_(*this, L"UserFun_TO_SecGr_Rel", 0, DIRObjectType::SecurityGroup, 0) {}
+UserFunction::UserFunction() : DIRRecord(kInfo) {}
 
 HQRC UserFunction::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L"WHERE   name = ?", {QueryParm::name(name)}, name);
@@ -24,8 +20,4 @@ HQRC UserFunction::retrieve(const HQSTRING& name) {
 
 HQRC UserFunction::listFirst() {
     return listFirstWhere(L"listFirst", L"", {});
-}
-
-RelationCollection<SecurityGroup>* UserFunction::getSecurityGroupList(HQRC& rc) {
-    return guardedList(*this, groups_, L"getSecurityGroupList", rc);
 }

@@ -17,8 +17,7 @@ public:
 
     HQRC retrieve(const HQSTRING& name);
     HQRC listFirst();
-    RelationCollection<SecurityGroup>* getSecurityGroupList(HQRC& rc);
-
-private:
-    RelationCollection<SecurityGroup> groups_;
+    // Its security groups; null with 3104 when the object was never read.
+    RelationList<SecurityGroup> getSecurityGroupList{*this, rel::UserFun_TO_SecGr_Rel,
+                                                     RelationSide::Source, L"getSecurityGroupList"};
 };

@@ -3,16 +3,14 @@
 #pragma once
 
 #include "export/tag_property.h"
-#include "runtime/return_code.h"
 
 class AgentSite;
 
 // One "QRTAGENT" object.
-HQRC export_AgentSite(AgentSite* site);
+void export_AgentSite(AgentSite* site);
 // The site and a LINK from the database with databaseKeys to it.
-HQRC export_AgentSite_forIR(AgentSite* site, Euit_ParmList& databaseKeys);
+void export_AgentSite_forIR(AgentSite* site, Euit_ParmList& databaseKeys);
 // The site and a LINK from the step with stepKeys to it.
-HQRC export_AgentSite_forBV(AgentSite* site, Euit_ParmList& stepKeys);
-// The site and a LINK from the program with programKeys to it; a failing site
-// export is raised.
-HQRC export_AgentSite_forUDP(AgentSite* site, Euit_ParmList& programKeys);
+void export_AgentSite_forBV(AgentSite* site, Euit_ParmList& stepKeys);
+// The site and a LINK from the program with programKeys to it.
+void export_AgentSite_forUDP(AgentSite* site, Euit_ParmList& programKeys);

@@ -4,13 +4,12 @@
 #pragma once
 
 #include "export/tag_property.h"
-#include "runtime/return_code.h"
 
 class InformationResource;
 
 // One "DATABASE" object, its agent sites and its security groups.
-HQRC export_InfoRes(InformationResource* ir);
+void export_InfoRes(InformationResource* ir);
 // The database and a CONTAIN record from the program that owns it.
-HQRC export_InfoRes_forUDP(InformationResource* ir, Euit_ParmList& programKeys);
+void export_InfoRes_forUDP(InformationResource* ir, Euit_ParmList& programKeys);
 // The database, then every table of it.
-HQRC export_IR_root(InformationResource* ir);
+void export_IR_root(InformationResource* ir);

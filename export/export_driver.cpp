@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <optional>
 #include <vector>
@@ -37,7 +38,8 @@ const std::array<ExportSection, 6> sectionTable = {{
              const HQRC rc = database.retrieve(name);
              if (rc.code != 0)
                  throw rc;
-             return export_IR_root(&database);
+             export_IR_root(&database);
+             return HQRC();
          })},
     {SectionRole::keyword,
      L"<PROC>",
@@ -64,6 +66,16 @@ const std::array<ExportSection, 6> sectionTable = {{
 HQRC notAvailable(std::wstring_view keyword) {
     HQRC rc = tagHQRCset(13104, L"export_tagfile", HQSTRING(tagxport_module));
     rc.token1 = HQSTRING(keyword);
+    return rc;
+}
+
+// Any other exception (an allocation failure, an index out of range ...)
+// ends the run as an internal inconsistency, its text as the message token.
+HQRC internalError(const std::exception& error) {
+    HQRC rc(99, 0, DomainWhsSrv);
+    rc.location = L"export_tagfile";
+    rc.commandLine = HQSTRING(tagxport_module);
+    rc.token1 = HQSTRING(error.what());
     return rc;
 }
 
@@ -220,47 +232,9 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
     std::optional<std::string> tagName;
     bool tagOpen = false;
 
-    try {
-        InputFile input(inputFile.toMultiByte());
-        if (!input.isOpen())
-            throw tagHQRCset(13101, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
-
-        tagName = tag_file_name(inputFile);
-        raise_on_error(Tag_File::init(*tagName));
-        tagOpen = true;
-
-        std::string line;
-        const bool gotFirst = input.readLine(line);
-        if (input.failed())
-            throw tagHQRCset(13103, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
-        if (!gotFirst)
-            throw tagHQRCset(13102, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
-
-        raise_on_error(export_header(database));
-
-        ExportRun run(sections, ExportSwitches{cascade, relation});
-        run.startSections();
-        for (bool first = true; !input.endedOrFailed(); first = false) {
-            if (!first)
-                input.readLine(line);
-            run.processLine(line);
-            raise_on_error(Tag_File::status());
-        }
-        if (cascade != 0)
-            run.runCascade();
-
-        export_footer();
-        raise_on_error(Tag_File::clean_up());
-        tagOpen = false;
-
-        std::ofstream feedback = openFeedback(feedbackName);
-        if (feedback.is_open()) {
-            feedback << ":FILE." << *tagName << "\n:LOG." << *tagName << "\n:RC."
-                     << codePair(run.result()).toMultiByte() << "\n";
-            closeFeedback(feedback, feedbackName);
-        }
-        return HQRC(0, 0, DomainWhsSrv);
-    } catch (const HQRC& failure) {
+    // The failure path: the three failure lines on standard output and in the
+    // tag file, its footer, the feedback file with code and message.
+    const auto fail = [&](const HQRC& failure) {
         std::ofstream feedback = openFeedback(feedbackName);
         if (feedback.is_open()) {
             const std::string name = tagName ? *tagName : inputFile.toMultiByte();
@@ -287,5 +261,51 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
             closeFeedback(feedback, feedbackName);
         }
         return failure;
+    };
+
+    try {
+        InputFile input(inputFile.toMultiByte());
+        if (!input.isOpen())
+            throw tagHQRCset(13101, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
+
+        tagName = tag_file_name(inputFile);
+        raiseIfFailed(Tag_File::init(*tagName));
+        tagOpen = true;
+
+        std::string line;
+        const bool gotFirst = input.readLine(line);
+        if (input.failed())
+            throw tagHQRCset(13103, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
+        if (!gotFirst)
+            throw tagHQRCset(13102, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
+
+        raiseIfFailed(export_header(database));
+
+        ExportRun run(sections, ExportSwitches{cascade, relation});
+        run.startSections();
+        for (bool first = true; !input.endedOrFailed(); first = false) {
+            if (!first)
+                input.readLine(line);
+            run.processLine(line);
+            raiseIfFailed(Tag_File::status());
+        }
+        if (cascade != 0)
+            run.runCascade();
+
+        export_footer();
+        raiseIfFailed(Tag_File::clean_up());
+        tagOpen = false;
+
+        std::ofstream feedback = openFeedback(feedbackName);
+        if (feedback.is_open()) {
+            feedback << ":FILE." << *tagName << "\n:LOG." << *tagName << "\n:RC."
+                     << codePair(run.result()).toMultiByte() << "\n";
+            closeFeedback(feedback, feedbackName);
+        }
+        return HQRC(0, 0, DomainWhsSrv);
+    } catch (const HQRC& failure) {
+        return fail(failure);
+    } catch (const std::exception& error) {
+        return fail(internalError(error));
     }
 }

@@ -1,7 +1,8 @@
 // The export driver: reads the input file section by section, hands every
 // listed object to its section's exporter, frames the tag file and writes the
 // feedback file. It is the one place where return codes thrown during an
-// export are caught and reported.
+// export are caught and reported; any other exception thrown during a run is
+// reported the same way, as an internal inconsistency (code 99).
 #pragma once
 
 #include <functional>
@@ -76,7 +77,8 @@ std::string tag_file_name(const HQSTRING& inputFile);
 
 // Runs one export. texts 5 to 7 label the three lines printed after a failure
 // (text 4 is not used). Returns code 0 after a complete export, otherwise the
-// return code that stopped it.
+// return code that stopped it (99 for an exception other than a return code,
+// with the exception's text as its first token).
 HQRC export_tagfile(const HQSTRING& inputFile, const HQSTRING& database,
                     const HQSTRING& feedbackPath, int cascade, int relation,
                     const std::string& text4, const std::string& text5, const std::string& text6,

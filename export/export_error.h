@@ -1,5 +1,6 @@
-// Return codes of the export's own errors (domain 11) and the module names
-// that the export's units record in them.
+// Return codes of the export's own errors (domain 11), the module names that
+// the export's units record in them, and the one way a failure leaves an
+// exporter: thrown, caught only by the export driver.
 #pragma once
 
 #include <cstdint>
@@ -20,9 +21,9 @@ HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module);
 HQRC tagHQRCset(int32_t code, const HQSTRING& location, const HQSTRING& module,
                 const HQSTRING& fileName);
 
-// Throws rc when its code is not 0: the export's way of passing a failure up
-// to the driver.
-inline void raise_on_error(const HQRC& rc) {
+// Throws a copy of rc when its code is not 0: the export's one way of passing
+// a failure up to the driver, which alone catches it.
+inline void raiseIfFailed(const HQRC& rc) {
     if (rc.code != 0)
         throw rc;
 }

@@ -5,22 +5,19 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 
 #include "dictionary/attribute.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/dir_base.h"
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
+#include "export/export_error.h"
 #include "export/tag_vocabulary.h"
 #include "export/tag_writer.h"
 #include "runtime/return_code.h"
 
 namespace {
-
-// Database types whose table names carry an owner before the first dot.
-bool isRelationalType(long dbType) {
-    return dbType == 1 || dbType == 20 || dbType == 30 || dbType == 40 || dbType == 50;
-}
 
 HQRC invalidType() {
     HQRC rc(99, 0, DomainWhsSrv);
@@ -38,48 +35,27 @@ HQSTRING twoDigits(int value) {
     return text;
 }
 
-// How the keys of one object type are made.
-enum class KeyKind { None, Name, InfoRes, DataRes, Column, UserId, LinkId, ParmId, KeyId, MapId };
+// How the keys of one object type are made (the keys column of the
+// object-type table). None: the type has no registry entry.
+enum class KeyKind { None, Name, Database, Table, Column, UserId, LinkId, ParmId, KeyId, MapId };
 
-constexpr std::array<KeyKind, 33> keyKindByType = {
-    KeyKind::None,    // 0
-    KeyKind::Name,    // 1 BusinessView
-    KeyKind::Name,    // 2 BVAlias
-    KeyKind::None,    // 3 BVSchedule: its class is not part of the object model yet
-    KeyKind::InfoRes, // 4 InformationResource
-    KeyKind::DataRes, // 5 DataResource
-    KeyKind::Column,  // 6 Attribute
-    KeyKind::Name,    // 7 SecurityGroup
-    KeyKind::None,    // 8 Map: its class is not part of the object model yet
-    KeyKind::UserId,  // 9 HQUser
-    KeyKind::None,    // 10 BVSecurity
-    KeyKind::None,    // 11 PIN
-    KeyKind::Name,    // 12 AgentSite
-    KeyKind::None,    // 13 AggreFunc: its class is not part of the object model yet
-    KeyKind::None,    // 14 TrigFunc
-    KeyKind::LinkId,  // 15 AttributeLink
-    KeyKind::Name,    // 16 UserFunction
-    KeyKind::Name,    // 17 ProgFunc
-    KeyKind::ParmId,  // 18 ProgParm
-    KeyKind::Name,    // 19 UDPGrouping
-    KeyKind::None,    // 20 ProgType
-    KeyKind::None,    // 21 CustomCalender
-    KeyKind::None,    // 22 CalenderDate
-    KeyKind::KeyId,   // 23 PrimaryKey
-    KeyKind::KeyId,   // 24 ForeignKey
-    KeyKind::MapId,   // 25 KeyMap
-    KeyKind::Name,    // 26 Subject
-    KeyKind::None,    // 27 FindAttributeNordbase
-    KeyKind::None,    // 28 SearchCriteria
-    KeyKind::Name,    // 29 Process
-    KeyKind::Name,    // 30 StarSchema
-    KeyKind::None,    // 31 OLAPCube
-    KeyKind::KeyId,   // 32 DRCorrelation
+#define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
+constexpr KeyKind kKeyKinds[] = {
+#include "dictionary/object_types.def"
 };
+#undef QRT_OBJECT_TYPE
 
-void raiseIfFailed(const HQRC& rc) {
-    if (rc.code != 0) {
-        throw rc;
+// The key of the kinds that name an object by its identifier.
+std::wstring_view identifierKey(KeyKind kind) {
+    switch (kind) {
+    case KeyKind::LinkId:
+        return atldirid_key;
+    case KeyKind::ParmId:
+        return prmid_key;
+    case KeyKind::KeyId:
+        return keyid_key;
+    default:
+        return mapid_key;
     }
 }
 
@@ -127,9 +103,9 @@ void TagX_Obj::addTableKeys(DIRBase* object) {
     // A table without its database row keeps an empty database name and is
     // treated as non-relational.
     HQSTRING databaseName = database ? database->getName() : HQSTRING();
-    long dbType = database ? static_cast<long>(database->fields().dbType) : 0;
+    const int32_t dbType = database ? database->fields().dbType : 0;
     HQSTRING name = table->getName();
-    size_t dot = isRelationalType(dbType) ? name.find(L'.') : HQSTRING::npos;
+    size_t dot = InformationResource::isRelational(dbType) ? name.find(L'.') : HQSTRING::npos;
     HQSTRING owner = dot == HQSTRING::npos ? HQSTRING() : name.subString(0, dot);
     HQSTRING tableName = dot == HQSTRING::npos ? name : name.subString(dot + 1);
     wrap_parens(databaseName);
@@ -179,8 +155,8 @@ void TagX_Obj::addColumnTableKeys(DIRBase* object) {
 }
 
 TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectType())) {
-    KeyKind kind = objectType >= 0 && objectType < static_cast<int>(keyKindByType.size())
-                       ? keyKindByType[static_cast<size_t>(objectType)]
+    KeyKind kind = objectType >= 0 && objectType < static_cast<int>(std::size(kKeyKinds))
+                       ? kKeyKinds[static_cast<size_t>(objectType)]
                        : KeyKind::None;
     switch (kind) {
     case KeyKind::None:
@@ -188,13 +164,13 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
     case KeyKind::Name:
         addWrappedKey(DIRBname_key, obj->getName());
         break;
-    case KeyKind::InfoRes: {
+    case KeyKind::Database: {
         auto* database = static_cast<InformationResource*>(obj);
         addWrappedKey(DIRBname_key, database->getName());
         addWrappedKey(dbname_key, database->fields().dbName);
         break;
     }
-    case KeyKind::DataRes:
+    case KeyKind::Table:
         addTableKeys(obj);
         break;
     case KeyKind::Column:
@@ -205,16 +181,10 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
         break;
     case KeyKind::LinkId:
-        addKey(atldirid_key, obj->getId().toString());
-        break;
     case KeyKind::ParmId:
-        addKey(prmid_key, obj->getId().toString());
-        break;
     case KeyKind::KeyId:
-        addKey(keyid_key, obj->getId().toString());
-        break;
     case KeyKind::MapId:
-        addKey(mapid_key, obj->getId().toString());
+        addKey(identifierKey(kind), obj->getId().toString());
         break;
     }
 

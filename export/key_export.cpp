@@ -1,6 +1,6 @@
-// Export of primary keys, foreign keys and key maps: their property tables,
-// the key-map walk shared by both kinds of key, and the two column passes of
-// a key map.
+// Export of primary keys, foreign keys and key maps: their records, the
+// key-map walk shared by both kinds of key, and the two column passes of a
+// key map.
 #include "export/key_export.h"
 
 #include <array>
@@ -10,85 +10,71 @@
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
 #include "export/export_registry.h"
+#include "export/list_walk.h"
 #include "export/property_table.h"
 #include "export/table_export.h"
-#include "export/tag_vocabulary.h"
 
 namespace {
 
 using F = PropertyForm;
 
-constexpr int tableType = 5;
-constexpr int columnType = 6;
-constexpr int primaryKeyType = 23;
-constexpr int foreignKeyType = 24;
-constexpr int keyMapType = 25;
-constexpr int mapPrimaryColumnType = 143;
-constexpr int mapForeignColumnType = 144;
-
 // Both kinds of key write the same properties (no long description).
-const std::array<PropertyRow<Key>, 3> keyProperties = {{
-    {DIRBname_key, F::Wrapped, [](Key& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {shrtdesc_key, F::WrappedIfNonEmpty,
-     [](Key& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {keyid_key, F::Text, [](Key& o, HQRC&) -> PropertyValue { return o.getId().toString(); }},
-}};
+using KeyRow = PropertyRow<Key>;
+const KeyRow kKeyProperties[] = {
+    KeyRow::name(),
+    KeyRow::shortDescription(),
+    KeyRow::identifier(keyid_key),
+};
 
-const std::array<PropertyRow<KeyMap>, 4> keyMapProperties = {{
-    {DIRBname_key, F::Wrapped, [](KeyMap& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {shrtdesc_key, F::WrappedIfNonEmpty,
-     [](KeyMap& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {mapseqno_key, F::Decimal,
-     [](KeyMap& o, HQRC&) -> PropertyValue { return long{o.fields().orderNo}; }},
-    {mapid_key, F::Text, [](KeyMap& o, HQRC&) -> PropertyValue { return o.getId().toString(); }},
-}};
+const ExportRecord<Key> kPrimaryKeyRecord{DIRObjectType::PrimaryKey, kKeyProperties,
+                                          FromOwner::Contain};
+const ExportRecord<Key> kForeignKeyRecord{DIRObjectType::ForeignKey, kKeyProperties};
+
+using MapRow = PropertyRow<KeyMap>;
+const MapRow kKeyMapProperties[] = {
+    MapRow::name(),
+    MapRow::shortDescription(),
+    MapRow::field(mapseqno_key, F::Decimal, &KeyMap::Fields::orderNo),
+    MapRow::identifier(mapid_key),
+};
+
+const ExportRecord<KeyMap> kKeyMapRecord{DIRObjectType::KeyMap, kKeyMapProperties};
 
 // The two column passes of a key map, in this order: the column of the
 // primary-key side, then the column of the foreign-key side.
 struct ColumnPass {
-    Attribute* (KeyMap::*column)(HQRC& rc);
-    int relationType;
+    RelatedObject<Attribute> KeyMap::*column;
+    NameNType2::relobjType relationType;
 };
 
-const std::array<ColumnPass, 2> columnPasses = {{
-    {&KeyMap::getPKeyAttribute, mapPrimaryColumnType},
-    {&KeyMap::getFKeyAttribute, mapForeignColumnType},
+const std::array<ColumnPass, 2> kColumnPasses = {{
+    {&KeyMap::getPKeyAttribute, NameNType2::MapPCol},
+    {&KeyMap::getFKeyAttribute, NameNType2::MapFCol},
 }};
 
 // The key maps of a key, each with ownerType as the source of its CONTAIN
-// record. A failure to read them is raised.
-void exportKeyMaps(Key* key, Euit_ParmList& keyKeys, int ownerType) {
+// record.
+void exportKeyMaps(Key& key, Euit_ParmList& keyKeys, DIRObjectType ownerType) {
     KeyMap map;
-    HQRC rc = map.listFirstByRef(*key);
-    while (rc.code == 0) {
-        if (export_KeyMap(&map, keyKeys, ownerType).code != 0) {
-            break;
-        }
-        rc = map.listNext();
-    }
-    endOfWalk(rc);
+    walkRows(map, map.listFirstByRef(key), WalkEnd::RaiseErrors,
+             [&](KeyMap& each) { export_KeyMap(&each, keyKeys, ownerType); });
 }
 
 } // namespace
 
-HQRC export_PrimaryKey(PrimaryKey* key, Euit_ParmList& tableKeys) {
+void export_PrimaryKey(PrimaryKey* key, Euit_ParmList& tableKeys) {
     Euit_ParmList keyKeys;
-    if (Tag_ExpList::getInstance().addElem(key, keyKeys) != 0) {
-        return exportOk();
-    }
-    writeObjectRecord<Key>(primaryKeyType, keyProperties, *key, keyKeys);
-    writeContain(tableType, tableKeys, primaryKeyType, keyKeys);
-    exportKeyMaps(key, keyKeys, primaryKeyType);
+    if (!writeNewRecord<Key>(kPrimaryKeyRecord, *key, keyKeys,
+                             {DIRObjectType::DataResource, &tableKeys}))
+        return;
+    exportKeyMaps(*key, keyKeys, DIRObjectType::PrimaryKey);
     Tag_File::write_chkpid();
-    return exportOk();
 }
 
-HQRC export_ForeignKey(ForeignKey* key, Euit_ParmList& tableKeys) {
+void export_ForeignKey(ForeignKey* key, Euit_ParmList& tableKeys) {
     Euit_ParmList keyKeys;
-    if (Tag_ExpList::getInstance().addElem(key, keyKeys) != 0) {
-        return exportOk();
-    }
-    writeObjectRecord<Key>(foreignKeyType, keyProperties, *key, keyKeys);
+    if (!writeNewRecord<Key>(kForeignKeyRecord, *key, keyKeys))
+        return;
 
     // The referenced table is written before the foreign key refers to it.
     HQRC rc;
@@ -97,39 +83,33 @@ HQRC export_ForeignKey(ForeignKey* key, Euit_ParmList& tableKeys) {
     if (primaryKey) {
         DataResource* referenced = primaryKey->getDataResource(rc);
         raiseIfFailed(rc);
-        if (referenced) {
+        if (referenced)
             raiseIfFailed(export_DataRes(referenced));
-        }
         Euit_ParmList primaryKeys;
         Tag_ExpList::getInstance().getKeys(primaryKey, primaryKeys);
-        writeLink(foreignKeyType, keyKeys, primaryKeyType, primaryKeys);
+        writeLink(DIRObjectType::ForeignKey, keyKeys, DIRObjectType::PrimaryKey, primaryKeys);
     }
-    writeContain(tableType, tableKeys, foreignKeyType, keyKeys);
-    exportKeyMaps(key, keyKeys, foreignKeyType);
+    writeContain(DIRObjectType::DataResource, tableKeys, DIRObjectType::ForeignKey, keyKeys);
+    exportKeyMaps(*key, keyKeys, DIRObjectType::ForeignKey);
     Tag_File::write_chkpid();
-    return exportOk();
 }
 
-HQRC export_KeyMap(KeyMap* map, Euit_ParmList& ownerKeys, int ownerType) {
+void export_KeyMap(KeyMap* map, Euit_ParmList& ownerKeys, DIRObjectType ownerType) {
     Euit_ParmList mapKeys;
-    if (Tag_ExpList::getInstance().addElem(map, mapKeys) != 0) {
-        return exportOk();
-    }
-    writeObjectRecord<KeyMap>(keyMapType, keyMapProperties, *map, mapKeys);
-    for (const ColumnPass& pass : columnPasses) {
+    if (!writeNewRecord(kKeyMapRecord, *map, mapKeys))
+        return;
+    for (const ColumnPass& pass : kColumnPasses) {
         HQRC rc;
         Attribute* column = (map->*pass.column)(rc);
         raiseIfFailed(rc);
-        if (!column) {
+        if (!column)
             continue;
-        }
         Euit_ParmList columnKeys;
         Tag_ExpList::getInstance().getKeys(column, columnKeys);
         export_relinstance(pass.relationType, mapKeys);
-        writeContain(pass.relationType, mapKeys, columnType, columnKeys);
-        writeContain(keyMapType, mapKeys, pass.relationType, mapKeys);
+        writeContain(pass.relationType, mapKeys, DIRObjectType::Attribute, columnKeys);
+        writeContain(DIRObjectType::KeyMap, mapKeys, pass.relationType, mapKeys);
     }
-    writeContain(ownerType, ownerKeys, keyMapType, mapKeys);
+    writeContain(ownerType, ownerKeys, DIRObjectType::KeyMap, mapKeys);
     Tag_File::write_chkpid();
-    return exportOk();
 }

@@ -1,8 +1,8 @@
-// Property lines in their forms, and the end of a list walk, as the object
-// exporters write them.
+// Property lines in their forms, and the registration that begins every
+// object record.
 #include "export/property_table.h"
 
-#include "export/tag_vocabulary.h"
+#include "export/export_registry.h"
 
 namespace {
 
@@ -20,12 +20,8 @@ long numberOf(const PropertyValue& value) {
 
 } // namespace
 
-HQRC endOfWalk(const HQRC& rc) {
-    if (rc.code == 3142) {
-        return exportOk();
-    }
-    raiseIfFailed(rc);
-    return rc;
+bool registerNew(DIRBase& object, Euit_ParmList& keys) {
+    return Tag_ExpList::getInstance().addElem(&object, keys) == 0;
 }
 
 void writeProperty(std::wstring_view name, PropertyForm form, const PropertyValue& value) {

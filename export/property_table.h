@@ -1,8 +1,10 @@
-// The one mechanism that writes an object's property lines: each exporter
-// describes its properties as a table of rows (name, value, form, condition),
-// and writeProperties turns the rows into tag lines. Also the small pieces
-// every exporter shares: raising a failure, ending a list walk, relation
-// records by their CONTAIN/LINK kind.
+// The one mechanism that writes an object's record: each exporter describes
+// its record as data, an ExportRecord (object type, property rows, the
+// relation from its owner, checkpoint), and writeNewRecord does the rest:
+// registry check, header, one line per property row, footer, the relation
+// record from the owner, the checkpoint. Property rows are made by the row
+// makers of PropertyRow (a field of the object, its name, descriptions,
+// identifier, keys, or a computed value).
 #pragma once
 
 #include <cstdint>
@@ -10,10 +12,14 @@
 #include <string_view>
 #include <variant>
 
+#include "export/export_error.h"
 #include "export/tag_property.h"
+#include "export/tag_vocabulary.h"
 #include "export/tag_writer.h"
 #include "runtime/hq_string.h"
 #include "runtime/return_code.h"
+
+class DIRBase;
 
 // How a property value is written.
 enum class PropertyForm {
@@ -30,30 +36,82 @@ enum class PropertyForm {
 // A property value: a text or a number (flags are numbers).
 using PropertyValue = std::variant<HQSTRING, long>;
 
-// One row of an exporter's property table. value may fill the HQRC; a
-// non-zero code is raised. A row with a condition is written only when the
-// condition holds. EachKey rows have neither name nor value.
-template <class T> struct PropertyRow {
-    std::wstring_view name;
-    PropertyForm form;
-    PropertyValue (*value)(T& object, HQRC& rc) = nullptr;
-    bool (*condition)(T& object) = nullptr;
-};
+// One row of an exporter's property table, for objects of class T. A row
+// with a condition is written only when the condition holds.
+template <class T> class PropertyRow {
+public:
+    using Fields = typename T::Fields;
+    // A computed value; it may fill the HQRC, and a non-zero code is raised.
+    using Compute = PropertyValue (*)(T& object, HQRC& rc);
+    using Condition = bool (*)(T& object);
 
-// Raises a non-zero return code as an exception carrying a copy of it.
-inline void raiseIfFailed(const HQRC& rc) {
-    if (rc.code != 0) {
-        throw rc;
+    // A column field of the object, read as it is.
+    static PropertyRow field(std::wstring_view name, PropertyForm form, HQSTRING Fields::*member) {
+        return {name, form, member};
     }
-}
+    static PropertyRow field(std::wstring_view name, PropertyForm form, int32_t Fields::*member) {
+        return {name, form, member};
+    }
+    static PropertyRow field(std::wstring_view name, PropertyForm form, int16_t Fields::*member) {
+        return {name, form, member};
+    }
+    static PropertyRow computed(std::wstring_view name, PropertyForm form, Compute compute,
+                                Condition condition = nullptr) {
+        return {name, form, compute, condition};
+    }
+    // NAME: the object's name, wrapped.
+    static PropertyRow name() {
+        return computed(DIRBname_key, PropertyForm::Wrapped,
+                        [](T& o, HQRC&) -> PropertyValue { return o.getName(); });
+    }
+    // SHRTDESC: the short description, wrapped, when there is one.
+    static PropertyRow shortDescription() {
+        return computed(shrtdesc_key, PropertyForm::WrappedIfNonEmpty,
+                        [](T& o, HQRC&) -> PropertyValue { return o.getShortDescription(); });
+    }
+    // LONGDESC: the long description, wrapped, when there is one; a failing
+    // read is raised.
+    static PropertyRow longDescription() {
+        return computed(longdesc_key, PropertyForm::WrappedIfNonEmpty,
+                        [](T& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); });
+    }
+    // The object's identifier (10 characters) under the given name.
+    static PropertyRow identifier(std::wstring_view name) {
+        return computed(name, PropertyForm::Text,
+                        [](T& o, HQRC&) -> PropertyValue { return o.getId().toString(); });
+    }
+    // Every key of the object's key list.
+    static PropertyRow eachKey() { return {{}, PropertyForm::EachKey, Compute{}}; }
 
-inline HQRC exportOk() {
-    return HQRC(0, 0, 3);
-}
+    std::wstring_view getName() const { return name_; }
+    PropertyForm form() const { return form_; }
+    bool applies(T& object) const { return condition_ == nullptr || condition_(object); }
+    // The value of the row for object; a failing computation is raised.
+    PropertyValue valueOf(T& object) const {
+        if (const auto* compute = std::get_if<Compute>(&value_)) {
+            HQRC rc;
+            PropertyValue value = (*compute)(object, rc);
+            raiseIfFailed(rc);
+            return value;
+        }
+        if (const auto* text = std::get_if<HQSTRING Fields::*>(&value_))
+            return object.fields().*(*text);
+        if (const auto* number = std::get_if<int32_t Fields::*>(&value_))
+            return long{object.fields().*(*number)};
+        return long{object.fields().*std::get<int16_t Fields::*>(value_)};
+    }
 
-// The end of a list walk: 3142 (no further row) becomes 0, any other non-zero
-// code is raised.
-HQRC endOfWalk(const HQRC& rc);
+private:
+    using Value = std::variant<Compute, HQSTRING Fields::*, int32_t Fields::*, int16_t Fields::*>;
+    PropertyRow(std::wstring_view name, PropertyForm form, Value value,
+                Condition condition = nullptr)
+        : name_(name), form_(form), value_(value), condition_(condition) {}
+
+    std::wstring_view name_;
+    PropertyForm form_;
+    Value value_;
+    Condition condition_;
+};
 
 // Writes one property in its form (nothing for an empty value of an
 // "if non-empty" form, nothing for EachKey).
@@ -62,35 +120,71 @@ void writeProperty(std::wstring_view name, PropertyForm form, const PropertyValu
 template <class T>
 void writeProperties(std::span<const PropertyRow<T>> rows, T& object, const Euit_ParmList& keys) {
     for (const PropertyRow<T>& row : rows) {
-        if (row.condition && !row.condition(object)) {
+        if (!row.applies(object))
             continue;
-        }
-        if (row.form == PropertyForm::EachKey) {
+        if (row.form() == PropertyForm::EachKey)
             write_keys(keys);
-            continue;
-        }
-        HQRC rc;
-        PropertyValue value = row.value(object, rc);
-        raiseIfFailed(rc);
-        writeProperty(row.name, row.form, value);
+        else
+            writeProperty(row.getName(), row.form(), row.valueOf(object));
     }
 }
 
-// An object record: header, the property table, footer.
-template <class T>
-void writeObjectRecord(int32_t type, std::span<const PropertyRow<T>> rows, T& object,
-                       const Euit_ParmList& keys) {
-    export_objHeader(type);
-    writeProperties(rows, object, keys);
-    export_objFooter(type);
+// Relation records from source to target.
+inline void writeContain(TagType source, const Euit_ParmList& sourceKeys, TagType target,
+                         const Euit_ParmList& targetKeys) {
+    export_relation(source.number(), sourceKeys, target.number(), targetKeys, 1);
+}
+inline void writeLink(TagType source, const Euit_ParmList& sourceKeys, TagType target,
+                      const Euit_ParmList& targetKeys) {
+    export_relation(source.number(), sourceKeys, target.number(), targetKeys, 0);
 }
 
-// Relation records from source to target.
-inline void writeContain(int32_t sourceType, const Euit_ParmList& sourceKeys, int32_t targetType,
-                         const Euit_ParmList& targetKeys) {
-    export_relation(sourceType, sourceKeys, targetType, targetKeys, 1);
+// The relation record an exporter writes from an object's owner to it, right
+// after the object's record.
+enum class FromOwner { None, Contain, Link };
+
+// The owner of an object: its type and keys. No owner: nothing is written
+// from it.
+struct Owner {
+    TagType type = DIRObjectType::None;
+    const Euit_ParmList* keys = nullptr;
+};
+
+// What an exporter writes for one object, in this order: header, the
+// property rows, footer, the relation record from the owner, a checkpoint.
+template <class T> struct ExportRecord {
+    DIRObjectType type;
+    std::span<const PropertyRow<T>> properties;
+    FromOwner fromOwner = FromOwner::None;
+    bool checkpoint = false;
+};
+
+// Registers object and fills keys with its keys. False when it was written
+// earlier in this run (nothing more is to be written for it).
+bool registerNew(DIRBase& object, Euit_ParmList& keys);
+
+// Writes the record of an object whose keys are known, as record describes.
+template <class T>
+void writeRecord(const ExportRecord<T>& record, T& object, const Euit_ParmList& keys,
+                 const Owner& owner = {}) {
+    export_objHeader(static_cast<int32_t>(record.type));
+    writeProperties(record.properties, object, keys);
+    export_objFooter(static_cast<int32_t>(record.type));
+    if (owner.keys != nullptr && record.fromOwner == FromOwner::Contain)
+        writeContain(owner.type, *owner.keys, record.type, keys);
+    if (owner.keys != nullptr && record.fromOwner == FromOwner::Link)
+        writeLink(owner.type, *owner.keys, record.type, keys);
+    if (record.checkpoint)
+        Tag_File::write_chkpid();
 }
-inline void writeLink(int32_t sourceType, const Euit_ParmList& sourceKeys, int32_t targetType,
-                      const Euit_ParmList& targetKeys) {
-    export_relation(sourceType, sourceKeys, targetType, targetKeys, 0);
+
+// The common beginning of an exporter: registers the object and, when it is
+// new, writes its record. False (nothing written) when it was written before.
+template <class T>
+bool writeNewRecord(const ExportRecord<T>& record, T& object, Euit_ParmList& keys,
+                    const Owner& owner = {}) {
+    if (!registerNew(object, keys))
+        return false;
+    writeRecord(record, object, keys, owner);
+    return true;
 }

@@ -5,6 +5,7 @@
 #include "export/export_driver.h"
 #include "export/startup.h"
 #include "runtime/configuration.h"
+#include "runtime/odbc_data_sources.h"
 
 int main(int argc, char** argv) {
     // A file-size limit shows as a failing write (reported like a full disk),
@@ -15,5 +16,7 @@ int main(int argc, char** argv) {
     // settings; the export driver runs the export.
     services.initConfiguration = &HQConfiguration::init;
     services.exportTagfile = &export_tagfile;
+    // Asked only to explain a failed connect.
+    services.describeDataSource = &describeDataSource;
     endProcess(runStartup(argc, argv, services));
 }

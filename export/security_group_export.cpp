@@ -1,79 +1,61 @@
-// Export of security groups and user functions: their property tables and
-// the walk over a group's user functions.
+// Export of security groups and user functions: their records and the walk
+// over a group's user functions.
 #include "export/security_group_export.h"
-
-#include <array>
 
 #include "dictionary/security_group.h"
 #include "dictionary/user_function.h"
 #include "export/export_registry.h"
+#include "export/list_walk.h"
 #include "export/property_table.h"
-#include "export/tag_vocabulary.h"
 
 namespace {
 
 using F = PropertyForm;
-using SG = SecurityGroup;
-using UF = UserFunction;
 
-constexpr int securityGroupType = 7;
-constexpr int userFunctionType = 16;
+using GroupRow = PropertyRow<SecurityGroup>;
+const GroupRow kSecurityGroupProperties[] = {
+    GroupRow::name(),
+    GroupRow::shortDescription(),
+    GroupRow::longDescription(),
+    GroupRow::field(contact_key, F::WrappedIfNonEmpty, &SecurityGroup::Fields::contact),
+};
 
-const std::array<PropertyRow<SG>, 4> securityGroupProperties = {{
-    {DIRBname_key, F::Wrapped, [](SG& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {shrtdesc_key, F::WrappedIfNonEmpty,
-     [](SG& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-    {longdesc_key, F::WrappedIfNonEmpty,
-     [](SG& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); }},
-    {contact_key, F::WrappedIfNonEmpty,
-     [](SG& o, HQRC&) -> PropertyValue { return o.fields().contact; }},
-}};
+const ExportRecord<SecurityGroup> kSecurityGroupRecord{DIRObjectType::SecurityGroup,
+                                                       kSecurityGroupProperties};
 
-const std::array<PropertyRow<UF>, 2> userFunctionProperties = {{
-    {DIRBname_key, F::Wrapped, [](UF& o, HQRC&) -> PropertyValue { return o.getName(); }},
-    {shrtdesc_key, F::WrappedIfNonEmpty,
-     [](UF& o, HQRC&) -> PropertyValue { return o.getShortDescription(); }},
-}};
+using FunctionRow = PropertyRow<UserFunction>;
+const FunctionRow kUserFunctionProperties[] = {
+    FunctionRow::name(),
+    FunctionRow::shortDescription(),
+};
+
+const ExportRecord<UserFunction> kUserFunctionRecord{DIRObjectType::UserFunction,
+                                                     kUserFunctionProperties};
 
 } // namespace
 
-HQRC export_SCG_root(SecurityGroup* group) {
+void export_SCG_root(SecurityGroup* group) {
     Euit_ParmList groupKeys;
-    if (Tag_ExpList::getInstance().addElem(group, groupKeys) != 0) {
-        return exportOk();
-    }
+    if (!registerNew(*group, groupKeys))
+        return;
     export_SecurityGroup(group);
     Tag_File::write_chkpid();
-
-    // The walk ends at the end of the collection; a failure to read it is
-    // raised.
-    HQRC rc;
-    RelationCollection<UserFunction>* functions = group->getUserFunctionList(rc);
-    raiseIfFailed(rc);
-    for (UserFunction* function = functions->getFirst(rc); function && rc.code == 0;
-         function = functions->getNext(rc)) {
-        raiseIfFailed(export_UserFunction(function));
+    walkRelated(group->getUserFunctionList, WalkEnd::RaiseErrors, [&](UserFunction& function) {
+        export_UserFunction(&function);
         Euit_ParmList functionKeys;
-        Tag_ExpList::getInstance().getKeys(function, functionKeys);
-        writeContain(securityGroupType, groupKeys, userFunctionType, functionKeys);
+        Tag_ExpList::getInstance().getKeys(&function, functionKeys);
+        writeContain(DIRObjectType::SecurityGroup, groupKeys, DIRObjectType::UserFunction,
+                     functionKeys);
         Tag_File::write_chkpid();
-    }
-    endOfWalk(rc);
-    return exportOk();
+    });
 }
 
-HQRC export_SecurityGroup(SecurityGroup* group) {
+void export_SecurityGroup(SecurityGroup* group) {
     const Euit_ParmList noKeys; // the record has no key lines
-    writeObjectRecord<SecurityGroup>(securityGroupType, securityGroupProperties, *group, noKeys);
-    return exportOk();
+    writeRecord(kSecurityGroupRecord, *group, noKeys);
 }
 
-HQRC export_UserFunction(UserFunction* function) {
+void export_UserFunction(UserFunction* function) {
     Euit_ParmList functionKeys;
-    if (Tag_ExpList::getInstance().addElem(function, functionKeys) != 0) {
-        return exportOk();
-    }
-    writeObjectRecord<UserFunction>(userFunctionType, userFunctionProperties, *function,
-                                    functionKeys);
-    return exportOk();
+    writeNewRecord(kUserFunctionRecord, *function, functionKeys);
 }

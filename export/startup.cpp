@@ -2,9 +2,12 @@
 // verdict and exit status.
 #include "export/startup.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+
+#include "export/failure_hint.h"
 
 namespace {
 
@@ -134,6 +137,13 @@ std::vector<std::string> takeArguments(int argc, char** argv) {
     return args;
 }
 
+bool isOption(std::string_view argument) {
+    for (const Option& option : kOptions)
+        if (startsWithIgnoreCase(argument, option.keyword))
+            return true;
+    return false;
+}
+
 std::optional<ExportRequest> parseArguments(const std::vector<std::string>& args) {
     if (args.size() < 4 || args[0] == "?")
         return std::nullopt;
@@ -163,18 +173,28 @@ int32_t runStartup(int argc, char** argv, const ExportServices& services) {
     const char* home = std::getenv("HQSPATH");
     const std::string path = home ? std::string(home) + "/bin/qztnxolv.str" : std::string();
     std::unique_ptr<std::FILE, FileCloser> file;
+    errno = 0;
     if (home && path.size() < kPathCapacity)
         file.reset(std::fopen(path.c_str(), "r"));
     if (!file) {
+        const int error = errno;
         std::fputs(kCannotLoad, stdout);
+        printHint(messageFileHint(home, path, kPathCapacity, error));
         return 1;
     }
     const StartupTexts texts = readStartupTexts(file.get());
     file.reset();
+    for (const MessageSlot& m : kMessages) {
+        if (texts.*m.text == kCannotRetrieve) {
+            printHint(missingKeyHint(path, m.key));
+            break;
+        }
+    }
 
     const std::optional<ExportRequest> request = parseArguments(args);
     if (!request) {
         printLine(texts.usage);
+        printHint(usageHint(args));
         return 1;
     }
 
@@ -187,6 +207,11 @@ int32_t runStartup(int argc, char** argv, const ExportServices& services) {
                                                       request->user, request->password, 0);
     if (connected.code != 0) {
         printLine(texts.connectFailed);
+        std::optional<DataSourceInfo> dataSource;
+        if (services.describeDataSource)
+            dataSource = services.describeDataSource(request->database.toMultiByte());
+        printHint(startHint(connected, resolvedMessage(connected), *request,
+                            dataSource ? &*dataSource : nullptr));
         return connected.code;
     }
 
@@ -198,6 +223,8 @@ int32_t runStartup(int argc, char** argv, const ExportServices& services) {
         request->inputFile, request->database, request->feedback, request->cascade,
         request->relation, texts.text4, texts.text5, texts.text6, texts.text7);
     printLine(exported.code == 0 ? texts.success : texts.failure);
+    if (exported.code != 0)
+        printHint(exportHint(exported, resolvedMessage(exported), request->password.toMultiByte()));
     return exported.code;
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/odbc_data_sources.h"
 #include "runtime/return_code.h"
 
 // The eight texts of the message file "qztnxolv.str", in the file's order.
@@ -64,8 +65,13 @@ bool isPlainSqlName(std::string_view name);
 // prefix that is not a plain SQL name).
 std::optional<ExportRequest> parseArguments(const std::vector<std::string>& args);
 
+// True when argument is one of the options (keyword compared without regard
+// to case).
+bool isOption(std::string_view argument);
+
 // The two services start-up hands the work to. An empty one ends the run with
-// an internal-error line.
+// an internal-error line. The third, when present, explains a failed connect
+// from what the driver manager knows about the data source.
 struct ExportServices {
     std::function<HQRC(const HQSTRING& database, const HQSTRING& prefix, const HQSTRING& user,
                        const HQSTRING& password, int manualCommit)>
@@ -75,13 +81,15 @@ struct ExportServices {
                        const std::string& text4, const std::string& text5, const std::string& text6,
                        const std::string& text7)>
         exportTagfile;
+    std::function<DataSourceInfo(const std::string& name)> describeDataSource;
 };
 
 // Exit status of a run whose services are not all present.
 constexpr int32_t kMissingServiceStatus = 99;
 
 // Runs the command: prints its lines on standard output and returns the exit
-// status (the return code's number).
+// status (the return code's number). A failure adds one line on standard
+// error that says what to fix.
 int32_t runStartup(int argc, char** argv, const ExportServices& services);
 
 // Flushes standard output and ends the process at once with status code (the

@@ -4,24 +4,69 @@
 
 #include <algorithm>
 
-const std::array<NameNType::Row, 28> NameNType::objMap = {{
-    {qrtsavu_tag, 1},   {qrtbvali_tag, 2},  {qrtsched_tag, 3},  {database_tag, 4},
-    {table_tag, 5},     {qsaftabl_tag, 5},  {hdxtable_tag, 5},  {blobtabl_tag, 5},
-    {column_tag, 6},    {qrtatlnk_tag, 15}, {qrtbvmap_tag, 8},  {qrtaggrf_tag, 13},
-    {qrtufunc_tag, 16}, {qrtscgrp_tag, 7},  {qrtuser_tag, 9},   {qrtagent_tag, 12},
-    {qrtudpgr_tag, 19}, {qrtprogf_tag, 17}, {qrtparm_tag, 18},  {infogrps_tag, 26},
-    {qrtpkey_tag, 23},  {qrtfkey_tag, 24},  {qrtkymap_tag, 25}, {process_tag, 29},
-    {starschm_tag, 30}, {correlnm_tag, 32}, {olapcube_tag, 31}, {programs_tag, 0},
-}};
+namespace {
 
+// The tag words of each object type, from the object-type table.
+struct TypeWords {
+    int32_t number;
+    std::array<std::wstring_view, 4> words;
+    size_t count;
+
+    template <class... Words>
+    constexpr TypeWords(int32_t type, Words... typeWords)
+        : number(type), words{typeWords...}, count(sizeof...(Words)) {}
+};
+
+#define QRT_OBJECT_TYPE(number, name, cls, keys, ...) TypeWords(number __VA_OPT__(, ) __VA_ARGS__),
+constexpr TypeWords kTypeWords[] = {
+#include "dictionary/object_types.def"
+};
+#undef QRT_OBJECT_TYPE
+
+constexpr size_t countWords() {
+    size_t count = 0;
+    for (const TypeWords& type : kTypeWords)
+        count += type.count;
+    return count;
+}
+
+constexpr std::array<NameNType::Row, countWords()> objectTypeRows() {
+    std::array<NameNType::Row, countWords()> rows{};
+    size_t next = 0;
+    for (const TypeWords& type : kTypeWords)
+        for (size_t i = 0; i < type.count; ++i)
+            rows[next++] = {type.words[i], type.number};
+    return rows;
+}
+
+constexpr auto kObjectTypeRows = objectTypeRows();
+
+} // namespace
+
+const std::span<const NameNType::Row> NameNType::objMap = kObjectTypeRows;
+
+// Relation types and the object type on their source side.
 const std::array<NameNType2::Row, 20> NameNType2::objMap2 = {{
-    {bvparent_tag, BVParent, 1},  {bvouttbl_tag, BVOutTbl, 1}, {bvinptbl_tag, BVInpTbl, 1},
-    {bvudpout_tag, BVUdpOut, 1},  {mapincol_tag, MapInCol, 8}, {mapotcol_tag, MapOtCol, 8},
-    {bvprebv_tag, BVPreBV, 1},    {bvpostbv_tag, BVPostBV, 1}, {bvfailbv_tag, BVFailBV, 1},
-    {scgsrcir_tag, SCGSrcIR, 7},  {scgtarir_tag, SCGTarIR, 7}, {atlattr1_tag, ATLAttr1, 15},
-    {atlattr2_tag, ATLAttr2, 15}, {mappcol_tag, MapPCol, 25},  {mapfcol_tag, MapFCol, 25},
-    {bvsrcir_tag, BVSrcIR, 1},    {bvtarir_tag, BVTarIR, 1},   {prpostbv_tag, PRPostBV, 29},
-    {prfailbv_tag, PRFailBV, 29}, {bvntfysg_tag, BVNtfySG, 1},
+    {bvparent_tag, BVParent, DIRObjectType::BusinessView},
+    {bvouttbl_tag, BVOutTbl, DIRObjectType::BusinessView},
+    {bvinptbl_tag, BVInpTbl, DIRObjectType::BusinessView},
+    {bvudpout_tag, BVUdpOut, DIRObjectType::BusinessView},
+    {mapincol_tag, MapInCol, DIRObjectType::Map},
+    {mapotcol_tag, MapOtCol, DIRObjectType::Map},
+    {bvprebv_tag, BVPreBV, DIRObjectType::BusinessView},
+    {bvpostbv_tag, BVPostBV, DIRObjectType::BusinessView},
+    {bvfailbv_tag, BVFailBV, DIRObjectType::BusinessView},
+    {scgsrcir_tag, SCGSrcIR, DIRObjectType::SecurityGroup},
+    {scgtarir_tag, SCGTarIR, DIRObjectType::SecurityGroup},
+    {atlattr1_tag, ATLAttr1, DIRObjectType::AttributeLink},
+    {atlattr2_tag, ATLAttr2, DIRObjectType::AttributeLink},
+    {mappcol_tag, MapPCol, DIRObjectType::KeyMap},
+    {mapfcol_tag, MapFCol, DIRObjectType::KeyMap},
+    {bvsrcir_tag, BVSrcIR, DIRObjectType::BusinessView},
+    {bvtarir_tag, BVTarIR, DIRObjectType::BusinessView},
+    {prpostbv_tag, PRPostBV, DIRObjectType::Process},
+    {prfailbv_tag, PRFailBV, DIRObjectType::Process},
+    {bvntfysg_tag, BVNtfySG, DIRObjectType::BusinessView},
 }};
 
 namespace {
@@ -60,5 +105,5 @@ HQSTRING NameNType2::relobjTypeToTypeName(int32_t relType) {
 
 int32_t NameNType2::DIRBaseFromRelType(int32_t relType) {
     const auto row = findByNumber(objMap2, relType);
-    return row == objMap2.end() ? 0 : row->sourceType;
+    return row == objMap2.end() ? 0 : static_cast<int32_t>(row->sourceType);
 }

@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
+#include "dictionary/object_type.h"
 #include "runtime/hq_string.h"
 
 namespace tagvocab_detail {
@@ -17,7 +19,7 @@ struct TypeRow {
 struct RelRow {
     std::wstring_view name;
     int32_t number;
-    int32_t sourceType; // object type on the source side of the relation
+    DIRObjectType sourceType; // object type on the source side of the relation
 };
 } // namespace tagvocab_detail
 
@@ -218,7 +220,10 @@ inline constexpr std::wstring_view r_parenSpace = L") ";
 class NameNType {
 public:
     using Row = tagvocab_detail::TypeRow;
-    static const std::array<Row, 28> objMap;
+    // One row per tag word of the object-type table
+    // (dictionary/object_types.def), in type order; of the words of one type
+    // the first is the one written.
+    static const std::span<const Row> objMap;
 
     // Number of the first row named exactly typeName; 0 when there is none.
     static int32_t objTypeFromTypeName(const HQSTRING& typeName);

@@ -8,6 +8,7 @@
 
 #include "export/tag_file.h"
 #include "export/tag_property.h"
+#include "export/tag_vocabulary.h"
 #include "runtime/hq_string.h"
 #include "runtime/return_code.h"
 
@@ -20,6 +21,18 @@ inline constexpr std::wstring_view instance_tag = L":INSTANCE.";
 inline constexpr std::wstring_view sourcekey_lead = L"    SOURCEKEY(";
 inline constexpr std::wstring_view targetkey_lead = L"    TARGETKEY(";
 inline constexpr std::wstring_view indent_str = L"    ";
+
+// A type as the tag file names it: an object type of the metadata model or a
+// relation type. Exporters name types this way, never by their numbers.
+class TagType {
+public:
+    constexpr TagType(DIRObjectType type) : number_(static_cast<int32_t>(type)) {}
+    constexpr TagType(NameNType2::relobjType type) : number_(type) {}
+    constexpr int32_t number() const { return number_; }
+
+private:
+    int32_t number_;
+};
 
 // Tag word of an object-type or relation-type number; "None" when neither
 // table knows it.

@@ -29,92 +29,12 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/database_types.h"
+#include "tools/warehouse_sql.h"
+
 namespace {
 
-// Deterministic pseudo-random numbers: the engine's sequence is fixed by the
-// standard, and the reduction below does not depend on the library.
-class Rng {
-public:
-    explicit Rng(uint64_t seed) : engine(seed) {}
-    uint32_t below(uint32_t n) { return n == 0 ? 0 : static_cast<uint32_t>(engine() % n); }
-    bool oneIn(uint32_t n) { return below(n) == 0; }
-
-private:
-    std::mt19937_64 engine;
-};
-
-std::string format(const char* fmt, long a, long b = 0, long c = 0) {
-    char buf[128];
-    std::snprintf(buf, sizeof buf, fmt, a, b, c);
-    return buf;
-}
-
-// One value of a row: a quoted text, a number or NULL.
-class Value {
-public:
-    static Value null() { return Value("NULL"); }
-    static Value number(long n) { return Value(std::to_string(n)); }
-    static Value text(std::string_view s) {
-        std::string q;
-        q.reserve(s.size() + 2);
-        q += '\'';
-        for (char ch : s) {
-            if (ch == '\'')
-                q += '\'';
-            q += ch;
-        }
-        q += '\'';
-        return Value(std::move(q));
-    }
-    static Value textOrNull(const std::string& s) { return s.empty() ? null() : text(s); }
-    const std::string& sql() const { return literal; }
-
-private:
-    explicit Value(std::string s) : literal(std::move(s)) {}
-    std::string literal;
-};
-
-// Collects the rows of one table and writes them as multi-row INSERTs.
-class InsertBatch {
-public:
-    InsertBatch(std::ostream& out, std::string table, std::string columns)
-        : out(out),
-          head("INSERT INTO " + std::move(table) + " (" + std::move(columns) + ") VALUES\n") {}
-    InsertBatch(const InsertBatch&) = delete;
-    InsertBatch& operator=(const InsertBatch&) = delete;
-    ~InsertBatch() { flush(); }
-
-    void add(std::initializer_list<Value> values) {
-        buffer += rows == 0 ? "(" : ",\n(";
-        bool first = true;
-        for (const Value& v : values) {
-            if (!first)
-                buffer += ", ";
-            buffer += v.sql();
-            first = false;
-        }
-        buffer += ')';
-        ++total;
-        if (++rows == kRowsPerInsert)
-            flush();
-    }
-    void flush() {
-        if (rows == 0)
-            return;
-        out << head << buffer << ";\n";
-        buffer.clear();
-        rows = 0;
-    }
-    long count() const { return total; }
-
-private:
-    static constexpr int kRowsPerInsert = 500;
-    std::ostream& out;
-    std::string head;
-    std::string buffer;
-    int rows = 0;
-    long total = 0;
-};
+using namespace warehouse_sql;
 
 struct Options {
     uint64_t seed = 1;
@@ -145,37 +65,17 @@ struct DatabasePlan {
     std::vector<TablePlan> tables;
 };
 
-// Database type and sub-type texts written in turn (see
-// docs/stored_vocabularies.md).
-constexpr std::pair<const char*, const char*> kRelationalTypes[] = {
-    {"Nordbase Family", "Nordbase Family"},
-    {"Nordbase Family", "Nordbase/NT"},
-    {"Nordbase Family", "Nordbase/6000"},
-    {"Nordbase Family", "Nordbase/MVS"},
-    {"Nordbase Family", "Nordbase/VM"},
-    {"Nordbase Family", "Nordbase/400"},
-    {"Nordbase Family", "Nordbase/HPUX"},
-    {"Nordbase Family", "Nordbase/SUN"},
-    {"Nordbase Family", "Nordbase/SNI"},
-    {"Nordbase Family", "Nordbase/SCO"},
-    {"Nordbase Family", "Nordbase/SGI"},
-    {"Nordbase Family", "Nordbase/6000 PE"},
-    {"Nordbase Family", "Nordbase/Linux"},
-    {"Nordbase Family", "Nordbase/Linux PE"},
-    {"Nordbase Family", "Nordbase/Windows PE"},
-    {"Nordbase Family", "Nordbase/Solaris PE"},
-    {"Nordbase Family", "Nordbase/Host Connect"},
-    {"Nordbase Family", "Nordbase/zSeries"},
-    {"Nordbase Family", "Nordbase/iSeries"},
-    {"Oracle", "Oracle"},
-    {"Sybase", "Sybase"},
-    {"Sybase", "Sybase System 11"},
-    {"Microsoft SQLServer", "Microsoft SQL Server"},
-    {"Informix", "Informix"},
-    {"Generic ODBC", "User Defined ODBC"},
-    {"QSAF", "QSAF"},
-    {"HDX", "HDX"},
-};
+// The database type and sub-type texts written in turn: every sub-type of the
+// database-type table that has a text, flat files aside (they are written by
+// kind below).
+std::vector<std::pair<std::string, std::string>> nonFileTypes() {
+    std::vector<std::pair<std::string, std::string>> texts;
+    for (const DatabaseSubType& sub : dbtypes::subTypes())
+        if (sub.text != nullptr && sub.type != 70)
+            texts.emplace_back(wideToMultiByte(dbtypes::typeText(sub.type)),
+                               wideToMultiByte(sub.text));
+    return texts;
+}
 
 constexpr const char* kDatabaseNames[] = {"DB_%ld", "Données (%ld)", "O'Hara's DB %ld", "倉庫_%ld"};
 constexpr const char* kSchemaNames[] = {"SCH%ld", "O'NEIL%ld", "ÄDMIN%ld"};
@@ -389,11 +289,12 @@ private:
 
     void writeDatabase(size_t d) {
         const DatabasePlan& db = databases[d];
-        const auto& types = kRelationalTypes[d / 3 % std::size(kRelationalTypes)];
-        std::string dbType = types.first, subType = types.second;
+        static const std::vector<std::pair<std::string, std::string>> types = nonFileTypes();
+        std::string dbType = types[d / 3 % types.size()].first;
+        std::string subType = types[d / 3 % types.size()].second;
         if (db.kind == 1) {
-            dbType = "Flat File LAN";
-            subType = d / 3 % 2 ? "Flat File LAN FTP Copy" : "Flat File LAN Local Command";
+            dbType = wideToMultiByte(dbtypes::typeText(70));
+            subType = wideToMultiByte(dbtypes::subTypeText(d / 3 % 2 ? 71 : 70));
         }
         if (d % 50 == 49) {
             dbType = "Nordbase Version 9 (unknown)";

@@ -136,6 +136,21 @@ TEST_F(Conditions, ConnectStringsByKindOfDatabase) {
          "'SALESDB';");
     ASSERT_EQ(ir.retrieve(L"SALESDB").code, 0);
     EXPECT_EQ(ir.getODBCConnectString(0), L"DSN=SALESDSN");
+    // Every edition of the family connects through its data source, the
+    // sub-types 2, 7 and 17 as well.
+    for (const std::string edition :
+         {"Nordbase/6000", "Nordbase/SUN", "Nordbase/Solaris PE", "Nordbase Family"}) {
+        exec("UPDATE inforesource SET subdbType = '" + edition +
+             "', userId = 'u' WHERE name = 'SALESDB';");
+        ASSERT_EQ(ir.retrieve(L"SALESDB").code, 0);
+        EXPECT_EQ(ir.getODBCConnectString(1), L"DSN=SALESDSN;UID=u;PWD=********") << edition;
+    }
+    // Flat files, user-defined sources and unknown editions have none.
+    for (const std::string edition : {"Flat File LAN FTP Copy", "User Defined ODBC", "Unknown"}) {
+        exec("UPDATE inforesource SET subdbType = '" + edition + "' WHERE name = 'SALESDB';");
+        ASSERT_EQ(ir.retrieve(L"SALESDB").code, 0);
+        EXPECT_EQ(ir.getODBCConnectString(0), L"") << edition;
+    }
 }
 
 TEST_F(Conditions, LongTextCharacterSplitOverTwoRowsAndBinaryData) {

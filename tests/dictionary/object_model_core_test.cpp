@@ -4,9 +4,11 @@
 // an object that was never read.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "dictionary/data_resource.h"
+#include "dictionary/database_types.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/statement_builder.h"
 
@@ -162,12 +164,18 @@ TEST(NameLimits, LongNamesOnlyForListedEditionsFromVersionSix) {
     EXPECT_EQ(NameLimits::forEdition(L"", L"").table, 80);
 }
 
-TEST(StoredNumbers, LeadingDecimalNumber) {
-    EXPECT_EQ(controldb::leadingNumber(L"1 Character delimited"), 1);
-    EXPECT_EQ(controldb::leadingNumber(L"12ab"), 12);
-    EXPECT_EQ(controldb::leadingNumber(L"Imported"), 0);
-    EXPECT_EQ(controldb::leadingNumber(L" 3"), 0);
-    EXPECT_EQ(controldb::leadingNumber(L""), 0);
+TEST(StoredNumbers, ReadAsTheCLibraryReadsThem) {
+    // Every text is checked against strtol, the reference.
+    for (const wchar_t* text :
+         {L"1 Character delimited", L"12 (fixed)", L"12ab", L"Imported", L" 3", L"\t\n-1", L"-1",
+          L"+7", L"-", L"+-2", L"- 2", L"0x1A", L"007", L"", L"  ", L"-0", L"2147483647"}) {
+        const long expected = std::strtol(HQSTRING(text).toMultiByte().c_str(), nullptr, 10);
+        EXPECT_EQ(controldb::leadingNumber(text), expected) << HQSTRING(text).toMultiByte();
+    }
+    // Beyond 32 bits: the nearest limit.
+    EXPECT_EQ(controldb::leadingNumber(L"99999999999999999999999"), INT32_MAX);
+    EXPECT_EQ(controldb::leadingNumber(L" -2147483649"), INT32_MIN);
+    EXPECT_EQ(controldb::leadingNumber(L"-2147483648"), INT32_MIN);
 }
 
 TEST(DatabaseTypes, SubTypesTypesAndTexts) {
@@ -188,6 +196,34 @@ TEST(DatabaseTypes, SubTypesTypesAndTexts) {
     EXPECT_EQ(InformationResource::sdbTypeToString(20), L"Oracle"); // not the older text
     EXPECT_EQ(InformationResource::dbaseTypeToString(70), L"Flat File LAN");
     EXPECT_EQ(InformationResource::dbaseTypeToString(71), L"");
+}
+
+TEST(DatabaseTypes, TheTableIsConsistent) {
+    std::set<int32_t> types;
+    for (const DatabaseType& type : dbtypes::types()) {
+        EXPECT_TRUE(types.insert(type.number).second) << type.number;
+        EXPECT_EQ(dbtypes::typeFromText(type.text), type.number);
+        // Relational databases are the ones reached with user and password.
+        EXPECT_EQ(type.relational, type.connect == ConnectForm::UserPassword) << type.number;
+    }
+    std::set<int32_t> subTypes;
+    for (const DatabaseSubType& sub : dbtypes::subTypes()) {
+        EXPECT_TRUE(subTypes.insert(sub.number).second) << sub.number;
+        EXPECT_TRUE(types.contains(sub.type)) << sub.number;
+        if (sub.text != nullptr) {
+            EXPECT_EQ(dbtypes::subTypeFromText(sub.text), sub.number);
+        }
+    }
+    for (const DatabaseTextAlias& alias : dbtypes::aliases()) {
+        EXPECT_EQ(dbtypes::typeFromText(alias.text), alias.number);
+        EXPECT_EQ(dbtypes::subTypeFromText(alias.text), alias.number);
+    }
+    EXPECT_TRUE(InformationResource::isRelational(1));
+    EXPECT_FALSE(InformationResource::isRelational(60));
+    EXPECT_FALSE(InformationResource::isRelational(0));
+    for (int32_t host : {3, 4, 5})
+        EXPECT_TRUE(dbtypes::subType(host)->hostEdition);
+    EXPECT_FALSE(dbtypes::subType(2)->hostEdition);
 }
 
 TEST(TableNames, ReplaceOneCharacter) {

@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "export/export_driver.h"
@@ -41,8 +44,10 @@ struct FakeObject {};
 
 // Counts the objects a section makes per run; writes one property line and a
 // checkpoint per name; the name "MISSING" fails like the retrieval of an
-// absent object. The result carries the number of names exported so far as
-// native code, so that the ":RC." line shows the last result.
+// absent object, "NO MEMORY" and "OUT OF RANGE" like code that meets an
+// allocation failure or a bad index. The result carries the number of names
+// exported so far as native code, so that the ":RC." line shows the last
+// result.
 SectionFactory fakeSection(const std::string& label) {
     SectionFactory inner = objectSection<FakeObject>(
         [label](FakeObject&, const HQSTRING& name, const ExportSwitches&) {
@@ -51,6 +56,10 @@ SectionFactory fakeSection(const std::string& label) {
                 rc.location = L"Fake::retrieve";
                 throw rc;
             }
+            if (name == L"NO MEMORY")
+                throw std::bad_alloc();
+            if (name == L"OUT OF RANGE")
+                return HQRC(0, std::vector<int32_t>{1, 2}.at(name.size()), DomainWhsSrv);
             calls.names.push_back(label + " " + name.toMultiByte());
             write_property(L"NAME", HQSTRING(label) + L" " + name);
             Tag_File::write_chkpid();
@@ -166,6 +175,41 @@ TEST_F(ExportDriver, FailingRetrievalStopsTheRunAfterWhatWasWritten) {
     EXPECT_EQ(out, failureLines(rc));
     EXPECT_EQ(readFile(folder / "fb.txt"),
               ":FILE.stop.tag\n:LOG.stop.tag\n:RC.3142/0\n:MESSAGE." + resolved(rc) + "\n");
+}
+
+TEST_F(ExportDriver, AnyOtherExceptionEndsTheRunAsAnInternalInconsistency) {
+    std::string outOfRange;
+    try {
+        (void)std::vector<int32_t>{1, 2}.at(12);
+    } catch (const std::out_of_range& e) {
+        outOfRange = e.what();
+    }
+    for (const auto& [name, text] :
+         {std::pair<std::string, std::string>{"NO MEMORY", std::bad_alloc().what()},
+          {"OUT OF RANGE", outOfRange}}) {
+        calls = Calls();
+        writeFile(folder / "x.inp", "<IR>\nSALES\n" + name + "\nNEVER\n");
+        const HQRC rc = runFake(fakeTable(false), "x.inp");
+        EXPECT_EQ(rc.code, 99) << name;
+        EXPECT_EQ(rc.nativeCode, 0);
+        EXPECT_EQ(rc.location, L"export_tagfile");
+        EXPECT_EQ(rc.commandLine, L"TAGXPORT");
+        EXPECT_EQ(rc.token1.toMultiByte(), text);
+        EXPECT_EQ(calls.names, std::vector<std::string>{"IR SALES"}) << "later names are not read";
+        // The same frame as any other failure: what was written, the three
+        // failure lines, the footer.
+        std::string expected = golden("failed_retrieval.tag");
+        for (const auto& [from, to] : {std::pair<std::string, std::string>{"stop.tag", "x.tag"},
+                                       {"MISSING", name},
+                                       {"Fake::retrieve", "export_tagfile"},
+                                       {"3142/0", "99/0"},
+                                       {"<resolved>", resolved(rc)}})
+            expected = fill(expected, from, to);
+        EXPECT_EQ(tagText("x.tag"), expected);
+        EXPECT_EQ(out, failureLines(rc));
+        EXPECT_EQ(readFile(folder / "fb.txt"),
+                  ":FILE.x.tag\n:LOG.x.tag\n:RC.99/0\n:MESSAGE." + resolved(rc) + "\n");
+    }
 }
 
 TEST_F(ExportDriver, CascadeRunsOnceAfterTheLastLineEvenWithoutNames) {

@@ -1,5 +1,6 @@
 // The program against the test cluster with a wrong password: the connection
-// failure text and 2009 as exit status, and no trace of the password.
+// failure text and 2009 as exit status, the server's refusal on standard
+// error, and no trace of the password.
 #include <gtest/gtest.h>
 
 #include "tests/common/odbc_test_env.h"
@@ -20,7 +21,17 @@ TEST(ProgramConnectPg, WrongPasswordPrintsTheTextAndEndsWith2009) {
     }
     std::getline(in, line);
     EXPECT_EQ(r.out, line + "\n");
-    EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.status, 217); // 2009 seen by the shell
+    // one line: the driver's SQLSTATE and the server's refusal, code and status
+    EXPECT_EQ(
+        r.err.find("qrt2exp2: Could not connect to the control database QRTPG as user " QRT_PG_USER
+                   ". SQLSTATE 08001: "),
+        0u)
+        << r.err;
+    EXPECT_NE(r.err.find("password authentication failed for user \"" QRT_PG_USER "\""),
+              std::string::npos);
+    EXPECT_EQ(r.err.find("\n"), r.err.size() - 1);
+    EXPECT_NE(r.err.find("(return code 2009, exit status 217)\n"), std::string::npos);
     EXPECT_EQ(r.out.find("Wrong-Pw-77"), std::string::npos);
+    EXPECT_EQ(r.err.find("Wrong-Pw-77"), std::string::npos);
 }

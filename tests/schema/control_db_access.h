@@ -3,6 +3,9 @@
 // holds the objects at each end of every relation.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <map>
@@ -63,6 +66,17 @@ inline std::filesystem::path scratch(const std::string& name) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;
+}
+
+// The running test's name in lower case, without a parameter and at most 40
+// characters: a suffix that gives each test folders and schemas of its own,
+// so that tests can run side by side.
+inline std::string testTag() {
+    std::string tag;
+    for (const char* c = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+         *c && *c != '/' && tag.size() < 40; ++c)
+        tag += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+    return tag;
 }
 
 inline const std::string kLoader = QRT_SOURCE_DIR "/tools/load_warehouse.sh";

@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <tuple>
+
+#include "dictionary/relation.h"
 
 namespace schema_test {
 namespace {
@@ -26,7 +30,7 @@ lowered(const std::map<std::string, std::vector<std::string>>& tables) {
 }
 
 std::string emptyDataFile() {
-    const std::filesystem::path file = scratch("empty_data") / "empty.sql";
+    const std::filesystem::path file = scratch("empty_data_" + testTag()) / "empty.sql";
     std::ofstream(file) << "-- nothing\n";
     return file.string();
 }
@@ -52,7 +56,14 @@ std::set<std::string> columnsNeedingQuotes(const ControlDb& db) {
     return failing;
 }
 
-TEST(ControlSchema, BothSystemsHoldTheSameTablesAndColumnsInTheSameOrder) {
+// The relations whose rows the data checks know are exactly the program's.
+TEST(ControlSchema, TheRelationsCheckedAreThoseOfTheProgram) {
+    EXPECT_EQ(relationEnds().size(), std::size(rel::all));
+    for (const auto& [name, ends] : relationEnds())
+        EXPECT_NE(rel::byName(HQSTRING(name)), nullptr) << name;
+}
+
+TEST(ControlSchema, SqliteAndPostgresHoldTheSameTablesAndColumnsInTheSameOrder) {
     const ControlDb lite = ControlDb::sqlite(scratch("same_tables") / "control.db");
     const ControlDb pg = ControlDb::postgres("schema_same");
     ASSERT_EQ(lite.load({emptyDataFile()}).status, 0);
@@ -91,6 +102,26 @@ TEST(ControlSchema, OnlyTheKeywordColumnsNeedQuotesInSqlite) {
               0);
 }
 
+TEST(ControlSchema, RelationRowsAreReadInOrderFromTheIndexOfTheirSide) {
+    // Each side's index gives the rows of one object already in the order of
+    // the other side: no sort, and no walk through the other side's index.
+    const ControlDb lite = ControlDb::sqlite(scratch("relation_plan") / "control.db");
+    ASSERT_EQ(lite.load({emptyDataFile()}).status, 0);
+    for (const auto& [side, other, index] :
+         {std::tuple{"source", "target", "src"}, {"target", "source", "tgt"}}) {
+        const std::string plan =
+            lite.query(std::string("EXPLAIN QUERY PLAN SELECT ") + other +
+                       "_qrtid FROM RELATIONSHIP WHERE relation_name = 'IR_TO_DR_Rel' AND " + side +
+                       "_qrtid = 'x' ORDER BY " + other + "_qrtid")
+                .output;
+        EXPECT_NE(plan.find(std::string("INDEX relationship_") + index +
+                            "_ix (relation_name=? AND " + side + "_qrtid=?)"),
+                  std::string::npos)
+            << plan;
+        EXPECT_EQ(plan.find("TEMP B-TREE"), std::string::npos) << plan;
+    }
+}
+
 TEST(ControlSchema, OnlyTheKeywordColumnsNeedQuotesInPostgres) {
     const ControlDb pg = ControlDb::postgres("schema_keywords");
     ASSERT_EQ(pg.load({emptyDataFile()}).status, 0);
@@ -113,21 +144,27 @@ TEST(ControlSchema, PostgresTablesAreReachedThroughThePrefixInAnyCase) {
     EXPECT_EQ(r.output, "7\n");
 }
 
-TEST(ControlSchema, LoaderKeepsNothingOfAFailedLoad) {
-    const std::filesystem::path dir = scratch("failed_load");
-    const std::filesystem::path bad = dir / "bad.sql";
+// Data whose second statement fails.
+std::string failingDataFile(const std::string& name) {
+    const std::filesystem::path bad = scratch(name) / "bad.sql";
     std::ofstream(bad) << "INSERT INTO inforesource (qrtid, name) VALUES ('0000009999', 'X');\n"
                           "INSERT INTO no_such_table VALUES (1);\n";
-    const std::string sample = QRT_SOURCE_DIR "/samples/warehouse.sql";
+    return bad.string();
+}
 
-    const ControlDb lite = ControlDb::sqlite(dir / "control.db");
-    EXPECT_NE(lite.load({sample, bad.string()}).status, 0);
+TEST(ControlSchema, LoaderKeepsNothingOfAFailedLoadInSqlite) {
+    const std::string bad = failingDataFile("failed_load");
+    const ControlDb lite = ControlDb::sqlite(scratch("failed_load_sqlite") / "control.db");
+    EXPECT_NE(lite.load({QRT_SOURCE_DIR "/samples/warehouse.sql", bad}).status, 0);
     EXPECT_EQ(lite.count("SELECT count(*) FROM inforesource"), 0);
+}
 
-    // on PostgreSQL the schema loaded before stays as it was
+TEST(ControlSchema, LoaderKeepsNothingOfAFailedLoadInPostgres) {
+    // the schema loaded before stays as it was
+    const std::string bad = failingDataFile("failed_load_pg");
     const ControlDb pg = ControlDb::postgres("schema_failed");
     ASSERT_EQ(pg.load().status, 0);
-    EXPECT_NE(pg.load({bad.string()}).status, 0);
+    EXPECT_NE(pg.load({bad}).status, 0);
     EXPECT_EQ(pg.count("SELECT count(*) FROM inforesource"), 3);
 }
 

@@ -66,8 +66,9 @@ protected:
         const Generated g = generate(dir, "w", kOptions);
         EXPECT_EQ(g.result.status, 0) << g.result.output;
         inputFile = g.input;
-        const ControlDb db = GetParam() == "postgres" ? ControlDb::postgres("schema_gen")
-                                                      : ControlDb::sqlite(dir / "control.db");
+        const ControlDb db = GetParam() == "postgres"
+                                 ? ControlDb::postgres("schema_gen_" + testTag())
+                                 : ControlDb::sqlite(dir / "control.db");
         const CommandResult r = db.load({g.sql.string()});
         EXPECT_EQ(r.status, 0) << r.output.substr(0, 2000);
         return db;

@@ -29,10 +29,11 @@ std::string lower(std::string s) {
 
 class SampleWarehouse : public ::testing::TestWithParam<std::string> {
 protected:
+    // A database of each test's own, so that tests can run side by side.
     ControlDb db() const {
         if (GetParam() == "postgres")
-            return ControlDb::postgres("schema_sample");
-        return ControlDb::sqlite(scratch("sample_sqlite") / "control.db");
+            return ControlDb::postgres("schema_sample_" + testTag());
+        return ControlDb::sqlite(scratch("sample_sqlite_" + testTag()) / "control.db");
     }
     ControlDb loaded() const {
         ControlDb d = db();

@@ -40,15 +40,26 @@ std::string installedUsage() {
 } // namespace
 
 TEST(Program, WithoutItsMessageFileItCannotStart) {
+    // standard error names what to fix: the variable, or the file tried
     ChildResult r = runProgram({"in.inp", "DB", "user", "pw"}, std::nullopt);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kCannotLoad);
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, "qrt2exp2: the environment variable HQSPATH is not set; set it to the "
+                     "installation folder, the one whose bin/ holds qztnxolv.str (build/stage "
+                     "after a build).\n");
+
+    r = runProgram({"in.inp", "DB", "user", "pw"}, "");
+    EXPECT_EQ(r.out, kCannotLoad);
+    EXPECT_NE(r.err.find("HQSPATH is empty"), std::string::npos) << r.err;
 
     TempDir empty;
     r = runProgram({"in.inp", "DB", "user", "pw"}, empty.path());
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, kCannotLoad);
+    EXPECT_EQ(r.err, "qrt2exp2: cannot open the message file " + empty.path() +
+                         "/bin/qztnxolv.str: No such file or directory; HQSPATH must name the "
+                         "installation folder, the one whose bin/ holds qztnxolv.str (build/stage "
+                         "after a build).\n");
 
     // A path that does not fit in 300 bytes is not opened either.
     TempDir deep;
@@ -58,23 +69,32 @@ TEST(Program, WithoutItsMessageFileItCannotStart) {
         home += "/" + std::string(std::min<size_t>(100, 290 - home.size()), 'd');
     std::filesystem::create_directories(home + "/bin");
     std::filesystem::copy_file(QRT_STAGE_DIR "/bin/qztnxolv.str", home + "/bin/qztnxolv.str");
-    EXPECT_EQ(runProgram({}, home).out, kCannotLoad);
+    r = runProgram({}, home);
+    EXPECT_EQ(r.out, kCannotLoad);
+    EXPECT_NE(r.err.find(home + "/bin/qztnxolv.str is " + std::to_string(home.size() + 17) +
+                         " bytes long"),
+              std::string::npos)
+        << r.err;
 }
 
 TEST(Program, PrintsUsageForMissingArgumentsQuestionMarkAndUnknownOptions) {
     const std::string usage = installedUsage();
     ASSERT_EQ(std::count(usage.begin(), usage.end(), '\n'), 9);
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {},
-             {"in.inp", "DB", "user"},
-             {"?", "DB", "user", "pw"},
-             {"in.inp", "DB", "user", "pw", "/S", "-x"},
-             {"in.inp", "DB", "user", "pw", "prefix"},
-             {"in.inp", "DB", "user", "pw", "prefix=qrt.configuration;drop table canary"}}) {
+    const std::string tooFew = " given; four are needed: INPUTFILE DSN USER PASSWORD, then the "
+                               "options.\n";
+    const std::string options = "; the options are prefix=SCHEMA, feedback=FILE, /s and /r.\n";
+    for (const auto& [args, err] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{}, "qrt2exp2: 0 arguments" + tooFew},
+             {{"in.inp", "DB", "user"}, "qrt2exp2: 3 arguments" + tooFew},
+             {{"?", "DB", "user", "pw"}, ""},
+             {{"in.inp", "DB", "user", "pw", "/S", "-x"},
+              "qrt2exp2: unknown option \"-x\"" + options},
+             {{"in.inp", "DB", "user", "pw", "prefix"},
+              "qrt2exp2: unknown option \"prefix\"" + options}}) {
         const ChildResult r = runProgram(args, QRT_STAGE_DIR);
         EXPECT_EQ(r.status, 1) << args.size();
         EXPECT_EQ(r.out, usage);
-        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.err, err);
     }
 }
 
@@ -86,6 +106,11 @@ TEST(Program, KeysOutOfOrderYieldTheInternalErrorText) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out,
               "An internal error has occurred. Cannot retrieve string from the message file.\n\n");
+    EXPECT_EQ(r.err, "qrt2exp2: the message file " + home.path() +
+                         "/bin/qztnxolv.str has no key QRT2EXP2_STR1 after the keys read before "
+                         "it; reinstall it (the keys must stay in their installed order).\n"
+                         "qrt2exp2: 1 argument given; four are needed: INPUTFILE DSN USER "
+                         "PASSWORD, then the options.\n");
 }
 
 TEST(Program, MessageWithoutFinalLineEndKeepsItsLastCharacter) {

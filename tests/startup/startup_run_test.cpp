@@ -3,9 +3,14 @@
 // the parent sees it (the code's low eight bits).
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <new>
 
 #include "child_process.h"
+#include "export/export_driver.h"
 #include "export/startup.h"
 
 namespace {
@@ -72,13 +77,64 @@ TEST(StartupRun, FailedExportEndsWithItsCodeSeenModulo256) {
     EXPECT_EQ(r.status, 13101 % 256);
     EXPECT_EQ(r.status, 45);
     EXPECT_EQ(r.out.substr(r.out.find('\n', r.out.find("export")) + 1), t.failure + "\n");
+    // one line on standard error with the catalogue text, the code and the status
+    EXPECT_EQ(r.err, "qrt2exp2: the export failed in : The input file ? could not be opened for "
+                     "reading. (return code 13101, exit status 45)\n");
+}
+
+// An exception that is no return code, thrown while the driver runs, still
+// ends in the tag file's footer, a feedback file and the exit status 99.
+TEST(StartupRun, ExceptionDuringTheExportEndsWithTheInternalErrorCode) {
+    const StartupTexts t = installedTexts();
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("qrt_startup_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "in.inp") << "<IR>\nSALES\n";
+    ExportServices services = standIns(0, 0);
+    services.exportTagfile = [](const HQSTRING& in, const HQSTRING& db, const HQSTRING& feedback,
+                                int cascade, int relation, const std::string& t4,
+                                const std::string& t5, const std::string& t6,
+                                const std::string& t7) {
+        static const ExportSection failing[] = {
+            {SectionRole::keyword, L"<IR>", L"", L"",
+             [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
+                 throw std::bad_alloc();
+             }}};
+        return export_tagfile_using(failing, in, db, feedback, cascade, relation, t4, t5, t6, t7);
+    };
+    const std::string in = (dir / "in.inp").string();
+    const std::string fb = (dir / "fb.txt").string();
+    const ChildResult r = run({in, "DB", "user", "pw", "feedback=" + fb}, services);
+    EXPECT_EQ(r.status, 99);
+    EXPECT_NE(r.out.find(t.text7 + "99/0\n" + t.failure + "\n"), std::string::npos) << r.out;
+
+    std::ifstream tagFile(dir / "in.tag");
+    const std::string tag((std::istreambuf_iterator<char>(tagFile)), {});
+    EXPECT_NE(tag.find(t.text7 +
+                       "99/0\n:COMMENT.------------------------------\n"
+                       ":COMMENT. End of Tag file: " +
+                       (dir / "in.tag").string()),
+              std::string::npos)
+        << tag;
+    std::ifstream feedbackFile(dir / "fb.txt");
+    const std::string feedback((std::istreambuf_iterator<char>(feedbackFile)), {});
+    EXPECT_NE(feedback.find(":RC.99/0\n:MESSAGE."), std::string::npos) << feedback;
+    std::filesystem::remove_all(dir);
 }
 
 TEST(StartupRun, FailedConnectionPrintsItsTextAndSkipsTheExport) {
     const StartupTexts t = installedTexts();
-    const ChildResult r = run({"in.inp", "DB", "user", "pw"}, standIns(2009, 0));
+    ExportServices services = standIns(2009, 0);
+    // the data source is looked up only to explain the failure
+    services.describeDataSource = [](const std::string& name) {
+        std::printf("describe %s\n", name.c_str());
+        return DataSourceInfo{};
+    };
+    const ChildResult r = run({"in.inp", "DB", "user", "pw"}, services);
     EXPECT_EQ(r.status, 2009 % 256);
-    EXPECT_EQ(r.out, "config DB|QRT|user|pw|0\n" + t.connectFailed + "\n");
+    EXPECT_EQ(r.out, "config DB|QRT|user|pw|0\n" + t.connectFailed + "\ndescribe DB\n");
+    EXPECT_EQ(r.err, "qrt2exp2: Could not connect to the control database ? as user ?. (return "
+                     "code 2009, exit status 217)\n");
 }
 
 TEST(StartupRun, MissingServicesEndWithAnInternalErrorLine) {
