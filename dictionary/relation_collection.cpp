@@ -97,10 +97,10 @@ HQRC RelationCollectionBase::load() {
             // another warning is not taken either.
             if (const std::wstring reason = fetched::textMisfit(relatedLength, DIRId::kLength);
                 !reason.empty()) {
-                rc = fetched::misfit(L"RelationCollectionBase::load",
-                                     controldb::table(L".RELATIONSHIP"),
-                                     direction_ == 0 ? L"target_qrtid" : L"source_qrtid",
-                                     HQSTRING(relationName_) + L" " + ownerId.toString(), reason);
+                rc = fetched::misfit(
+                    L"RelationCollectionBase::load", controldb::table(L".RELATIONSHIP"),
+                    side_ == RelationSide::Source ? L"target_qrtid" : L"source_qrtid",
+                    HQSTRING(relation_.name) + L" " + ownerId.toString(), reason);
                 break;
             }
             if (fetchRc.code != 0) {
@@ -170,7 +170,7 @@ DIRBase* RelationCollectionBase::firstPresent(RelationElement* element, HQRC& rc
         DIRBase* object = element->getValue(rc);
         if (object != nullptr)
             return object;
-        if (single_ != 0 || !DIRBase::isNotFound(rc)) {
+        if (isSingle() || !DIRBase::isNotFound(rc)) {
             rc.AddComment(comment);
             return nullptr;
         }
@@ -181,10 +181,10 @@ DIRBase* RelationCollectionBase::firstPresent(RelationElement* element, HQRC& rc
 
 void RelationCollectionBase::warnMissing(const RelationElement& element) const {
     const std::string line =
-        "*** Warning: relation " + wideToMultiByte(relationName_) + " of " +
+        "*** Warning: relation " + wideToMultiByte(relation_.name) + " of " +
         DIRBase::objectTypeToString(owner_.getObjectType()).toMultiByte() + " \"" +
         owner_.getName().toMultiByte() + "\" (" + owner_.getId().toString().toMultiByte() +
-        ") names " + DIRBase::objectTypeToString(relatedType_).toMultiByte() + " " +
+        ") names " + DIRBase::objectTypeToString(getRelatedType()).toMultiByte() + " " +
         element.getId().toString().toMultiByte() + ", which does not exist: passed over\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
 }

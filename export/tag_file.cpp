@@ -66,7 +66,7 @@ void Tag_File::write_chkpid() {
         return;
     ++current_chkpid;
     write_line(L":COMMIT.CHKPID(" + std::to_wstring(current_chkpid) + L")");
-    raise_on_error(write_failure);
+    raiseIfFailed(write_failure);
 }
 
 const char* Tag_File::next_blob_filename() {

@@ -112,20 +112,20 @@ TEST_F(Relations, DuplicateRowsGiveOneMemberAndEmptyRelationsNone) {
 }
 
 TEST_F(Relations, MemberWithoutItsRowIsPassedOverInAWalkButNotInASingleLookup) {
-    // FLATFILES: its own table, then a row naming no table, then another table.
-    exec("INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000102', '0000009999');"
+    // FLATFILES: a row naming no table comes first in identifier order, then
+    // another table, then its own table.
+    exec("INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000102', '0000000200');"
          "INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000102', '0000000201');");
     InformationResource ir;
     ASSERT_EQ(ir.retrieve(L"FLATFILES").code, 0);
     HQRC rc;
     RelationCollection<DataResource>& tables = *ir.getDataResourceList(rc);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(namesOf(tables, rc),
-              (std::vector<std::wstring>{L"prices.csv", L"SALES.CUSTOMER"}));
+    EXPECT_EQ(namesOf(tables, rc), (std::vector<std::wstring>{L"SALES.CUSTOMER", L"prices.csv"}));
     EXPECT_EQ(rc.code, 0);
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "*** Warning: relation IR_TO_DR_Rel of InformationResource \"FLATFILES\" "
-              "(0000000102) names DataResource 0000009999, which does not exist: passed over\n");
+              "(0000000102) names DataResource 0000000200, which does not exist: passed over\n");
 
     // A single-valued lookup reports the missing row.
     exec("UPDATE RELATIONSHIP SET source_qrtid = '0000009998' WHERE relation_name = "

@@ -47,12 +47,20 @@ TEST_F(LimitsTest, ADatabaseLockedByAWriterEndsTheLoadAfterTheLockTimeout) {
     ASSERT_NE(writer, nullptr);
     std::fputs("BEGIN EXCLUSIVE;\nINSERT INTO AgentSite (qrtid) VALUES ('AS00000009');\n", writer);
     std::fflush(writer);
-    // Locked once a reader of our own is refused at once.
-    for (int i = 0; i < 200; ++i) {
-        if (!qrt_test::sqliteExec(db_, "PRAGMA busy_timeout = 0; SELECT COUNT(*) FROM AgentSite;"))
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // Locked once a reader of our own is refused at once; on a busy machine
+    // the writer may take a while to start.
+    bool locked = false;
+    for (int i = 0; i < 1500 && !locked; ++i) {
+        locked =
+            !qrt_test::sqliteExec(db_, "PRAGMA busy_timeout = 0; SELECT COUNT(*) FROM AgentSite;");
+        if (!locked)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    if (!locked) {
+        std::fputs("ROLLBACK;\n", writer);
+        ::pclose(writer);
+    }
+    ASSERT_TRUE(locked) << "the writer never took its lock";
 
     HQOdbc::getEnv().connection(0).setLockTimeout(std::chrono::milliseconds(1500));
     HQConfiguration::clear();
