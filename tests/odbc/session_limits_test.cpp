@@ -5,6 +5,9 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
 #include <thread>
 
 #include "runtime/configuration.h"
@@ -45,14 +48,21 @@ TEST_F(LimitsTest, ADatabaseLockedByAWriterEndsTheLoadAfterTheLockTimeout) {
     const std::string command = "sqlite3 '" + db_.string() + "' > /dev/null 2>&1";
     std::FILE* writer = ::popen(command.c_str(), "w");
     ASSERT_NE(writer, nullptr);
-    std::fputs("BEGIN EXCLUSIVE;\nINSERT INTO AgentSite (qrtid) VALUES ('AS00000009');\n", writer);
+    // It says so in a file once its transaction holds the lock; on a busy
+    // machine it may take a while to start.
+    const std::filesystem::path flag = db_.string() + ".locked";
+    std::filesystem::remove(flag);
+    std::fputs(("BEGIN EXCLUSIVE;\nINSERT INTO AgentSite (qrtid) VALUES ('AS00000009');\n"
+                ".output '" +
+                flag.string() + "'\nSELECT 'locked';\n.output stdout\n")
+                   .c_str(),
+               writer);
     std::fflush(writer);
-    // Locked once a reader of our own is refused at once; on a busy machine
-    // the writer may take a while to start.
     bool locked = false;
     for (int i = 0; i < 1500 && !locked; ++i) {
-        locked =
-            !qrt_test::sqliteExec(db_, "PRAGMA busy_timeout = 0; SELECT COUNT(*) FROM AgentSite;");
+        std::ifstream in(flag);
+        std::string word;
+        locked = static_cast<bool>(in >> word) && word == "locked";
         if (!locked)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
