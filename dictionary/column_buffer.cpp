@@ -1,17 +1,16 @@
 // Allocation and binding of the buffers of a class's column table.
 #include <algorithm>
-#include <cstring>
 
 #include "dictionary/column_table.h"
 #include "dictionary/statement_builder.h"
+#include "runtime/fetched_value.h"
 
 namespace {
 size_t boundSize(const ColumnDesc& c, const NameLimits& limits) {
     switch (c.kind) {
     case ColumnKind::Int32:
-        return sizeof(int32_t);
     case ColumnKind::Int16:
-        return sizeof(int16_t);
+        return fetched::kNumberTextSize; // fetched as text, checked and parsed here
     case ColumnKind::Stamp:
         return sizeof(SQL_TIMESTAMP_STRUCT);
     default:
@@ -31,10 +30,6 @@ size_t boundSize(const ColumnDesc& c, const NameLimits& limits) {
 
 SQLSMALLINT bufferType(ColumnKind kind) {
     switch (kind) {
-    case ColumnKind::Int32:
-        return SQL_C_LONG;
-    case ColumnKind::Int16:
-        return SQL_C_SHORT;
     case ColumnKind::Stamp:
         return SQL_C_TIMESTAMP;
     case ColumnKind::Binary:
@@ -46,7 +41,7 @@ SQLSMALLINT bufferType(ColumnKind kind) {
 }
 
 bool isFixedSize(ColumnKind kind) {
-    return kind == ColumnKind::Int32 || kind == ColumnKind::Int16 || kind == ColumnKind::Stamp;
+    return kind == ColumnKind::Stamp;
 }
 } // namespace
 
@@ -74,15 +69,37 @@ std::string_view ColumnBuffer::bytes(size_t i) const {
 }
 
 int32_t ColumnBuffer::int32(size_t i) const {
-    int32_t value;
-    std::memcpy(&value, buffers_[i].data(), sizeof value);
-    return value;
+    return static_cast<int32_t>(fetched::integerOf(bytes(i)));
 }
 
 int16_t ColumnBuffer::int16(size_t i) const {
-    int16_t value;
-    std::memcpy(&value, buffers_[i].data(), sizeof value);
-    return value;
+    return static_cast<int16_t>(fetched::integerOf(bytes(i)));
+}
+
+std::wstring ColumnBuffer::misfit(size_t i) const {
+    if (isNull(i))
+        return {};
+    const ColumnKind kind = columns_[i].kind;
+    if (isFixedSize(kind))
+        return {};
+    const size_t room = buffers_[i].size() - (bufferType(kind) == SQL_C_BINARY ? 0 : 1);
+    std::wstring reason = bufferType(kind) == SQL_C_BINARY
+                              ? fetched::binaryMisfit(indicators_[i], room)
+                              : fetched::textMisfit(indicators_[i], room);
+    if (reason.empty() && kind == ColumnKind::Int32)
+        reason = fetched::integerMisfit(bytes(i), INT32_MIN, INT32_MAX);
+    if (reason.empty() && kind == ColumnKind::Int16)
+        reason = fetched::integerMisfit(bytes(i), INT16_MIN, INT16_MAX);
+    return reason;
+}
+
+HQRC ColumnBuffer::verify(const HQSTRING& location, const HQSTRING& table,
+                          const HQSTRING& rowId) const {
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        if (const std::wstring reason = misfit(i); !reason.empty())
+            return fetched::misfit(location, table, columns_[i].name, rowId, reason);
+    }
+    return HQRC();
 }
 
 const SQL_TIMESTAMP_STRUCT& ColumnBuffer::stamp(size_t i) const {

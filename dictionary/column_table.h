@@ -63,6 +63,13 @@ public:
     int32_t int32(size_t i) const;
     int16_t int16(size_t i) const;
     const SQL_TIMESTAMP_STRUCT& stamp(size_t i) const;
+    // Why column i of the fetched row does not fit its field (a text or byte
+    // string longer than its buffer, a number that is not one or lies outside
+    // the field's range); empty when it fits or is NULL.
+    std::wstring misfit(size_t i) const;
+    // The first column of the fetched row that does not fit, as a failure
+    // naming the table, the column and the row's identifier; 0 when all fit.
+    HQRC verify(const HQSTRING& location, const HQSTRING& table, const HQSTRING& rowId) const;
     // Bound length of column i (the resolved size).
     SQLLEN boundLength(size_t i) const { return static_cast<SQLLEN>(buffers_[i].size()); }
 

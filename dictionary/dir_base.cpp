@@ -4,6 +4,7 @@
 #include "dictionary/dir_base.h"
 
 #include "dictionary/relation_collection.h"
+#include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 #include "runtime/platform.h"
 
@@ -180,10 +181,44 @@ HQRC DIRBase::SQLSelectId(DIRSelect& select, const DIRId& id, HQOdbcCursor& curs
     return rc;
 }
 
+HQRC DIRBase::verifyRow(const DIRSelect& select, const ColumnBuffer& buffer) const {
+    const DIRCommonColumns& c = select.common();
+    const HQSTRING rowId =
+        c.idInd == SQL_NULL_DATA ? HQSTRING(L"NULL") : textOf(c.id, sizeof c.id, c.idInd);
+    const struct {
+        const wchar_t* column;
+        SQLLEN lengthWord;
+        size_t room;
+    } common[] = {{L"qrtid", c.idInd, sizeof c.id - 1},
+                  {L"updated_by", c.updatedByInd, sizeof c.updatedBy - 1},
+                  {L"name", c.nameInd, sizeof c.name - 1},
+                  {L"short_description", c.shortDescriptionInd, sizeof c.shortDescription - 1}};
+    HQRC rc;
+    for (const auto& column : common) {
+        if (const std::wstring reason = fetched::textMisfit(column.lengthWord, column.room);
+            !reason.empty()) {
+            rc = fetched::misfit(L"", tableName(), column.column, rowId, reason);
+            break;
+        }
+    }
+    if (rc.code == 0)
+        rc = buffer.verify(L"", tableName(), rowId);
+    if (rc.code != 0) {
+        rc.location = qualified(L"SQLFetch");
+        rc.commandLine = info_.sourceToken;
+    }
+    return rc;
+}
+
 int DIRBase::SQLFetch(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cursor, HQRC& rc) {
     const int row = cursor.fetch(rc);
     if (row == 0)
         return 0;
+    // A row whose values do not fit their fields is not taken.
+    if (HQRC misfit = verifyRow(select, buffer); misfit.code != 0) {
+        rc = misfit;
+        return 0;
+    }
     resetContent();
     const DIRCommonColumns& c = select.common();
     if (c.idInd != SQL_NULL_DATA)

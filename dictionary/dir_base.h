@@ -122,6 +122,8 @@ public:
     // Statement builders: prepare and bind a select, fetch one row into this object.
     HQRC SQLSelect(DIRSelect& select, HQOdbcCursor& cursor);
     HQRC SQLSelectId(DIRSelect& select, const DIRId& id, HQOdbcCursor& cursor);
+    // A row whose values do not fit their fields is refused (code 3150 naming
+    // the table, the column and the row's identifier): 0 with rc set.
     int SQLFetch(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cursor, HQRC& rc);
 
     const ClassInfo& classInfo() const { return info_; }
@@ -175,6 +177,9 @@ private:
     void completeSelect(DIRSelect& select, ColumnBuffer& buffer,
                         const std::vector<QueryParm>& parms) const;
     void closeList();
+    // The first value of the fetched row (common columns, then the class's)
+    // that does not fit its field, as a failure; 0 when all fit.
+    HQRC verifyRow(const DIRSelect& select, const ColumnBuffer& buffer) const;
 
     const ClassInfo& info_;
     HQSTRING updatedBy_;

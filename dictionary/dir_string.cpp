@@ -8,6 +8,7 @@
 
 #include "dictionary/control_database.h"
 #include "dictionary/dir_base.h"
+#include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 
 namespace {
@@ -44,6 +45,14 @@ HQRC readKeyed(const wchar_t* column, const wchar_t* table, const wchar_t* order
     while (rc.code == 0) {
         HQRC fetchRc;
         if (cursor.fetch(fetchRc) == 0)
+            return fetchRc;
+        // A value that does not fit is named; a row that came with another
+        // warning is not taken either.
+        const size_t room = static_cast<size_t>(bufferSize) - (bufferType == SQL_C_BINARY ? 0 : 1);
+        if (const std::wstring reason = fetched::textMisfit(valueLength, room); !reason.empty())
+            return fetched::misfit(L"readKeyed", controldb::table(table), column,
+                                   HQSTRING(key) + L" " + owner.toString(), reason);
+        if (fetchRc.code != 0)
             return fetchRc;
         if (valueLength == SQL_NULL_DATA)
             continue;

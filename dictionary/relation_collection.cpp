@@ -3,7 +3,9 @@
 #include "dictionary/relation_collection.h"
 
 #include <algorithm>
+#include <cstdio>
 
+#include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 
 DIRBase* RelationElement::getValue(HQRC& rc) {
@@ -89,8 +91,22 @@ HQRC RelationCollectionBase::load() {
                 rc = fetchRc;
                 break;
             }
-            if (relatedLength == SQL_NULL_DATA)
+            if (relatedLength == SQL_NULL_DATA && fetchRc.code == 0)
                 continue;
+            // A value that does not fit is named; a row that came with
+            // another warning is not taken either.
+            if (const std::wstring reason = fetched::textMisfit(relatedLength, DIRId::kLength);
+                !reason.empty()) {
+                rc = fetched::misfit(
+                    L"RelationCollectionBase::load", controldb::table(L".RELATIONSHIP"),
+                    side_ == RelationSide::Source ? L"target_qrtid" : L"source_qrtid",
+                    HQSTRING(relation_.name) + L" " + ownerId.toString(), reason);
+                break;
+            }
+            if (fetchRc.code != 0) {
+                rc = fetchRc;
+                break;
+            }
             const DIRId id(controldb::fetchedText(related, DIRId::kLength, relatedLength));
             auto found = index_.find(id);
             RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
@@ -141,23 +157,36 @@ RelationElement* RelationCollectionBase::getNextElement(HQRC& rc) {
 }
 
 DIRBase* RelationCollectionBase::getFirstBase(HQRC& rc) {
-    RelationElement* element = getFirstElement(rc);
-    if (element == nullptr)
-        return nullptr;
-    DIRBase* object = element->getValue(rc);
-    if (object == nullptr)
-        rc.AddComment(L"RelationCollectionBase::GetFirstBase");
-    return object;
+    return firstPresent(getFirstElement(rc), rc, L"RelationCollectionBase::GetFirstBase");
 }
 
 DIRBase* RelationCollectionBase::getNextBase(HQRC& rc) {
-    RelationElement* element = getNextElement(rc);
-    if (element == nullptr)
-        return nullptr;
-    DIRBase* object = element->getValue(rc);
-    if (object == nullptr)
-        rc.AddComment(L"RelationCollectionBase::GetNextBase");
-    return object;
+    return firstPresent(getNextElement(rc), rc, L"RelationCollectionBase::GetNextBase");
+}
+
+DIRBase* RelationCollectionBase::firstPresent(RelationElement* element, HQRC& rc,
+                                              const wchar_t* comment) {
+    for (; element != nullptr; element = getNextElement(rc)) {
+        DIRBase* object = element->getValue(rc);
+        if (object != nullptr)
+            return object;
+        if (isSingle() || !DIRBase::isNotFound(rc)) {
+            rc.AddComment(comment);
+            return nullptr;
+        }
+        warnMissing(*element);
+    }
+    return nullptr;
+}
+
+void RelationCollectionBase::warnMissing(const RelationElement& element) const {
+    const std::string line =
+        "*** Warning: relation " + wideToMultiByte(relation_.name) + " of " +
+        DIRBase::objectTypeToString(owner_.getObjectType()).toMultiByte() + " \"" +
+        owner_.getName().toMultiByte() + "\" (" + owner_.getId().toString().toMultiByte() +
+        ") names " + DIRBase::objectTypeToString(getRelatedType()).toMultiByte() + " " +
+        element.getId().toString().toMultiByte() + ", which does not exist: passed over\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 bool RelationCollectionBase::containsId(const DIRId& id, HQRC& rc) {

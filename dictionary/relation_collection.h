@@ -53,6 +53,9 @@ public:
     size_t entries(HQRC& rc);
     RelationElement* getFirstElement(HQRC& rc);
     RelationElement* getNextElement(HQRC& rc);
+    // The first and the next member object. In a multi-valued collection a
+    // member whose row no longer exists is passed over, with one warning line
+    // on standard error; a single-valued one reports it (3142).
     DIRBase* getFirstBase(HQRC& rc);
     DIRBase* getNextBase(HQRC& rc);
     bool containsId(const DIRId& id, HQRC& rc);
@@ -80,6 +83,9 @@ private:
     // loading this collection first when it never was.
     HQRC tieBack(DIRBase& object);
     RelationElement& appendElement(const DIRId& id);
+    // From element on, the object of the first member that can be read.
+    DIRBase* firstPresent(RelationElement* element, HQRC& rc, const wchar_t* comment);
+    void warnMissing(const RelationElement& element) const;
 
     DIRBase& owner_;
     const Relation& relation_;

@@ -3,7 +3,9 @@
 #include "export/export_driver.h"
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <fstream>
 #include <optional>
@@ -179,6 +181,19 @@ std::ofstream openFeedback(const std::string& path) {
     return feedback;
 }
 
+// Closes the feedback file. A file that could not be written completely
+// leaves the export's result as it is (the feedback file is the caller's
+// convenience); a warning on standard error says so.
+void closeFeedback(std::ofstream& feedback, const std::string& path) {
+    errno = 0;
+    feedback.close();
+    if (!feedback) {
+        const int error = errno;
+        std::fprintf(stderr, "*** Warning: the feedback file %s could not be written: %s\n",
+                     path.c_str(), error != 0 ? std::strerror(error) : "write failed");
+    }
+}
+
 void printLine(const HQSTRING& line) {
     const std::string bytes = line.toMultiByte();
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
@@ -243,6 +258,7 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
         if (feedback.is_open()) {
             feedback << ":RC." << codePair(failure).toMultiByte() << "\n:MESSAGE."
                      << messageText.toMultiByte() << "\n";
+            closeFeedback(feedback, feedbackName);
         }
         return failure;
     };
@@ -271,18 +287,20 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
             if (!first)
                 input.readLine(line);
             run.processLine(line);
+            raiseIfFailed(Tag_File::status());
         }
         if (cascade != 0)
             run.runCascade();
 
         export_footer();
-        Tag_File::clean_up();
+        raiseIfFailed(Tag_File::clean_up());
         tagOpen = false;
 
         std::ofstream feedback = openFeedback(feedbackName);
         if (feedback.is_open()) {
             feedback << ":FILE." << *tagName << "\n:LOG." << *tagName << "\n:RC."
                      << codePair(run.result()).toMultiByte() << "\n";
+            closeFeedback(feedback, feedbackName);
         }
         return HQRC(0, 0, DomainWhsSrv);
     } catch (const HQRC& failure) {

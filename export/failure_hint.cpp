@@ -1,6 +1,7 @@
 // Texts of the standard-error line of a failed run.
 #include "export/failure_hint.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -158,10 +159,19 @@ std::string usageHint(const std::vector<std::string>& args) {
                " given; four are needed: INPUTFILE DSN USER PASSWORD, then the options.";
     if (args[0] == "?")
         return "";
-    for (size_t i = 4; i < args.size(); ++i)
+    for (size_t i = 4; i < args.size(); ++i) {
         if (!isOption(args[i]))
             return kProgram + std::string("unknown option ") + quoted(args[i]) +
                    "; the options are prefix=SCHEMA, feedback=FILE, /s and /r.";
+        std::string keyword = args[i].substr(0, 7);
+        for (char& c : keyword)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (keyword == "prefix=" && !isPlainSqlName(std::string_view(args[i]).substr(7)))
+            return kProgram + std::string("the schema in ") + quoted(args[i]) +
+                   " is not a plain SQL name: letters, digits and underscores, not starting "
+                   "with a digit, at most " +
+                   std::to_string(kMaxPrefixLength) + " characters.";
+    }
     return "";
 }
 

@@ -56,7 +56,7 @@ const std::array<ColumnPass, 2> kColumnPasses = {{
 // record.
 void exportKeyMaps(Key& key, Euit_ParmList& keyKeys, DIRObjectType ownerType) {
     KeyMap map;
-    walkRows(map, map.listFirstByRef(key), WalkEnd::SkipErrors,
+    walkRows(map, map.listFirstByRef(key), WalkEnd::RaiseErrors,
              [&](KeyMap& each) { export_KeyMap(&each, keyKeys, ownerType); });
 }
 

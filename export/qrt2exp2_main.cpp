@@ -1,11 +1,16 @@
 // Entry point of qrt2exp2: runs the start-up with the configuration and the
 // export driver, then ends the process with the export's return code.
+#include <csignal>
+
 #include "export/export_driver.h"
 #include "export/startup.h"
 #include "runtime/configuration.h"
 #include "runtime/odbc_data_sources.h"
 
 int main(int argc, char** argv) {
+    // A file-size limit shows as a failing write (reported like a full disk),
+    // not as a signal that ends the process without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     ExportServices services;
     // The configuration store connects to the control database and loads its
     // settings; the export driver runs the export.

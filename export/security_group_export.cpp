@@ -40,7 +40,7 @@ void export_SCG_root(SecurityGroup* group) {
         return;
     export_SecurityGroup(group);
     Tag_File::write_chkpid();
-    walkRelated(group->getUserFunctionList, WalkEnd::SkipErrors, [&](UserFunction& function) {
+    walkRelated(group->getUserFunctionList, WalkEnd::RaiseErrors, [&](UserFunction& function) {
         export_UserFunction(&function);
         Euit_ParmList functionKeys;
         Tag_ExpList::getInstance().getKeys(&function, functionKeys);

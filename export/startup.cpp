@@ -38,18 +38,34 @@ constexpr MessageSlot kMessages[] = {
     {&StartupTexts::text7, "QRT2EXP2_STR7", 1, 200},
 };
 
-// Options: keyword, and what a matching argument does to the request.
+// Options: keyword, and what a matching argument does to the request; false
+// when the value is not acceptable.
 struct Option {
     std::string_view keyword;
-    void (*apply)(ExportRequest&, std::string_view value);
+    bool (*apply)(ExportRequest&, std::string_view value);
 };
 
 constexpr Option kOptions[] = {
-    {"prefix=", [](ExportRequest& r, std::string_view v) { r.prefix = HQSTRING(std::string(v)); }},
+    {"prefix=",
+     [](ExportRequest& r, std::string_view v) {
+         r.prefix = HQSTRING(std::string(v));
+         return isPlainSqlName(v);
+     }},
     {"feedback=",
-     [](ExportRequest& r, std::string_view v) { r.feedback = HQSTRING(std::string(v)); }},
-    {"/s", [](ExportRequest& r, std::string_view) { r.cascade = 1; }},
-    {"/r", [](ExportRequest& r, std::string_view) { r.relation = 0; }},
+     [](ExportRequest& r, std::string_view v) {
+         r.feedback = HQSTRING(std::string(v));
+         return true;
+     }},
+    {"/s",
+     [](ExportRequest& r, std::string_view) {
+         r.cascade = 1;
+         return true;
+     }},
+    {"/r",
+     [](ExportRequest& r, std::string_view) {
+         r.relation = 0;
+         return true;
+     }},
 };
 
 // Appends text to out as far as the capacity allows.
@@ -98,6 +114,20 @@ StartupTexts readStartupTexts(std::FILE* file) {
     return texts;
 }
 
+bool isPlainSqlName(std::string_view name) {
+    if (name.empty() || name.size() > kMaxPrefixLength)
+        return false;
+    const auto letter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
+    if (!letter(name.front()))
+        return false;
+    for (const char c : name)
+        if (!letter(c) && !(c >= '0' && c <= '9'))
+            return false;
+    return true;
+}
+
 std::vector<std::string> takeArguments(int argc, char** argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
@@ -130,9 +160,9 @@ std::optional<ExportRequest> parseArguments(const std::vector<std::string>& args
                 break;
             }
         }
-        if (!match)
+        if (!match ||
+            !match->apply(request, std::string_view(args[i]).substr(match->keyword.size())))
             return std::nullopt;
-        match->apply(request, std::string_view(args[i]).substr(match->keyword.size()));
     }
     return request;
 }

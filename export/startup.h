@@ -52,8 +52,17 @@ struct ExportRequest {
 // longer shows in the process table.
 std::vector<std::string> takeArguments(int argc, char** argv);
 
+// Longest schema prefix: the longest schema name the control tables hold.
+constexpr size_t kMaxPrefixLength = 128;
+
+// True for a plain SQL name: ASCII letters, digits and "_", not beginning
+// with a digit, 1 to kMaxPrefixLength characters. The schema prefix is
+// written into every statement, so nothing else is accepted for it.
+bool isPlainSqlName(std::string_view name);
+
 // The request of the arguments after the program name; none when the usage
-// text is due (fewer than four arguments, "?" first, or an unknown option).
+// text is due (fewer than four arguments, "?" first, an unknown option, or a
+// prefix that is not a plain SQL name).
 std::optional<ExportRequest> parseArguments(const std::vector<std::string>& args);
 
 // True when argument is one of the options (keyword compared without regard

@@ -92,7 +92,7 @@ HQRC export_DataRes(DataResource* table) {
     }
     writeRecord(kTableRecord, *table, tableKeys,
                 {DIRObjectType::InformationResource, database ? &databaseKeys : nullptr});
-    walkRelated(table->getAttributeList, WalkEnd::SkipErrors,
+    walkRelated(table->getAttributeList, WalkEnd::RaiseErrors,
                 [&](Attribute& column) { export_Attribute(&column, tableKeys); });
     exportPrimaryKey(*table, tableKeys);
     return walkRelated(table->getForeignKeyList, WalkEnd::ReturnErrors,

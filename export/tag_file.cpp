@@ -2,23 +2,33 @@
 #include "export/tag_file.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "export/export_error.h"
 
+namespace {
+HQRC openFailure(std::string_view filename) {
+    HQRC rc = tagHQRCset(13001, L"Tag_File::init", HQSTRING(tagxobj_module),
+                         HQSTRING(std::string(filename)));
+    rc.token2 = L"its name must be shorter than 128 bytes and its folder writable";
+    return rc;
+}
+} // namespace
+
 HQRC Tag_File::init(std::string_view filename) {
     blob_id = 0;
+    write_failure = HQRC(0, 0, DomainWhsSrv);
     if (tfile.is_open())
         tfile.close();
     tfile.clear();
     if (filename.size() >= name_capacity || filename.find('\0') != std::string_view::npos)
-        return tagHQRCset(13001, L"Tag_File::init", HQSTRING(tagxobj_module),
-                          HQSTRING(std::string(filename)));
+        return openFailure(filename);
     tfile.open(std::string(filename), std::ios::out | std::ios::trunc | std::ios::binary);
     if (!tfile.is_open())
-        return tagHQRCset(13001, L"Tag_File::init", HQSTRING(tagxobj_module),
-                          HQSTRING(std::string(filename)));
+        return openFailure(filename);
     fn.fill('\0');
     std::copy(filename.begin(), filename.end(), fn.begin());
     fn_len = static_cast<int>(filename.size());
@@ -26,13 +36,29 @@ HQRC Tag_File::init(std::string_view filename) {
     return HQRC(0, 0, DomainWhsSrv);
 }
 
+void Tag_File::fail(const wchar_t* location) {
+    const int error = errno;
+    if (write_failure.code == 0) {
+        write_failure = tagHQRCset(13001, location, HQSTRING(tagxobj_module),
+                                   HQSTRING(std::string(fn.data(), static_cast<size_t>(fn_len))));
+        write_failure.nativeCode = error;
+        write_failure.token2 =
+            HQSTRING(std::string(error != 0 ? std::strerror(error) : "the write did not complete"));
+        write_failure.nativeMessage = write_failure.token2;
+    }
+    tfile.setstate(std::ios::badbit);
+}
+
 void Tag_File::write_line(std::wstring_view line) {
-    if (!tfile.is_open())
+    if (!tfile.is_open() || write_failure.code != 0)
         return;
     const std::string bytes = wideToMultiByte(line);
+    errno = 0;
     tfile.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     tfile.put('\n');
     tfile.flush();
+    if (!tfile)
+        fail(L"Tag_File::write_line");
 }
 
 void Tag_File::write_chkpid() {
@@ -40,6 +66,7 @@ void Tag_File::write_chkpid() {
         return;
     ++current_chkpid;
     write_line(L":COMMIT.CHKPID(" + std::to_wstring(current_chkpid) + L")");
+    raiseIfFailed(write_failure);
 }
 
 const char* Tag_File::next_blob_filename() {
@@ -52,7 +79,14 @@ const char* Tag_File::next_blob_filename() {
     return new_filename.data();
 }
 
-void Tag_File::clean_up() {
-    if (tfile.is_open())
+HQRC Tag_File::clean_up() {
+    if (tfile.is_open()) {
+        errno = 0;
+        if (write_failure.code == 0)
+            tfile.flush();
         tfile.close();
+        if (tfile.fail())
+            fail(L"Tag_File::clean_up");
+    }
+    return write_failure;
 }

@@ -20,15 +20,23 @@ public:
     // first; on success stores the name and restarts checkpoints at 150.
     // A name that does not fit the name buffer is refused. Failure: 13001.
     static HQRC init(std::string_view filename);
-    // Writes the line in the multibyte form, then "\n", and flushes.
+    // Writes the line in the multibyte form, then "\n", and flushes. A write
+    // that fails (a full disk, a file-size limit) is kept as the file's
+    // failure (status) and nothing more is written to the file.
     static void write_line(std::wstring_view line);
-    // Writes the next checkpoint, ":COMMIT.CHKPID(n)"; the first after init is 151.
+    // Writes the next checkpoint, ":COMMIT.CHKPID(n)"; the first after init is
+    // 151. Then raises the file's failure, if any: a checkpoint promises that
+    // everything before it is in the file.
     static void write_chkpid();
+    // 0 while every write so far succeeded; else the first failure (13001,
+    // with the system's error number and text).
+    static const HQRC& status() { return write_failure; }
     // The tag file's name up to and including its first ".", followed by the
     // next side-file number ("out.tag" gives "out.1", then "out.2" ...).
     static const char* next_blob_filename();
-    // Closes the file; later writes do nothing.
-    static void clean_up();
+    // Closes the file; later writes do nothing. Returns the file's failure,
+    // including one of the final flush and close (0 when there was none).
+    static HQRC clean_up();
     static bool is_open() { return tfile.is_open(); }
 
     static inline std::ofstream tfile;
@@ -37,4 +45,9 @@ public:
     static inline std::array<char, name_capacity> new_filename{};
     static inline long current_chkpid = 150;
     static inline int blob_id = 0;
+    static inline HQRC write_failure;
+
+private:
+    // Keeps the first write failure and stops further writes.
+    static void fail(const wchar_t* location);
 };

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 #include "runtime/trace.h"
 
@@ -85,7 +86,15 @@ HQRC HQConfiguration::init(const HQSTRING& db, const HQSTRING& prefix, const HQS
                            const HQSTRING& password, int manualCommit) {
     HQConfiguration& self = getInstance();
     componentTrace(ComponentEnum::DDD, "Calling SQLConnect\n");
-    HQOdbcConnect& connection = controlConnection();
+    // The environment is made on first use; its failure (2003) is thrown.
+    HQOdbcConnect* control = nullptr;
+    try {
+        control = &controlConnection();
+    } catch (const HQRC& failure) {
+        HQRC rc = failure;
+        return rc.AddComment(L"HQConfiguration::init");
+    }
+    HQOdbcConnect& connection = *control;
     HQRC rc = connection.connect(db, user, password);
     if (rc.code != 0)
         return rc.AddComment(L"HQConfiguration::init");
@@ -141,24 +150,47 @@ HQRC HQConfiguration::load(const HQSTRING& prefix) {
     const bool traceDDD = traceLevel(ComponentEnum::DDD) > 0;
     HQOdbcCursor cursor(&controlConnection());
     ConfigurationRow row;
-    HQRC rc =
-        cursor.prepare(L"SELECT component, name, type, value_int, value_char, short_name FROM " +
-                       prefix + L".configuration");
-    if (rc.code == 0)
-        rc = cursor.bindCol(1, SQL_C_CHAR, row.component, sizeof row.component, &row.componentLen);
-    if (rc.code == 0)
-        rc = cursor.bindCol(2, SQL_C_CHAR, row.name, sizeof row.name, &row.nameLen);
-    if (rc.code == 0)
-        rc = cursor.bindCol(3, SQL_C_CHAR, row.type, sizeof row.type, &row.typeLen);
-    if (rc.code == 0)
-        rc = cursor.bindCol(4, SQL_C_SLONG, &row.valueInt, 0, &row.valueIntLen);
-    if (rc.code == 0)
-        rc = cursor.bindCol(5, SQL_C_CHAR, row.valueChar, sizeof row.valueChar, &row.valueCharLen);
-    if (rc.code == 0)
-        rc = cursor.bindCol(6, SQL_C_CHAR, row.shortName, sizeof row.shortName, &row.shortNameLen);
+    char valueIntText[fetched::kNumberTextSize] = {}; // value_int, checked and parsed here
+    const HQSTRING table = prefix + L".configuration";
+    HQRC rc = cursor.prepare(
+        L"SELECT component, name, type, value_int, value_char, short_name FROM " + table);
+    struct Column {
+        const wchar_t* name;
+        char* buffer;
+        size_t size;
+        SQLLEN* length;
+    };
+    const Column columns[] = {
+        {L"component", row.component, sizeof row.component, &row.componentLen},
+        {L"name", row.name, sizeof row.name, &row.nameLen},
+        {L"type", row.type, sizeof row.type, &row.typeLen},
+        {L"value_int", valueIntText, sizeof valueIntText, &row.valueIntLen},
+        {L"value_char", row.valueChar, sizeof row.valueChar, &row.valueCharLen},
+        {L"short_name", row.shortName, sizeof row.shortName, &row.shortNameLen},
+    };
+    for (SQLUSMALLINT i = 0; rc.code == 0 && i < std::size(columns); ++i)
+        rc = cursor.bindCol(i + 1, SQL_C_CHAR, columns[i].buffer,
+                            static_cast<SQLLEN>(columns[i].size), columns[i].length);
     if (rc.code != 0)
         return rc.AddComment(L"HQConfiguration::load");
     while (cursor.fetch(rc)) {
+        // Values that do not fit their fields end the load, and so does a
+        // row that came with another warning.
+        for (const Column& c : columns) {
+            std::wstring reason = fetched::textMisfit(*c.length, c.size - 1);
+            if (reason.empty() && c.buffer == valueIntText && row.valueIntLen != SQL_NULL_DATA)
+                reason = fetched::integerMisfit(valueIntText, INT32_MIN, INT32_MAX);
+            if (!reason.empty()) {
+                rc = fetched::misfit(L"HQConfiguration::load", table, c.name,
+                                     text(row.component, row.componentLen) + L"/" +
+                                         text(row.name, row.nameLen),
+                                     reason);
+                break;
+            }
+        }
+        if (rc.code != 0)
+            break;
+        row.valueInt = static_cast<SQLINTEGER>(fetched::integerOf(valueIntText));
         HQConfigurationElement e;
         e.component = ComponentEnumFromString(text(row.component, row.componentLen));
         e.name = text(row.name, row.nameLen);
@@ -177,8 +209,6 @@ HQRC HQConfiguration::load(const HQSTRING& prefix) {
             }
         }
         elements_.push_back(std::move(e));
-        if (rc.code != 0)
-            break; // a row that came with a warning
     }
     if (rc.code != 0)
         return rc.AddComment(L"HQConfiguration::load");

@@ -7,6 +7,7 @@
 #include <sqlext.h>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -118,10 +119,28 @@ public:
     // SQL_DBMS_NAME as read right after connect.
     const HQSTRING& dbmsName() const { return dbmsName_; }
 
+    // Longest wait for a lock held by another session (SQLite's busy wait,
+    // PostgreSQL's lock_timeout), also the login timeout (rounded up to whole
+    // seconds). Applied by the next connect.
+    static constexpr std::chrono::milliseconds kDefaultLockTimeout{30000};
+    // Longest run of one statement on a server that has such a limit.
+    static constexpr std::chrono::milliseconds kStatementTimeout{300000};
+    // Probes of a server that has gone silent: after this idle time, then at
+    // this interval (drivers that know them).
+    static constexpr std::chrono::seconds kKeepaliveIdle{30};
+    static constexpr std::chrono::seconds kKeepaliveInterval{10};
+    void setLockTimeout(std::chrono::milliseconds timeout) { lockTimeout_ = timeout; }
+    std::chrono::milliseconds lockTimeout() const { return lockTimeout_; }
+
 private:
     friend class HQOdbcCursor;
     friend class HQOdbc;
     HQRC attachSchemaPrefix();
+    // "DSN=...;...;UID=...;PWD=..." with the time limits of the connection.
+    std::string connectionString(const HQSTRING& database, const HQSTRING& user,
+                                 const HQSTRING& password) const;
+    // Sets the session's lock and statement time limits after a connect.
+    HQRC limitWaits();
     void dropIdleCursors();
 
     SQLHENV henv_ = SQL_NULL_HENV; // of the environment that owns this connection
@@ -138,6 +157,7 @@ private:
     int state_ = 0;
     std::unique_ptr<HQabsMutexSemaphore> allocMutex_;
     int dbms_ = 0; // dialect of the connected DBMS, set by connect
+    std::chrono::milliseconds lockTimeout_ = kDefaultLockTimeout;
     // Idle prepared cursors by statement text (last member: destroyed first).
     std::mutex idleMutex_;
     std::unordered_map<std::wstring, std::vector<std::unique_ptr<HQOdbcCursor>>> idle_;

@@ -3,6 +3,7 @@
 #include "runtime/odbc.h"
 #include "runtime/odbc_diagnostics.h"
 #include "runtime/os_factory.h"
+#include "runtime/sql_statement_guard.h"
 #include "runtime/trace.h"
 
 #include <vector>
@@ -25,6 +26,43 @@ HQRC HQOdbcConnect::getRetcode(const HQSTRING& location, int32_t code, SQLHSTMT 
     return readDiagnostics(lastRc_, henv_, hdbc_, stmt, location, code, token1, token2, false);
 }
 
+namespace {
+// A value of a connection string: as it is, or in braces (a "}" in it
+// doubled) when it holds a character that would end or open a value.
+std::string connectionValue(const std::string& value) {
+    if (value.find_first_of(";{}") == std::string::npos && value.find('=') == std::string::npos &&
+        (value.empty() || (value.front() != ' ' && value.back() != ' ')))
+        return value;
+    std::string quoted = "{";
+    for (const char c : value) {
+        quoted += c;
+        if (c == '}')
+            quoted += '}';
+    }
+    return quoted + "}";
+}
+} // namespace
+
+std::string HQOdbcConnect::connectionString(const HQSTRING& database, const HQSTRING& user,
+                                            const HQSTRING& password) const {
+    // The limits come before the user and the password: a driver that reads
+    // only simple values finds them whatever the password holds. "Timeout" is
+    // the SQLite driver's busy wait (from the first statement of its connect
+    // on), "KeepaliveTime" and "KeepaliveInterval" the PostgreSQL driver's
+    // probes of a silent server; drivers ignore what they do not know.
+    std::string pwd = password.toMultiByte();
+    std::string text = "DSN=" + connectionValue(database.toMultiByte()) +
+                       ";Timeout=" + std::to_string(lockTimeout_.count()) +
+                       ";KeepaliveTime=" + std::to_string(kKeepaliveIdle.count()) +
+                       ";KeepaliveInterval=" + std::to_string(kKeepaliveInterval.count()) +
+                       ";UID=" + connectionValue(user.toMultiByte()) + ";PWD=";
+    std::string value = connectionValue(pwd);
+    text += value;
+    std::fill(pwd.begin(), pwd.end(), '\0');
+    std::fill(value.begin(), value.end(), '\0');
+    return text;
+}
+
 HQRC HQOdbcConnect::connect(const HQSTRING& database, const HQSTRING& user,
                             const HQSTRING& password) {
     // A connection that is open is closed first: connecting again means
@@ -43,13 +81,20 @@ HQRC HQOdbcConnect::connect(const HQSTRING& database, const HQSTRING& user,
         }
         state_ = 1;
     }
-    std::string db = database.toMultiByte();
-    std::string uid = user.toMultiByte();
-    std::string pwd = password.toMultiByte();
-    lastRc_ = SQLConnect(hdbc_, reinterpret_cast<SQLCHAR*>(db.data()), SQL_NTS,
-                         reinterpret_cast<SQLCHAR*>(uid.data()), SQL_NTS,
-                         reinterpret_cast<SQLCHAR*>(pwd.data()), SQL_NTS);
-    std::fill(pwd.begin(), pwd.end(), '\0');
+    // A server that does not answer ends the connect after the login timeout.
+    lastRc_ = SQLSetConnectOption(hdbc_, SQL_LOGIN_TIMEOUT,
+                                  static_cast<SQLULEN>((lockTimeout_.count() + 999) / 1000));
+    if (lastRc_ != SQL_SUCCESS && lastRc_ != SQL_SUCCESS_WITH_INFO) {
+        HQRC rc =
+            getRetcode(L"HQOdbcConnect::connect", kAllocConnect, SQL_NULL_HSTMT, database, user);
+        rc.code = kAllocConnect;
+        rc.domain = DomainODBC;
+        return rc;
+    }
+    std::string text = connectionString(database, user, password);
+    lastRc_ = SQLDriverConnect(hdbc_, nullptr, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS,
+                               nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    std::fill(text.begin(), text.end(), '\0'); // it holds the password
     // The connection is judged by the SQLSTATE of the first diagnostic record:
     // a good connect leaves none ("00000").
     FirstRecord record = firstConnectionRecord(henv_, hdbc_);
@@ -72,8 +117,15 @@ HQRC HQOdbcConnect::connect(const HQSTRING& database, const HQSTRING& user,
     SQLCHAR name[128] = {};
     SQLSMALLINT length = 0;
     dbmsName_.clear();
-    if (SQLGetInfo(hdbc_, SQL_DBMS_NAME, name, sizeof name, &length) == SQL_SUCCESS)
-        dbmsName_ = HQSTRING(reinterpret_cast<const char*>(name));
+    lastRc_ = SQLGetInfo(hdbc_, SQL_DBMS_NAME, name, sizeof name, &length);
+    if (lastRc_ != SQL_SUCCESS) {
+        HQRC rc = getRetcode(L"HQOdbcConnect::connect", kConnect, SQL_NULL_HSTMT, database, user);
+        rc.code = kConnect;
+        rc.domain = DomainODBC;
+        disconnect();
+        return rc;
+    }
+    dbmsName_ = HQSTRING(reinterpret_cast<const char*>(name));
     dbms_ = static_cast<int>(dialectOfDbms(dbmsName_));
 
     lastRc_ = SQLAllocStmt(hdbc_, &hstmt_);
@@ -81,10 +133,36 @@ HQRC HQOdbcConnect::connect(const HQSTRING& database, const HQSTRING& user,
         hstmt_ = SQL_NULL_HSTMT;
         HQRC rc = getRetcode(L"HQOdbcConnect::connect", kAllocStmt, SQL_NULL_HSTMT, database, L"");
         rc.code = kAllocStmt;
+        rc.domain = DomainODBC;
         return rc;
     }
     state_ = 3;
+    if (HQRC rc = limitWaits(); rc.code != 0)
+        return rc;
     return attachSchemaPrefix();
+}
+
+HQRC HQOdbcConnect::limitWaits() {
+    const std::wstring ms = std::to_wstring(lockTimeout_.count());
+    std::vector<std::wstring> statements;
+    switch (dialect()) {
+    case SqlDialect::SQLite:
+        // Replaces the driver's own busy wait.
+        statements = {L"PRAGMA busy_timeout = " + ms};
+        break;
+    case SqlDialect::PostgreSQL:
+        statements = {L"SET lock_timeout = " + ms,
+                      L"SET statement_timeout = " + std::to_wstring(kStatementTimeout.count())};
+        break;
+    case SqlDialect::Native:
+        break;
+    }
+    for (const std::wstring& statement : statements) {
+        HQRC rc = executeStmt(statement, 0);
+        if (rc.code != 0)
+            return rc.AddComment(L"HQOdbcConnect::connect");
+    }
+    return HQRC();
 }
 
 HQRC HQOdbcConnect::connectOptionManual() {
@@ -148,9 +226,17 @@ HQRC HQOdbcConnect::executeStmt(const HQSTRING& statement, int noDataOk) {
     }
     if (state_ != 3)
         return layerError(kExecDirect, L"HQOdbcConnect::executeStmt", statement, L"");
+    if (!holdsOneStatement(statement))
+        return severalStatements(kExecDirect, L"HQOdbcConnect::executeStmt", statement);
     // The own handle is reused: a result set left by the previous statement
     // is closed first.
-    SQLFreeStmt(hstmt_, SQL_CLOSE);
+    lastRc_ = SQLFreeStmt(hstmt_, SQL_CLOSE);
+    if (lastRc_ != SQL_SUCCESS && lastRc_ != SQL_SUCCESS_WITH_INFO) {
+        HQRC rc = getRetcode(L"HQOdbcConnect::executeStmt", kFreeStmt, statement, L"");
+        rc.code = kFreeStmt;
+        rc.domain = DomainODBC;
+        return rc;
+    }
     lastRc_ = SQLExecDirect(hstmt_, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
     if (lastRc_ == SQL_SUCCESS)
         return HQRC();

@@ -3,6 +3,7 @@
 #include "runtime/odbc.h"
 #include "runtime/odbc_diagnostics.h"
 #include "runtime/os_mutex.h"
+#include "runtime/sql_statement_guard.h"
 #include "runtime/trace.h"
 
 using namespace odbcdiag;
@@ -51,6 +52,8 @@ HQSTRING HQOdbcCursor::stateChar() const {
 HQRC HQOdbcCursor::prepare(const HQSTRING& statement) {
     if (HQRC rc = testConnect(); rc.code != 0)
         return rc.AddComment(L"From HQOdbcCursor::prepare - stmt=" + statement);
+    if (!holdsOneStatement(statement))
+        return severalStatements(kPrepare, L"HQOdbcCursor::prepare", statement);
     if (state_ == 0) {
         HQabsMutexSemaphore& mutex = connection_->allocationMutex();
         if (HQRC rc = mutex.Acquire(); rc.code != 0)

@@ -27,6 +27,15 @@ HQRC noDataResult(int32_t code, const HQSTRING& location, const HQSTRING& token1
     return rc;
 }
 
+HQRC severalStatements(int32_t code, const HQSTRING& location, const HQSTRING& statement) {
+    HQRC rc = layerError(code, location, statement, L"");
+    rc.nativeCode = -9999;
+    rc.sqlState = L"42000";
+    rc.nativeMessage = L"The text holds more than one statement (a \";\" outside quotes); it was "
+                       L"not sent.";
+    return rc;
+}
+
 HQRC readDiagnostics(SQLRETURN lastRc, SQLHENV env, SQLHDBC dbc, SQLHSTMT stmt,
                      const HQSTRING& location, int32_t code, const HQSTRING& token1,
                      const HQSTRING& token2, bool stopAtNoData) {

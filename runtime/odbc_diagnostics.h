@@ -42,6 +42,10 @@ HQRC layerError(int32_t code, const HQSTRING& location, const HQSTRING& token1,
 HQRC noDataResult(int32_t code, const HQSTRING& location, const HQSTRING& token1,
                   const HQSTRING& token2);
 
+// The refusal of a statement text that holds more than one statement; it is
+// never sent.
+HQRC severalStatements(int32_t code, const HQSTRING& location, const HQSTRING& statement);
+
 // Reads the diagnostic records of the handles with SQLError until it reports
 // no more; each record overwrites the result, so the last one wins. With
 // stopAtNoData a record with SQLSTATE "02000" ends the loop and gives the

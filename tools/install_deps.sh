@@ -5,7 +5,8 @@ set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(cmake make g++ libc-dev-bin libgtest-dev libgmock-dev googletest
           unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
-          odbc-postgresql postgresql-15 postgresql-client-15 clang-format time)
+          odbc-postgresql postgresql-15 postgresql-client-15 clang-format time
+          clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

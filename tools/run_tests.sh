@@ -26,7 +26,7 @@ export LSAN_OPTIONS=suppressions=$top/tests/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 for b in "${builds[@]}"; do
     if [ "$b" = plain ]; then
-        dir=$top/build options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQRT_SANITIZE=OFF)
+        dir=$top/build options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQRT_SANITIZE=OFF -DQRT_FUZZ=ON)
     else
         dir=$top/build-asan options=(-DCMAKE_BUILD_TYPE=Debug -DQRT_SANITIZE=ON)
     fi

@@ -111,18 +111,34 @@ TEST_F(Relations, DuplicateRowsGiveOneMemberAndEmptyRelationsNone) {
     EXPECT_EQ(rc.code, 0);
 }
 
-TEST_F(Relations, MemberWithoutItsRowIsNotFoundAtItsRetrieval) {
-    exec("INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000102', '0000009999');");
+TEST_F(Relations, MemberWithoutItsRowIsPassedOverInAWalkButNotInASingleLookup) {
+    // FLATFILES: a row naming no table comes first in identifier order, then
+    // another table, then its own table.
+    exec("INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000102', '0000000200');"
+         "INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000102', '0000000201');");
     InformationResource ir;
     ASSERT_EQ(ir.retrieve(L"FLATFILES").code, 0);
     HQRC rc;
     RelationCollection<DataResource>& tables = *ir.getDataResourceList(rc);
-    ASSERT_NE(tables.getFirst(rc), nullptr);
-    EXPECT_EQ(tables.getNext(rc), nullptr);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(namesOf(tables, rc), (std::vector<std::wstring>{L"SALES.CUSTOMER", L"prices.csv"}));
+    EXPECT_EQ(rc.code, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "*** Warning: relation IR_TO_DR_Rel of InformationResource \"FLATFILES\" "
+              "(0000000102) names DataResource 0000000200, which does not exist: passed over\n");
+
+    // A single-valued lookup reports the missing row.
+    exec("UPDATE RELATIONSHIP SET source_qrtid = '0000009998' WHERE relation_name = "
+         "'IR_TO_DR_Rel' AND target_qrtid = '0000000203';");
+    DataResource table;
+    ASSERT_EQ(table.retrieveId(DIRId(std::string_view("0000000203"))).code, 0);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(table.getInformationResource(rc), nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(rc.code, 3142);
-    EXPECT_EQ(rc.location, L"DataResource::retrieveId");
-    EXPECT_EQ(rc.token1, L"DataResource");
-    EXPECT_EQ(rc.token2, L"0000009999");
+    EXPECT_EQ(rc.location, L"InformationResource::retrieveId");
+    EXPECT_EQ(rc.token1, L"InformationResource");
+    EXPECT_EQ(rc.token2, L"0000009998");
 }
 
 TEST_F(Relations, ListNextDropsTheMembersOfThePreviousRow) {

@@ -137,6 +137,23 @@ TEST(TableExport, ColumnsComeInTheOrderOfTheirIdentifiers) {
     EXPECT_LT(positionOf(r.tag, "    NAME(SECOND)\n"), positionOf(r.tag, "    NAME(THIRD)\n"));
 }
 
+TEST(TableExport, AColumnRowWithoutItsColumnIsPassedOverWithAWarning) {
+    ScratchWarehouse w("dangling");
+    w.database("DB00000001", "ORA", "Oracle");
+    w.table("DR00000001", "DB00000001", "ORA", "S", "T");
+    w.column("AT00000001", "DR00000001", "FIRST", 1);
+    w.relation("DR_TO_Attr_Rel", "DR00000001", "AT00000099");
+    w.column("AT00000003", "DR00000001", "THIRD", 3);
+    const ExportResult r = w.exportDatabases({"ORA"});
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_LT(positionOf(r.tag, "    NAME(FIRST)\n"), positionOf(r.tag, "    NAME(THIRD)\n"));
+    EXPECT_EQ(countOf(r.output, "*** Warning: relation DR_TO_Attr_Rel of DataResource \"S.T\" "
+                                "(DR00000001) names Attribute AT00000099, which does not exist: "
+                                "passed over\n"),
+              1u)
+        << r.output;
+}
+
 TEST(TableExport, TableReachedFromAnotherDatabaseIsWrittenOnce) {
     ScratchWarehouse w("shared");
     w.database("DB00000001", "SRC", "Oracle");

@@ -125,8 +125,9 @@ TEST_F(ConfigurationTest, TraceRowsSwitchTheComponentTraceOn) {
     // attach of the schema); the levels stay until rows set them again, and
     // each trace row loaded is announced. The password shows nowhere.
     auto attach = [&](const char* file) {
-        return "------------ Executing:\nATTACH DATABASE '" + (dir_ / file).string() +
-               "' AS \"QRT\"\n";
+        return "------------ Executing:\nPRAGMA busy_timeout = 30000\n"
+               "------------ Executing:\nATTACH DATABASE '" +
+               (dir_ / file).string() + "' AS \"QRT\"\n";
     };
     out = initAndCapture(L"PLAIN", rc);
     ASSERT_EQ(rc.code, 0);

@@ -19,6 +19,20 @@
 
 extern char** environ;
 
+// Replaces this process by argv[0] with the arguments argv and the
+// environment env; status 127 when that fails.
+[[noreturn]] inline void execProgram(std::vector<std::string> argv, std::vector<std::string> env) {
+    std::vector<char*> a, e;
+    for (auto& s : argv)
+        a.push_back(s.data());
+    a.push_back(nullptr);
+    for (auto& s : env)
+        e.push_back(s.data());
+    e.push_back(nullptr);
+    execve(argv[0].c_str(), a.data(), e.data());
+    std::_Exit(127);
+}
+
 struct ChildResult {
     int status = -1; // exit status as the shell sees it, -1 when killed
     std::string out;
@@ -38,17 +52,7 @@ public:
             env.push_back("HQSPATH=" + *hqspath);
         std::vector<std::string> argv = {program};
         argv.insert(argv.end(), args.begin(), args.end());
-        start([&] {
-            std::vector<char*> a, e;
-            for (auto& s : argv)
-                a.push_back(s.data());
-            a.push_back(nullptr);
-            for (auto& s : env)
-                e.push_back(s.data());
-            e.push_back(nullptr);
-            execve(program.c_str(), a.data(), e.data());
-            std::_Exit(127);
-        });
+        start([&] { execProgram(argv, env); });
     }
     // Runs body in a forked copy of this process; body ends the process.
     explicit ChildProcess(const std::function<void()>& body) { start(body); }

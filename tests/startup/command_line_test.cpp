@@ -41,13 +41,30 @@ TEST(CommandLine, SwitchesAndValues) {
     EXPECT_EQ(p->cascade, 0);
 
     // Only the leading characters count, so "/sx" is "/s" and "/rest" is "/r".
-    const auto loose = parse({"/sx", "/rest", "prefix=", "prefix=a=b"});
+    const auto loose = parse({"/sx", "/rest", "prefix=_a1", "feedback=a=b"});
     ASSERT_TRUE(loose);
     EXPECT_EQ(loose->cascade, 1);
     EXPECT_EQ(loose->relation, 0);
-    EXPECT_EQ(loose->prefix, L"a=b");
-    // Values keep any bytes.
-    EXPECT_EQ(parse({"prefix=Q\xe9"})->prefix.toMultiByte(), "Q\xe9");
+    EXPECT_EQ(loose->prefix, L"_a1");
+    // The feedback path keeps any bytes.
+    EXPECT_EQ(parse({"feedback=Q\xe9"})->feedback.toMultiByte(), "Q\xe9");
+}
+
+TEST(CommandLine, PrefixMustBeAPlainSqlName) {
+    const std::string longest(kMaxPrefixLength, 'q');
+    for (const std::string& good :
+         {std::string("QRT"), std::string("a"), std::string("_"), std::string("Qrt_2024"), longest})
+        EXPECT_TRUE(parse({"prefix=" + good})) << good;
+    // Everything that could end or extend a statement, quote a name, or
+    // name something else is refused, also when a later prefix is good.
+    for (const std::string& bad :
+         {std::string(""), std::string("qrt.configuration;drop table canary"), std::string("qrt;"),
+          std::string("qrt--"), std::string("q rt"), std::string("\"q\""), std::string("q'rt"),
+          std::string("1qrt"), std::string("q-rt"), std::string("q.rt"), std::string("Q\xe9"),
+          longest + "q", std::string("qrt\t")}) {
+        EXPECT_FALSE(parse({"prefix=" + bad})) << bad;
+        EXPECT_FALSE(parse({"prefix=" + bad, "prefix=QRT"})) << bad;
+    }
 }
 
 TEST(CommandLine, UsageCases) {
