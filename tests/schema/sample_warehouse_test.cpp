@@ -18,7 +18,7 @@ const std::map<std::string, long> kSampleRows = {
     {"ProgFunc2", 4},      {"UDPGROUP", 2},      {"PROGTYPE", 2},     {"ProgParm", 8},
     {"SecurityGroup", 3},  {"UserFunction", 3},  {"HQUser", 2},       {"BVSecurity", 1},
     {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 54},  {"BINARYDATA", 0},
-    {"RELATIONSHIP", 200}, {"configuration", 5},
+    {"RELATIONSHIP", 199}, {"configuration", 5},
 };
 
 std::string lower(std::string s) {
