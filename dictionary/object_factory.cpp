@@ -5,13 +5,17 @@
 #include "dictionary/agent_site.h"
 #include "dictionary/attribute.h"
 #include "dictionary/attribute_link.h"
+#include "dictionary/bv_schedule.h"
 #include "dictionary/bv_security.h"
+#include "dictionary/custom_calender.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
+#include "dictionary/process.h"
 #include "dictionary/security_group.h"
+#include "dictionary/subject.h"
 #include "dictionary/user_function.h"
 
 #include <iterator>

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "dictionary/attribute.h"
+#include "dictionary/bv_schedule.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/dir_base.h"
 #include "dictionary/hq_user.h"
@@ -27,17 +28,21 @@ HQRC invalidType() {
     return rc;
 }
 
-HQSTRING twoDigits(int value) {
-    HQSTRING text(std::to_wstring(value));
-    if (text.size() == 1) {
-        text.insert(text.begin(), L'0');
-    }
-    return text;
-}
-
 // How the keys of one object type are made (the keys column of the
 // object-type table). None: the type has no registry entry.
-enum class KeyKind { None, Name, Database, Table, Column, UserId, LinkId, ParmId, KeyId, MapId };
+enum class KeyKind {
+    None,
+    Name,
+    Database,
+    Table,
+    Column,
+    UserId,
+    LinkId,
+    ParmId,
+    KeyId,
+    MapId,
+    Schedule,
+};
 
 #define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
 constexpr KeyKind kKeyKinds[] = {
@@ -63,9 +68,7 @@ std::wstring_view identifierKey(KeyKind kind) {
 
 HQSTRING TagX_Obj::scheduleTime(int storedYear, int month, int day, int hour, int minute,
                                 int second) {
-    return HQSTRING(std::to_wstring(storedYear + 1900)) + L"-" + twoDigits(month) + L"-" +
-           twoDigits(day) + L"-" + twoDigits(hour) + L":" + twoDigits(minute) + L":" +
-           twoDigits(second) + L".000000";
+    return BVSchedule::timeText(storedYear, month, day, hour, minute, second) + L".000000";
 }
 
 void TagX_Obj::addKey(std::wstring_view name, const HQSTRING& value) {
@@ -177,6 +180,19 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
         addColumnTableKeys(obj);
         addKey(columns_key, static_cast<Attribute*>(obj)->getName());
         break;
+    case KeyKind::Schedule: {
+        // The owner's name: a schedule is identified with its step or process.
+        auto* schedule = static_cast<BVSchedule*>(obj);
+        HQRC rc;
+        const HQSTRING owner = schedule->getOwnerName(rc);
+        raiseIfFailed(rc);
+        const BVScheduleFields& f = schedule->fields();
+        addWrappedKey(DIRBname_key, owner);
+        addKey(schtype_key, HQSTRING(std::to_wstring(f.schedType)));
+        addKey(schtime_key,
+               scheduleTime(f.year, f.monthOfYear, f.dayOfMonth, f.hour, f.minute, f.second));
+        break;
+    }
     case KeyKind::UserId:
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
         break;

@@ -238,21 +238,34 @@ VALUES
 INSERT INTO BVAlias (qrtid, updated_by, update_ts, name, short_description)
 VALUES ('0000002201', 'ADMIN', '2024-03-02 10:13:00', 'V_CUSTOMER', 'View of the customer dimension');
 
+-- Schedules store their years as years since 1900 (124 is 2024). The
+-- schedules of "Year-end close" are stored out of their calendar order, two
+-- of them at the same time with different types, one without a name and one
+-- named with blanks only; "Quarterly (Q1)" starts at the same time as those
+-- two, with the type of one of them, in the other process.
 INSERT INTO BVSchedule (qrtid, updated_by, update_ts, name, short_description,
     schedType, second, minute, hour, dayOfWeek, dayOfMonth, monthOfYear, year,
     frequencyType, datesInMonth, daysInMonth, endDateDay, endDateMonth, endDateYear)
 VALUES
-('0000001201', 'ADMIN', '2024-03-02 10:20:00', 'Nightly 02:30', NULL, 1, 0, 30, 2, 0, 0, 0, 2024, 1, 0, 0, 31, 12, 2030),
-('0000001202', 'ADMIN', '2024-03-02 10:20:00', 'Nightly 02:15', NULL, 1, 0, 15, 2, 0, 0, 0, 2024, 1, 0, 0, 31, 12, 2030),
-('0000001203', 'ADMIN', '2024-03-02 10:21:00', 'Month end', 'Follows the month-end calendar', 4, 0, 0, 22, 0, 0, 0, 2024, 5, 0, 0, 0, 0, 0);
+('0000001201', 'ADMIN', '2024-03-02 10:20:00', 'Nightly 02:30', NULL, 1, 0, 30, 2, 0, 0, 0, 124, 1, 0, 0, 31, 12, 130),
+('0000001202', 'ADMIN', '2024-03-02 10:20:00', 'Nightly 02:15', NULL, 1, 0, 15, 2, 0, 0, 0, 124, 1, 0, 0, 31, 12, 130),
+('0000001203', 'ADMIN', '2024-03-02 10:21:00', 'Month end', 'Follows the month-end calendar', 4, 0, 0, 22, 0, 0, 0, 124, 5, 0, 0, 0, 0, 0),
+('0000001205', 'ADMIN', '2024-03-02 10:24:00', '   ', 'Blanks for a name', 3, 7, 6, 5, 0, 4, 3, 101, 2, 1, 0, 31, 12, 99),
+('0000001204', 'ADMIN', '2024-03-02 10:24:00', '', NULL, 2, 7, 6, 5, 0, 4, 3, 101, 2, 0, 0, 31, 12, 99),
+('0000001206', 'ADMIN', '2024-03-02 10:25:00', 'Year end', 'Follows the year-end calendar', 4, 0, 0, 23, -1, -1, 12, 100, 5, 0, 0, 0, 0, 0),
+('0000001207', 'ADMIN', '2024-03-02 10:26:00', 'Quarterly (Q1)', NULL, 2, 7, 6, 5, 0, 4, 3, 101, 3, 0, 1, 1, 1, 125);
 
 INSERT INTO CUSTCAL (qrtid, updated_by, update_ts, name, short_description)
-VALUES ('0000002301', 'ADMIN', '2024-03-02 10:22:00', 'Month-end 2024', NULL);
+VALUES
+('0000002301', 'ADMIN', '2024-03-02 10:22:00', 'Month-end 2024', NULL),
+('0000002302', 'ADMIN', '2024-03-02 10:25:00', 'Year-end (Jahresende)', 'Last working days');
 
 INSERT INTO CALDATE (qrtid, updated_by, update_ts, name, short_description, specificDate)
 VALUES
 ('0000002401', 'ADMIN', '2024-03-02 10:22:00', 'January', NULL, '2024-01-31 00:00:00'),
-('0000002402', 'ADMIN', '2024-03-02 10:22:00', 'February', NULL, '2024-02-29 00:00:00');
+('0000002402', 'ADMIN', '2024-03-02 10:22:00', 'February', NULL, '2024-02-29 00:00:00'),
+('0000002404', 'ADMIN', '2024-03-02 10:25:00', '2001', NULL, '2001-12-31 18:00:00'),
+('0000002403', 'ADMIN', '2024-03-02 10:25:00', '2000', 'Friday before the holidays', '2000-12-29 00:00:00');
 
 INSERT INTO BVSecurity (qrtid, updated_by, update_ts, name, short_description,
     AESviewAuthority, readAuthority, updateAuthority)
@@ -266,8 +279,11 @@ VALUES ('0000002601', 'ADMIN', '2024-03-02 10:24:00', 'Sales cube', NULL, 'BI te
 INSERT INTO Subject (qrtid, updated_by, update_ts, name, short_description, contact)
 VALUES ('0000001401', 'ADMIN', '2024-03-02 10:30:00', 'Sales', 'Sales reporting', 'Mary O''Brien');
 
+-- "Year-end close" has no subject; its type 2 keeps it out of the general list.
 INSERT INTO Process (qrtid, updated_by, update_ts, name, short_description, SubjectName, contact, processType)
-VALUES ('0000001301', 'ADMIN', '2024-03-02 10:31:00', 'Nightly sales load', 'Loads the sales star every night', 'Sales', 'Operations team', 1);
+VALUES
+('0000001301', 'ADMIN', '2024-03-02 10:31:00', 'Nightly sales load', 'Loads the sales star every night', 'Sales', 'Operations team', 1),
+('0000001302', 'ADMIN', '2024-03-02 10:32:00', 'Year-end close (O''Brien''s)', NULL, NULL, NULL, 2);
 
 -- Programs: groups, types, definitions, instances and parameters ---------------
 
@@ -493,6 +509,23 @@ VALUES
 ('Process_TO_DR', '0000001301', '0000000204'),
 ('Process_TO_DR', '0000001301', '0000000206'),
 ('Process_TO_SG', '0000001301', '0000000703'),
+-- the second schedule of "Nightly sales load"; "Year-end close" without a
+-- subject: its step, tables, group, schedules (one on the year-end calendar)
+-- and the steps it starts: the notification program step when it succeeds,
+-- the clean-up step (a program of another type) when it fails
+('Process_TO_BVSchedul', '0000001301', '0000001207'),
+('Process_TO_BV', '0000001302', '0000001004'),
+('Process_TO_DR', '0000001302', '0000000206'),
+('Process_TO_DR', '0000001302', '0000000205'),
+('Process_TO_SG', '0000001302', '0000000702'),
+('Process_TO_BVSchedul', '0000001302', '0000001206'),
+('Process_TO_BVSchedul', '0000001302', '0000001205'),
+('Process_TO_BVSchedul', '0000001302', '0000001204'),
+('BVS_TO_CustCalender', '0000001206', '0000002302'),
+('CustCal_TO_Date', '0000002302', '0000002404'),
+('CustCal_TO_Date', '0000002302', '0000002403'),
+('Process_TO_BVPOSTCAS', '0000001302', '0000001004'),
+('Process_TO_BVPOSTCAF', '0000001302', '0000001003'),
 -- programs: groups, types, agent sites, databases, parameters, instances
 ('UDP_TO_Grouping', '0000001501', '0000001601'),
 ('UDP_TO_Grouping', '0000001503', '0000001602'),
@@ -571,6 +604,12 @@ VALUES
 ('ProcessDesc', '0000001301', 1, 'Loads customers, then orders; '),
 ('ProcessDesc', '0000001301', 2, 'cleans the staging area; '),
 ('ProcessDesc', '0000001301', 3, 'mails the operators when the fact load fails.'),
+('ProcessDesc', '0000001302', 2, 'and tells the operators (by mail).'),
+('ProcessDesc', '0000001302', 1, 'Closes the year: '),
+('graphicsData', '0000001301', 1, 'BV 0000001001 at (10,20); BV 0000001002 at (60,20)'),
+('BVSched', '0000001206', 1, 'On the last working day of December.'),
+('CUSTCALDesc', '0000002302', 1, 'The last working day of each year.'),
+('CALDDesc', '0000002403', 1, 'A Friday.'),
 ('COLDesc', '0000001401', 1, 'Everything about sales.'),
 ('UDPGDesc', '0000001601', 1, 'Programs that keep the warehouse tidy.'),
 ('PRGDesc', '0000001501', 1, 'Deletes the rows older than the given number of days '),

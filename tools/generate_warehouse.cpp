@@ -3,16 +3,19 @@
 //
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
+//                      [--processes=N]
 //                      SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
 // third one a warehouse), their tables with columns, primary keys, foreign
 // keys (to the previous table, to the table itself, to a table of another
-// database) and key maps, agent sites, and security groups with user
-// functions, all tied together by relationship rows. Names and texts are
-// hostile on purpose: quotes, parentheses, blanks, dots in file names,
-// non-ASCII letters, NULL columns and long descriptions spread over several
-// string rows. The same options and seed always give the same bytes.
+// database) and key maps, agent sites, security groups with user
+// functions, and processes with their subjects, schedules and calendars
+// (tools/generate_processes.h), all tied together by relationship rows.
+// Names and texts are hostile on purpose: quotes, parentheses, blanks, dots
+// in file names, non-ASCII letters, NULL columns and long descriptions spread
+// over several string rows. The same options and seed always give the same
+// bytes.
 // --objects=N chooses the number of tables per database so that the
 // warehouse holds about N objects. SQLFILE "-" writes to standard output.
 #include <algorithm>
@@ -30,6 +33,7 @@
 #include <vector>
 
 #include "dictionary/database_types.h"
+#include "tools/generate_processes.h"
 #include "tools/warehouse_sql.h"
 
 namespace {
@@ -45,6 +49,7 @@ struct Options {
     long agents = 4;
     long groups = 5;
     long functions = 8;
+    long processes = 6;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -134,7 +139,8 @@ public:
           relRows(out, "RELATIONSHIP", "relation_name, source_qrtid, target_qrtid"),
           textRows(out, "QRTSTRINGS", "name, qrtid, seqno, text"),
           configRows(out, "configuration",
-                     "component, name, type, value_char, value_int, short_name") {}
+                     "component, name, type, value_char, value_int, short_name"),
+          processWriter(out, rng, processHooks()) {}
 
     void write(std::ostream& input) {
         configRows.add({Value::text("DDD"), Value::text("DBTYPE"), Value::text("C"),
@@ -149,11 +155,18 @@ public:
             writeDatabase(d);
             input << databases[d].name << '\n';
         }
+        ProcessMembers members;
+        members.groups = groupIds;
+        for (const DatabasePlan& db : databases)
+            for (const TablePlan& tp : db.tables)
+                members.tables.push_back(tp.id);
+        processWriter.write(opt.processes, members);
     }
 
     long objectCount() const {
         return irRows.count() + drRows.count() + attrRows.count() + keyRows.count() +
-               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count();
+               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count() +
+               processWriter.objectCount();
     }
     long rowCount() const {
         return objectCount() + relRows.count() + textRows.count() + configRows.count();
@@ -207,6 +220,23 @@ private:
 
     void relate(const char* relation, const std::string& source, const std::string& target) {
         relRows.add({Value::text(relation), Value::text(source), Value::text(target)});
+    }
+
+    ProcessHooks processHooks() {
+        return {
+            [this] { return newId(); },
+            [this] { return stamp(); },
+            [this](const std::string& what) { return shortDescription(what); },
+            [this](const char* key, const std::string& id, const std::string& what) {
+                longDescription(key, id, what);
+            },
+            [this](const char* relation, const std::string& source, const std::string& target) {
+                relate(relation, source, target);
+            },
+            [this](const char* key, const std::string& id, long seqno, const std::string& text) {
+                textRows.add(
+                    {Value::text(key), Value::text(id), Value::number(seqno), Value::text(text)});
+            }};
     }
 
     void plan() {
@@ -468,13 +498,15 @@ private:
     std::vector<std::string> siteIds, groupIds, functionIds;
     InsertBatch irRows, drRows, attrRows, keyRows, keyMapRows, siteRows, groupRows, functionRows,
         relRows, textRows, configRows;
+    ProcessWriter processWriter;
 };
 
 bool parseOptions(int argc, char** argv, Options& opt) {
     const std::map<std::string_view, long*> numbers = {
-        {"--databases", &opt.databases}, {"--tables", &opt.tables}, {"--columns", &opt.columns},
-        {"--objects", &opt.objects},     {"--agents", &opt.agents}, {"--groups", &opt.groups},
-        {"--functions", &opt.functions}};
+        {"--databases", &opt.databases}, {"--tables", &opt.tables},
+        {"--columns", &opt.columns},     {"--objects", &opt.objects},
+        {"--agents", &opt.agents},       {"--groups", &opt.groups},
+        {"--functions", &opt.functions}, {"--processes", &opt.processes}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -511,6 +543,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, opt)) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
+                     "[--processes=N] "
                      "SQLFILE INPUTFILE\n";
         return 2;
     }

@@ -8,11 +8,15 @@
 
 #include "dictionary/agent_site.h"
 #include "dictionary/attribute.h"
+#include "dictionary/bv_schedule.h"
+#include "dictionary/custom_calender.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
+#include "dictionary/process.h"
 #include "dictionary/security_group.h"
+#include "dictionary/subject.h"
 #include "runtime/configuration.h"
 #include "runtime/odbc.h"
 #include "tests/common/odbc_test_env.h"
@@ -111,4 +115,37 @@ TEST_F(PostgresModel, AgentSitesAndGroupsOfADatabase) {
     SecurityGroup group;
     ASSERT_EQ(group.listFirstTargetIRAlpha(DIRId(std::string_view("0000000103"))).code, 0);
     EXPECT_EQ(group.getName(), L"Default security group");
+}
+
+TEST_F(PostgresModel, ProcessesSchedulesAndCalendarDates) {
+    const auto idsOf = [](DIRBase& object, HQRC rc) {
+        std::vector<std::wstring> ids;
+        for (; rc.code == 0; rc = object.listNext())
+            ids.push_back(object.getId().toString());
+        EXPECT_TRUE(DIRBase::isNotFound(rc)) << rc.nativeMessage.toMultiByte();
+        return ids;
+    };
+    const DIRId warehouse(std::string_view("0000000103"));
+    Process p;
+    EXPECT_EQ(idsOf(p, p.listFirstByIR(warehouse)),
+              (std::vector<std::wstring>{L"0000001301", L"0000001302"}));
+    ASSERT_EQ(p.retrieveByProcessType(2).code, 0);
+    EXPECT_EQ(p.getName(), L"Year-end close (O'Brien's)");
+    Subject s;
+    EXPECT_EQ(idsOf(s, s.listFirstByIR(warehouse)), std::vector<std::wstring>{L"0000001401"});
+
+    // Calendar order, the tie by identifier.
+    BVSchedule schedule;
+    EXPECT_EQ(idsOf(schedule, schedule.listFirstbyProcess(p.getId())),
+              (std::vector<std::wstring>{L"0000001206", L"0000001204", L"0000001205"}));
+    ASSERT_EQ(schedule.retrieveId(DIRId(std::string_view("0000001205"))).code, 0);
+    EXPECT_EQ(schedule.getName(), L"   ");
+    EXPECT_EQ(schedule.getStartTime(), L"2001-03-04-05:06:07");
+
+    CalenderDate date;
+    TimeStamp after(0);
+    ASSERT_EQ(after.set_date(12, 30, 100), TimeStamp::kDone);
+    ASSERT_EQ(date.retrieveBySeq(DIRId(std::string_view("0000002302")), after).code, 0);
+    EXPECT_EQ(date.getName(), L"2001");
+    EXPECT_EQ(date.fields().specificDate.get_hours(), 18);
 }

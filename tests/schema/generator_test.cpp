@@ -161,6 +161,60 @@ TEST_P(GeneratedWarehouse, HoldsTheHostileCases) {
               1);
 }
 
+TEST_P(GeneratedWarehouse, ProcessesSchedulesAndCalendars) {
+    const ControlDb db = loaded("processes");
+    EXPECT_EQ(db.count("SELECT count(*) FROM Process"), 6);
+    // one process without a subject; the others name the subject they belong to
+    EXPECT_EQ(db.count("SELECT count(*) FROM Process p WHERE NOT EXISTS (SELECT 1 FROM "
+                       "RELATIONSHIP r WHERE r.relation_name = 'COLL_TO_Process' AND "
+                       "r.target_qrtid = p.qrtid)"),
+              1);
+    EXPECT_EQ(db.count("SELECT count(*) FROM Process p, RELATIONSHIP r, Subject s WHERE "
+                       "r.relation_name = 'COLL_TO_Process' AND r.target_qrtid = p.qrtid AND "
+                       "s.qrtid = r.source_qrtid AND p.SubjectName = s.name"),
+              5);
+    EXPECT_EQ(db.count("SELECT count(DISTINCT processType) FROM Process"), 3);
+    // the relations a process, schedule or date takes part in at most once
+    for (const char* relation : {"COLL_TO_Process", "Process_TO_BVSchedul", "CustCal_TO_Date"})
+        EXPECT_EQ(db.count(std::string("SELECT count(*) FROM (SELECT target_qrtid FROM "
+                                       "RELATIONSHIP WHERE relation_name = '") +
+                           relation + "' GROUP BY target_qrtid HAVING count(*) > 1) g"),
+                  0)
+            << relation;
+    EXPECT_EQ(db.count("SELECT count(*) FROM (SELECT source_qrtid FROM RELATIONSHIP WHERE "
+                       "relation_name = 'BVS_TO_CustCalender' GROUP BY source_qrtid HAVING "
+                       "count(*) > 1) g"),
+              0);
+    // years since 1900; months and days of -1 now and then
+    EXPECT_EQ(db.count("SELECT count(*) FROM BVSchedule WHERE year < 95 OR year > 140 OR "
+                       "endDateYear > 140 OR (endDateYear < 99 AND endDateYear <> 0)"),
+              0);
+    EXPECT_GT(db.count("SELECT count(*) FROM BVSchedule WHERE monthOfYear = -1 OR dayOfMonth = "
+                       "-1 OR dayOfWeek = -1"),
+              0);
+    // two schedules of a process at the same time: of two types, and of one
+    const std::string sameTime =
+        "SELECT count(*) FROM RELATIONSHIP ra, RELATIONSHIP rb, BVSchedule a, BVSchedule b WHERE "
+        "ra.relation_name = 'Process_TO_BVSchedul' AND rb.relation_name = ra.relation_name AND "
+        "ra.source_qrtid = rb.source_qrtid AND a.qrtid = ra.target_qrtid AND b.qrtid = "
+        "rb.target_qrtid AND a.qrtid < b.qrtid AND a.year = b.year AND a.monthOfYear = "
+        "b.monthOfYear AND a.dayOfMonth = b.dayOfMonth AND a.dayOfWeek = b.dayOfWeek AND a.hour = "
+        "b.hour AND a.minute = b.minute AND a.second = b.second";
+    EXPECT_GT(db.count(sameTime + " AND a.schedType <> b.schedType"), 0);
+    EXPECT_GT(db.count(sameTime + " AND a.schedType = b.schedType"), 0);
+    // schedule names empty, NULL and blanks only; calendars with dates
+    EXPECT_GT(db.count("SELECT count(*) FROM BVSchedule WHERE name = ''"), 0);
+    EXPECT_GT(db.count("SELECT count(*) FROM BVSchedule WHERE name IS NULL"), 0);
+    EXPECT_GT(db.count("SELECT count(*) FROM BVSchedule WHERE name = '   '"), 0);
+    EXPECT_GT(db.count("SELECT count(*) FROM RELATIONSHIP WHERE relation_name = "
+                       "'BVS_TO_CustCalender'"),
+              0);
+    EXPECT_EQ(db.count("SELECT count(*) FROM CUSTCAL c WHERE NOT EXISTS (SELECT 1 FROM "
+                       "RELATIONSHIP r WHERE r.relation_name = 'CustCal_TO_Date' AND "
+                       "r.source_qrtid = c.qrtid)"),
+              0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Dbms, GeneratedWarehouse, ::testing::Values("sqlite", "postgres"));
 
 TEST(Generator, ObjectCountFollowsTheRequest) {
