@@ -12,6 +12,7 @@
 #include "dictionary/dir_base.h"
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
+#include "dictionary/map.h"
 #include "export/export_error.h"
 #include "export/tag_vocabulary.h"
 #include "export/tag_writer.h"
@@ -37,7 +38,19 @@ HQSTRING twoDigits(int value) {
 
 // How the keys of one object type are made (the keys column of the
 // object-type table). None: the type has no registry entry.
-enum class KeyKind { None, Name, Database, Table, Column, UserId, LinkId, ParmId, KeyId, MapId };
+enum class KeyKind {
+    None,
+    Name,
+    Database,
+    Table,
+    Column,
+    UserId,
+    LinkId,
+    ParmId,
+    KeyId,
+    MapId,
+    MapStep, // the step name of a map and its place in the step
+};
 
 #define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
 constexpr KeyKind kKeyKinds[] = {
@@ -177,6 +190,12 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
         addColumnTableKeys(obj);
         addKey(columns_key, static_cast<Attribute*>(obj)->getName());
         break;
+    case KeyKind::MapStep: {
+        auto* map = static_cast<Map*>(obj);
+        addWrappedKey(mapbvnam_key, map->fields().BVName);
+        addKey(mapseqno_key, HQSTRING(std::to_wstring(map->fields().seqNo)));
+        break;
+    }
     case KeyKind::UserId:
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
         break;
