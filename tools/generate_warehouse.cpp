@@ -3,13 +3,15 @@
 //
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
-//                      SQLFILE INPUTFILE
+//                      [--steps=N] [--large-sql=BYTES] SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
 // third one a warehouse), their tables with columns, primary keys, foreign
 // keys (to the previous table, to the table itself, to a table of another
 // database) and key maps, agent sites, and security groups with user
-// functions, all tied together by relationship rows. Names and texts are
+// functions, steps over the tables (tools/generate_steps.h; --large-sql gives
+// the first step binary SQL of that size), all tied together by relationship
+// rows. Names and texts are
 // hostile on purpose: quotes, parentheses, blanks, dots in file names,
 // non-ASCII letters, NULL columns and long descriptions spread over several
 // string rows. The same options and seed always give the same bytes.
@@ -30,6 +32,7 @@
 #include <vector>
 
 #include "dictionary/database_types.h"
+#include "tools/generate_steps.h"
 #include "tools/warehouse_sql.h"
 
 namespace {
@@ -45,6 +48,8 @@ struct Options {
     long agents = 4;
     long groups = 5;
     long functions = 8;
+    long steps = 10;
+    long largeSql = 0;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -134,7 +139,9 @@ public:
           relRows(out, "RELATIONSHIP", "relation_name, source_qrtid, target_qrtid"),
           textRows(out, "QRTSTRINGS", "name, qrtid, seqno, text"),
           configRows(out, "configuration",
-                     "component, name, type, value_char, value_int, short_name") {}
+                     "component, name, type, value_char, value_int, short_name"),
+          steps(
+              out, rng, relRows, textRows, [this] { return newId(); }, opt.steps, opt.largeSql) {}
 
     void write(std::ostream& input) {
         configRows.add({Value::text("DDD"), Value::text("DBTYPE"), Value::text("C"),
@@ -149,14 +156,20 @@ public:
             writeDatabase(d);
             input << databases[d].name << '\n';
         }
+        for (const DatabasePlan& db : databases)
+            for (const TablePlan& t : db.tables)
+                steps.addTable(t.id, db.id, db.kind == 2, t.columnIds);
+        steps.write(siteIds, groupIds);
     }
 
     long objectCount() const {
         return irRows.count() + drRows.count() + attrRows.count() + keyRows.count() +
-               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count();
+               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count() +
+               steps.objectCount();
     }
     long rowCount() const {
-        return objectCount() + relRows.count() + textRows.count() + configRows.count();
+        return objectCount() + relRows.count() + textRows.count() + configRows.count() +
+               steps.binaryCount();
     }
     long relationCount() const { return relRows.count(); }
     long textCount() const { return textRows.count(); }
@@ -468,13 +481,14 @@ private:
     std::vector<std::string> siteIds, groupIds, functionIds;
     InsertBatch irRows, drRows, attrRows, keyRows, keyMapRows, siteRows, groupRows, functionRows,
         relRows, textRows, configRows;
+    warehouse_steps::StepWriter steps;
 };
 
 bool parseOptions(int argc, char** argv, Options& opt) {
     const std::map<std::string_view, long*> numbers = {
         {"--databases", &opt.databases}, {"--tables", &opt.tables}, {"--columns", &opt.columns},
         {"--objects", &opt.objects},     {"--agents", &opt.agents}, {"--groups", &opt.groups},
-        {"--functions", &opt.functions}};
+        {"--functions", &opt.functions}, {"--steps", &opt.steps},   {"--large-sql", &opt.largeSql}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -511,7 +525,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, opt)) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
-                     "SQLFILE INPUTFILE\n";
+                     "[--steps=N] [--large-sql=BYTES] SQLFILE INPUTFILE\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
