@@ -23,8 +23,8 @@ struct KeyParms {
     SQLLEN idLength = DIRId::kLength;
 };
 
-// Prepares "SELECT <column> FROM <table> WHERE name= ? AND qrtid = ?" on the
-// cursor and binds the key and the owner's identifier.
+// Prepares "SELECT <column> FROM <table> WHERE name= ? AND qrtid = ?<order>"
+// on the cursor and binds the key and the owner's identifier.
 HQRC prepareKeyed(HQOdbcCursor& cursor, const HQSTRING& text, KeyParms& parms) {
     parms.keyLength = static_cast<SQLLEN>(parms.key.size());
     HQRC rc = cursor.prepare(text);
@@ -39,16 +39,16 @@ HQRC prepareKeyed(HQOdbcCursor& cursor, const HQSTRING& text, KeyParms& parms) {
     return rc;
 }
 
-HQSTRING keyedQuery(const wchar_t* column, const wchar_t* table) {
+HQSTRING keyedQuery(const wchar_t* column, const wchar_t* table, const wchar_t* order = L"") {
     return HQSTRING(L"SELECT ") + column + L" FROM " + controldb::table(table) +
-           L" WHERE name= ? AND qrtid = ?";
+           L" WHERE name= ? AND qrtid = ?" + order;
 }
 
-// Reads the rows of a long text on a reused prepared cursor, handing the
-// bytes of every non-NULL row to onRow.
+// Reads the rows of a long text in their sequence on a reused prepared
+// cursor, handing the bytes of every non-NULL row to onRow.
 HQRC readText(const std::string& key, const DIRId& owner,
               const std::function<void(std::string_view)>& onRow) {
-    const controldb::PooledCursor pooled(keyedQuery(L"text", L".QRTSTRINGS"));
+    const controldb::PooledCursor pooled(keyedQuery(L"text", L".QRTSTRINGS", L" ORDER BY seqno"));
     HQOdbcCursor& cursor = *pooled;
     KeyParms parms{key, owner};
     SQLLEN valueLength = 0;
@@ -117,7 +117,8 @@ HQSTRING DIRString::getValue(HQRC& rc) {
     rc = HQRC();
     if (loaded_)
         return value_;
-    std::string bytes; // rows are joined before conversion: a character may span two rows
+    // Rows are joined in their sequence, before conversion: a character may span two rows.
+    std::string bytes;
     rc = readText(keyName_, owner_.getId(), [&](std::string_view row) { bytes += row; });
     if (rc.code != 0) {
         rc.AddComment(L"DIRString::getValue");
