@@ -22,22 +22,13 @@
 #include "dictionary/map.h"
 #include "dictionary/security_group.h"
 #include "sample_warehouse_fixture.h"
+#include "tests/common/byte_pattern.h"
 
 namespace {
 using Names = std::vector<std::wstring>;
 
 DIRId id(const char* text) {
     return DIRId(std::string_view(text));
-}
-
-template <class T> Names listed(T& object, const std::function<HQRC()>& first) {
-    Names names;
-    HQRC rc;
-    for (rc = first(); rc.code == 0; rc = object.listNext())
-        names.push_back(object.getName());
-    EXPECT_TRUE(DIRBase::isNotFound(rc))
-        << rc.location.toMultiByte() << ": " << rc.nativeMessage.toMultiByte();
-    return names;
 }
 
 template <class T> Names namesOf(RelationCollection<T>* list) {
@@ -59,33 +50,8 @@ std::unique_ptr<BusinessView> step(const wchar_t* name) {
     return s;
 }
 
-// Bytes that do not repeat within a megabyte, zero bytes included, so that
-// a lost, doubled or misplaced piece shows.
-std::string bytePattern(size_t length) {
-    std::string bytes(length, '\0');
-    uint32_t x = 2463534242u;
-    for (char& b : bytes) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<char>(x >> 24);
-    }
-    return bytes;
-}
-
 HQSTRING number(long n) {
     return HQSTRING(std::to_wstring(n));
-}
-
-std::string hexOf(const std::string& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string hex;
-    hex.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
 }
 } // namespace
 
@@ -223,10 +189,10 @@ TEST_F(Steps, BinarySqlDataOfEveryLength) {
 
     // Values up to and beyond one piece of 131,072 bytes, and a megabyte.
     for (const size_t length : {size_t{131072}, size_t{131073}, size_t{1} << 20}) {
-        const std::string bytes = bytePattern(length);
+        const std::string bytes = qrt_test::bytePattern(length);
         exec("DELETE FROM BINARYDATA WHERE qrtid = '0000001001';"
              "INSERT INTO BINARYDATA VALUES ('BLOBDATA', '0000001001', X'" +
-             hexOf(bytes) + "');");
+             qrt_test::hexOf(bytes) + "');");
         ASSERT_EQ(customers->retrieve(L"Load customers").code, 0);
         EXPECT_EQ(customers->getBLOBDATALength(rc), length);
         EXPECT_TRUE(customers->getBLOBDATA(rc) == bytes) << length;

@@ -16,6 +16,7 @@
 #include "dictionary/map.h"
 #include "runtime/configuration.h"
 #include "runtime/odbc.h"
+#include "tests/common/byte_pattern.h"
 #include "tests/common/odbc_test_env.h"
 
 namespace {
@@ -52,29 +53,6 @@ protected:
     std::filesystem::path dir_;
 };
 
-// Bytes that do not repeat within a megabyte, zero bytes included.
-std::string bytePattern(size_t length) {
-    std::string bytes(length, '\0');
-    uint32_t x = 88172645u;
-    for (char& b : bytes) {
-        x ^= x << 13;
-        x ^= x >> 17;
-        x ^= x << 5;
-        b = static_cast<char>(x >> 24);
-    }
-    return bytes;
-}
-
-std::string hexOf(const std::string& bytes) {
-    static const char digits[] = "0123456789abcdef";
-    std::string hex;
-    hex.reserve(bytes.size() * 2);
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
-}
 } // namespace
 
 TEST_F(PostgresSteps, BinarySqlDataOfEveryLength) {
@@ -92,10 +70,10 @@ TEST_F(PostgresSteps, BinarySqlDataOfEveryLength) {
 
     BusinessView customers;
     for (const size_t length : {size_t{131072}, size_t{131073}, size_t{1} << 20}) {
-        const std::string bytes = bytePattern(length);
+        const std::string bytes = qrt_test::bytePattern(length);
         psql("DELETE FROM BINARYDATA WHERE qrtid = '0000001001';"
              "INSERT INTO BINARYDATA VALUES ('BLOBDATA', '0000001001', decode('" +
-             hexOf(bytes) + "', 'hex'));");
+             qrt_test::hexOf(bytes) + "', 'hex'));");
         ASSERT_EQ(customers.retrieve(L"Load customers").code, 0);
         EXPECT_EQ(customers.getBLOBDATALength(rc), length);
         EXPECT_TRUE(customers.getBLOBDATA(rc) == bytes) << length;
