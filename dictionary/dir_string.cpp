@@ -15,53 +15,95 @@ namespace {
 constexpr SQLLEN kTextBuffer = 128000;
 constexpr SQLLEN kBinaryBuffer = 131072;
 
-// Runs "SELECT <column> FROM <table> WHERE name= ? AND qrtid = ?<order>" on a
-// reused prepared cursor with the key and the owner's identifier, handing the bytes
-// of every non-NULL row to onRow.
-HQRC readKeyed(const wchar_t* column, const wchar_t* table, const wchar_t* order,
-               const std::string& key, const DIRId& owner, SQLSMALLINT bufferType,
-               SQLLEN bufferSize, const std::function<void(std::string_view)>& onRow) {
-    HQRC rc;
-    const controldb::PooledCursor pooled(HQSTRING(L"SELECT ") + column + L" FROM " +
-                                         controldb::table(table) + L" WHERE name= ? AND qrtid = ?" +
-                                         order);
-    HQOdbcCursor& cursor = *pooled;
-    const HQSTRING& text = pooled.text();
-    SQLLEN keyLength = static_cast<SQLLEN>(key.size());
+// The two parameters of a keyed read: the key name and the owner's
+// identifier, kept alive while the statement runs.
+struct KeyParms {
+    std::string key;
+    DIRId owner;
+    SQLLEN keyLength = 0;
     SQLLEN idLength = DIRId::kLength;
-    SQLLEN valueLength = 0;
-    // Not cleared: the fetch writes what it reports through the length word.
-    const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(bufferSize);
-    rc = cursor.prepare(text);
+};
+
+// Prepares "SELECT <column> FROM <table> WHERE name= ? AND qrtid = ?<order>"
+// on the cursor and binds the key and the owner's identifier.
+HQRC prepareKeyed(HQOdbcCursor& cursor, const HQSTRING& text, KeyParms& parms) {
+    parms.keyLength = static_cast<SQLLEN>(parms.key.size());
+    HQRC rc = cursor.prepare(text);
     if (rc.code == 0)
         rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
-                                  const_cast<char*>(key.data()), std::max<SQLLEN>(20, keyLength),
-                                  &keyLength);
+                                  parms.key.data(), std::max<SQLLEN>(20, parms.keyLength),
+                                  &parms.keyLength);
     if (rc.code == 0)
         rc = cursor.bindParameter(2, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_CHAR, DIRId::kLength, 0,
-                                  const_cast<char*>(owner.data()), DIRId::kLength, &idLength);
+                                  const_cast<char*>(parms.owner.data()), DIRId::kLength,
+                                  &parms.idLength);
+    return rc;
+}
+
+HQSTRING keyedQuery(const wchar_t* column, const wchar_t* table, const wchar_t* order = L"") {
+    return HQSTRING(L"SELECT ") + column + L" FROM " + controldb::table(table) +
+           L" WHERE name= ? AND qrtid = ?" + order;
+}
+
+// Reads the rows of a long text in their sequence on a reused prepared
+// cursor, handing the bytes of every non-NULL row to onRow.
+HQRC readText(const std::string& key, const DIRId& owner,
+              const std::function<void(std::string_view)>& onRow) {
+    const controldb::PooledCursor pooled(keyedQuery(L"text", L".QRTSTRINGS", L" ORDER BY seqno"));
+    HQOdbcCursor& cursor = *pooled;
+    KeyParms parms{key, owner};
+    SQLLEN valueLength = 0;
+    // Not cleared: the fetch writes what it reports through the length word.
+    const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(kTextBuffer);
+    HQRC rc = prepareKeyed(cursor, pooled.text(), parms);
     if (rc.code == 0)
-        rc = cursor.bindCol(1, bufferType, buffer.get(), bufferSize, &valueLength);
+        rc = cursor.bindCol(1, SQL_C_CHAR, buffer.get(), kTextBuffer, &valueLength);
     while (rc.code == 0) {
         HQRC fetchRc;
         if (cursor.fetch(fetchRc) == 0)
             return fetchRc;
         // A value that does not fit is named; a row that came with another
         // warning is not taken either.
-        const size_t room = static_cast<size_t>(bufferSize) - (bufferType == SQL_C_BINARY ? 0 : 1);
+        const size_t room = static_cast<size_t>(kTextBuffer) - 1;
         if (const std::wstring reason = fetched::textMisfit(valueLength, room); !reason.empty())
-            return fetched::misfit(L"readKeyed", controldb::table(table), column,
+            return fetched::misfit(L"readText", controldb::table(L".QRTSTRINGS"), L"text",
                                    HQSTRING(key) + L" " + owner.toString(), reason);
         if (fetchRc.code != 0)
             return fetchRc;
         if (valueLength == SQL_NULL_DATA)
             continue;
-        if (bufferType == SQL_C_BINARY)
-            onRow({buffer.get(),
-                   static_cast<size_t>(std::clamp<SQLLEN>(valueLength, 0, bufferSize))});
-        else
-            onRow(controldb::fetchedText(buffer.get(), static_cast<size_t>(bufferSize) - 1,
-                                         valueLength));
+        onRow(controldb::fetchedText(buffer.get(), static_cast<size_t>(kTextBuffer) - 1,
+                                     valueLength));
+    }
+    return rc;
+}
+
+// Reads the binary value of a name and owner whole, whatever its length: the
+// column is not bound but read piece by piece into `value`. No row and NULL
+// leave it empty.
+HQRC readBinary(const std::string& name, const DIRId& owner, std::string& value) {
+    const controldb::PooledCursor pooled(keyedQuery(L"data", L".BINARYDATA"));
+    HQOdbcCursor& cursor = *pooled;
+    KeyParms parms{name, owner};
+    HQRC rc = prepareKeyed(cursor, pooled.text(), parms);
+    if (rc.code != 0)
+        return rc;
+    // One row at most: name and owner are the table's key.
+    if (cursor.fetch(rc) == 0 || rc.code != 0)
+        return rc;
+    const std::unique_ptr<char[]> piece = std::make_unique_for_overwrite<char[]>(kBinaryBuffer);
+    for (bool more = true; more;) {
+        SQLLEN length = 0;
+        rc = cursor.getData(1, SQL_C_BINARY, piece.get(), kBinaryBuffer, &length, more);
+        if (rc.code != 0)
+            return rc;
+        if (length == SQL_NULL_DATA)
+            break;
+        if (more && length > kBinaryBuffer && value.empty())
+            value.reserve(static_cast<size_t>(length)); // the driver told the whole length
+        value.append(piece.get(),
+                     more ? static_cast<size_t>(kBinaryBuffer)
+                          : static_cast<size_t>(std::clamp<SQLLEN>(length, 0, kBinaryBuffer)));
     }
     return rc;
 }
@@ -87,8 +129,7 @@ HQSTRING DIRString::getValue(HQRC& rc) {
         return value_;
     // Rows are joined in their sequence, before conversion: a character may span two rows.
     std::string bytes;
-    rc = readKeyed(L"text", L".QRTSTRINGS", L" ORDER BY seqno", keyName_, owner_.getId(),
-                   SQL_C_CHAR, kTextBuffer, [&](std::string_view row) { bytes += row; });
+    rc = readText(keyName_, owner_.getId(), [&](std::string_view row) { bytes += row; });
     if (rc.code != 0) {
         rc.AddComment(L"DIRString::getValue");
         return {};
@@ -111,11 +152,7 @@ const std::string& DIRBinary::getData(HQRC& rc) {
     if (loaded_)
         return data_;
     std::string bytes;
-    rc = readKeyed(L"data", L".BINARYDATA", L"", name_, owner_.getId(), SQL_C_BINARY, kBinaryBuffer,
-                   [&](std::string_view row) {
-                       if (bytes.empty())
-                           bytes = row; // one row per name and owner
-                   });
+    rc = readBinary(name_, owner_.getId(), bytes);
     if (rc.code != 0) {
         rc.AddComment(L"DIRBinary::getData");
         return data_;

@@ -13,6 +13,7 @@
 #include "dictionary/dir_base.h"
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
+#include "dictionary/map.h"
 #include "export/export_error.h"
 #include "export/tag_vocabulary.h"
 #include "export/tag_writer.h"
@@ -42,6 +43,7 @@ enum class KeyKind {
     KeyId,
     MapId,
     Schedule,
+    MapStep, // the step name of a map and its place in the step
 };
 
 #define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
@@ -191,6 +193,12 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
         addKey(schtype_key, HQSTRING(std::to_wstring(f.schedType)));
         addKey(schtime_key,
                scheduleTime(f.year, f.monthOfYear, f.dayOfMonth, f.hour, f.minute, f.second));
+        break;
+    }
+    case KeyKind::MapStep: {
+        auto* map = static_cast<Map*>(obj);
+        addWrappedKey(mapbvnam_key, map->fields().BVName);
+        addKey(mapseqno_key, HQSTRING(std::to_wstring(map->fields().seqNo)));
         break;
     }
     case KeyKind::UserId:

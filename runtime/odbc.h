@@ -39,6 +39,14 @@ public:
                        SQLPOINTER value, SQLLEN bufferLength, SQLLEN* lengthWord);
     HQRC bindCol(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINTER value, SQLLEN bufferLength,
                  SQLLEN* lengthWord);
+    // Reads the next piece of column `number` of the fetched row into value
+    // (SQLGetData, for a column that is not bound). `more` tells that the
+    // value goes on beyond this piece, which then fills the buffer (less the
+    // terminator of a character buffer); the length word gives the piece's
+    // length, SQL_NULL_DATA for NULL, and 0 once the value was read whole.
+    // A warning other than a truncated piece is a failure (2015).
+    HQRC getData(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINTER value, SQLLEN bufferLength,
+                 SQLLEN* lengthWord, bool& more);
     HQRC execute();
     HQRC executeIgnoreNDF();
     // Nonzero when a row is in the bound buffers; the first call executes.

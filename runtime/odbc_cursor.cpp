@@ -134,6 +134,38 @@ HQRC HQOdbcCursor::bindCol(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINT
     return HQRC();
 }
 
+HQRC HQOdbcCursor::getData(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINTER value,
+                           SQLLEN bufferLength, SQLLEN* lengthWord, bool& more) {
+    constexpr const wchar_t* where = L"HQOdbcCursor::getData";
+    more = false;
+    if (state_ != 3)
+        return layerError(kNoStatementHandle, where, numberToken(number), numberToken(bufferType));
+    lastRc_ = SQLGetData(hstmt_, number, bufferType, value, bufferLength, lengthWord);
+    switch (lastRc_) {
+    case SQL_SUCCESS:
+        return HQRC();
+    case SQL_NO_DATA:
+        *lengthWord = 0; // the whole value was read by earlier calls
+        return HQRC();
+    case SQL_SUCCESS_WITH_INFO: {
+        HQRC rc = getRetcode(where, kFetch, numberToken(number), numberToken(bufferType));
+        if (rc.sqlState == L"01004") { // truncated: this piece is full, more follows
+            more = true;
+            return HQRC();
+        }
+        rc.code = kFetch;
+        rc.domain = DomainODBC;
+        return rc;
+    }
+    default: {
+        HQRC rc = getRetcode(where, kFetch, numberToken(number), numberToken(bufferType));
+        rc.code = kFetch;
+        rc.domain = DomainODBC;
+        return rc;
+    }
+    }
+}
+
 HQRC HQOdbcCursor::execute() {
     lastRc_ = SQLExecute(hstmt_);
     if (state_ >= 1)

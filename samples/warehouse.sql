@@ -3,8 +3,10 @@
 -- Three databases: SALESDB (the relational source), FLATFILES (a flat-file
 -- source on the LAN) and WAREHOUSE (the target); their tables with columns,
 -- primary and foreign keys (one of them self-referencing) and key maps; two
--- agent sites; security groups with user functions and a user; four steps
--- with SQL, column maps, schedules, cascades and a program; the process
+-- agent sites; security groups with user functions and a user; seven steps
+-- with SQL, binary SQL data, column maps of every kind, correlations,
+-- aliases, schedules, cascades (one step starting itself, two starting each
+-- other), notification and programs; the process
 -- "Nightly sales load" in the subject "Sales"; two program groups with their
 -- programs, types and parameters; the star schema "Sales star" with its join
 -- links. Long texts are split over several rows of QRTSTRINGS.
@@ -217,7 +219,25 @@ VALUES
     0, 0, 0, 0, 0,
     -99, -99, 0, 3, 0, 0, 0,
     0, NULL, 0, 0, 0, 0,
-    '0000001504', 0);
+    '0000001504', 0),
+('0000001005', 'ADMIN', '2024-03-02 10:04:00', ' Derive product dim ', 'Blanks at both ends of the name',
+    1, 'Development', 2, 'Lars Ekström', 2, '2024-01-12 09:00:00', 1,
+    0, 0, 0, 1, 0,
+    NULL, NULL, 1, 1, 2, 1, 0,
+    0, '5,5;80,5', 1, 0, 250, 1,
+    NULL, 0),
+('0000001006', 'ADMIN', '2024-03-02 10:05:00', 'Archive orders', NULL,
+    0, 'Test', 1, NULL, 0, NULL, 0,
+    1, 0, 0, 0, 0,
+    -99, -99, 0, 1, 0, 0, 0,
+    0, NULL, 0, 0, 0, 0,
+    NULL, 0),
+('0000001007', 'ADMIN', '2024-03-02 10:06:00', 'Reload ''orders'' (2nd try)', 'Quotes (and parentheses) in the name',
+    0, 'Production', 1, 'O''Hara (night shift)', 0, '2024-01-12 09:10:00', 0,
+    0, 1, 1, 0, 0,
+    0, 0, 0, 2, 1, 0, 0,
+    0, NULL, 0, 1, 100, 3,
+    NULL, 0);
 
 INSERT INTO map (qrtid, updated_by, update_ts, name, short_description,
     typeOfMap, BVName, seqNo, attr1Flags, attr2Flags, transName, iAttrCRELName)
@@ -227,16 +247,34 @@ VALUES
 ('0000001103', 'ADMIN', '2024-03-02 10:10:00', 'REGION', NULL, 'Attribute', 'Load customers', 3, 0, 0, NULL, 'C'),
 ('0000001104', 'ADMIN', '2024-03-02 10:10:00', 'EDITION', 'Edition of the load', 'Token', 'Load customers', 4, 0, 1, NULL, NULL),
 ('0000001105', 'ADMIN', '2024-03-02 10:11:00', 'AMOUNT', NULL, 'Literal', 'Load sales fact', 4, 0, 0, NULL, NULL),
-('0000001106', 'ADMIN', '2024-03-02 10:11:00', 'ORDER_ID', NULL, 'Attribute', 'Load sales fact', 1, 0, 0, NULL, 'O');
+('0000001106', 'ADMIN', '2024-03-02 10:11:00', 'ORDER_ID', NULL, 'Attribute', 'Load sales fact', 1, 0, 0, NULL, 'O'),
+('0000001107', 'ADMIN', '2024-03-02 10:14:00', 'ITEM', NULL, 'Attribute', ' Derive product dim ', 1, 0, 0, NULL, 'P'),
+('0000001108', 'ADMIN', '2024-03-02 10:14:00', 'PRICE', 'Gross price', 'Attribute', ' Derive product dim ', 2, 1, 2, 'Gross price (VAT)', 'P'),
+('0000001109', 'ADMIN', '2024-03-02 10:14:00', 'LOADED', 'A kind the editor no longer knows', 'Computed', ' Derive product dim ', 3, 5, 6, NULL, NULL),
+('0000001110', 'ADMIN', '2024-03-02 10:15:00', 'NOTE', NULL, NULL, 'Reload ''orders'' (2nd try)', 1, 0, 0, NULL, NULL);
 
 INSERT INTO Correlation (qrtid, updated_by, update_ts, name, short_description, correlationName)
 VALUES
 ('0000002101', 'ADMIN', '2024-03-02 10:12:00', 'C', NULL, 'C'),
 ('0000002102', 'ADMIN', '2024-03-02 10:12:00', 'O', NULL, 'O'),
-('0000002103', 'ADMIN', '2024-03-02 10:12:00', 'P', NULL, 'P');
+('0000002103', 'ADMIN', '2024-03-02 10:12:00', 'P', NULL, 'P'),
+('0000002104', 'ADMIN', '2024-03-02 10:16:00', 'P (prices)', 'Price list of the product step', 'P');
 
 INSERT INTO BVAlias (qrtid, updated_by, update_ts, name, short_description)
-VALUES ('0000002201', 'ADMIN', '2024-03-02 10:13:00', 'V_CUSTOMER', 'View of the customer dimension');
+VALUES
+('0000002201', 'ADMIN', '2024-03-02 10:13:00', 'V_CUSTOMER', 'View of the customer dimension'),
+('0000002202', 'ADMIN', '2024-03-02 10:16:00', 'V_PRODUCT_CURRENT', 'Current products'),
+('0000002203', 'ADMIN', '2024-03-02 10:16:00', 'V_ARCHIVE', 'Its step has no target table'),
+('0000002204', 'ADMIN', '2024-03-02 10:16:00', 'V_ORPHAN', 'Belongs to no step');
+
+-- Binary SQL data of steps: none for most, empty for "Archive orders"
+INSERT INTO BINARYDATA (name, qrtid, data)
+VALUES
+('BLOBDATA', '0000001005', 'SELECT P.ITEM, ROUND(P.PRICE * 1.19, 2)
+  FROM "prices.csv" P -- ''gross'' (€)
+'),
+('BLOBDATA', '0000001006', ''),
+('BLOBDATA', '0000001007', 'DELETE FROM WHS.SALES_FACT WHERE ORDER_ID IN (SELECT ORDER_ID FROM SALES.ORDERS);');
 
 -- Schedules store their years as years since 1900 (124 is 2024). The
 -- schedules of "Year-end close" are stored out of their calendar order, two
@@ -489,6 +527,43 @@ VALUES
 ('BV_PRECASCADE_TO_BV', '0000001003', '0000001002'),
 ('BV_POSTCAS_TO_BVFAIL', '0000001002', '0000001004'),
 ('BV_TO_ChildBV', '0000001002', '0000001003'),
+-- step " Derive product dim ": source and target databases from its tables,
+-- maps of every kind (one of a kind no longer known), a correlation, an
+-- alias, a step that starts itself, notification of a group and a user
+('BV_TO_Input_DR', '0000001005', '0000000203'),
+('BV_TO_Output_DR', '0000001005', '0000000205'),
+('BV_TO_AgentSite', '0000000601', '0000001005'),
+('BV_TO_Map', '0000001107', '0000001005'),
+('BV_TO_Map', '0000001108', '0000001005'),
+('BV_TO_Map', '0000001109', '0000001005'),
+('Attr_TO_MapIn_Rel', '0000001107', '0000000310'),
+('Attr_TO_MapOut_Rel', '0000001107', '0000000317'),
+('Attr_TO_MapIn_Rel', '0000001108', '0000000311'),
+('Attr_TO_MapOut_Rel', '0000001108', '0000000318'),
+('BV_TO_Correlation', '0000001005', '0000002104'),
+('DR_TO_Correlation', '0000000203', '0000002104'),
+('BV_TO_BVAlias', '0000001005', '0000002202'),
+('BV_POSTCASCADE_TO_BV', '0000001005', '0000001005'),
+('BV_NOTIFY_GROUPS', '0000001005', '0000000702'),
+('BV_NOTIFY_USERS', '0000001005', '0000000901'),
+-- step "Archive orders": an explicit source database other than that of its
+-- source table, no target, an alias without a target table, a child step;
+-- it and "Reload 'orders' (2nd try)" start each other (on success, on failure)
+('BV_TO_Input_DR', '0000001006', '0000000203'),
+('BV_TO_SourceIR', '0000001006', '0000000101'),
+('BV_TO_BVAlias', '0000001006', '0000002203'),
+('BV_TO_ChildBV', '0000001006', '0000001005'),
+('BV_POSTCASCADE_TO_BV', '0000001006', '0000001007'),
+('BV_POSTCAS_TO_BVFAIL', '0000001007', '0000001006'),
+-- step "Reload 'orders' (2nd try)": a derived source database, an explicit
+-- target database, a map without columns, a table its program manages
+('BV_TO_Input_DR', '0000001007', '0000000202'),
+('BV_TO_Output_DR', '0000001007', '0000000206'),
+('BV_TO_TargetIR', '0000001007', '0000000103'),
+('BV_TO_AgentSite', '0000000602', '0000001007'),
+('BV_TO_Map', '0000001110', '0000001007'),
+('BV_TO_UDPManagedDRC', '0000001007', '0000000206'),
+('BV_PRECASCADE_TO_BV', '0000001007', '0000001001'),
 -- schedules on a custom calendar
 ('BVS_TO_CustCalender', '0000001203', '0000002301'),
 ('CustCal_TO_Date', '0000002301', '0000002401'),
@@ -599,6 +674,26 @@ VALUES
 ('MAPexpression', '0000001102', 1, 'TRIM(C.CUST_NAME)'),
 ('MAPexpression', '0000001104', 1, '&CURRENT_EDITION'),
 ('MAPexpression', '0000001105', 1, '0.00'),
+('MAPexpression', '0000001107', 1, 'P.ITEM'),
+('MAPexpression', '0000001108', 1, 'ROUND(P.PRICE * 1.19, 2) -- "gross" '),
+('MAPexpression', '0000001108', 2, '(€, ''rounded'')'),
+('MAPexpression', '0000001109', 1, 'CURRENT TIMESTAMP'),
+('MAPLDesc', '0000001109', 1, 'Kept as stored; read as the first kind.'),
+('BVLDesc', '0000001005', 1, 'Products and their gross prices '),
+('BVLDesc', '0000001005', 2, 'from the weekly price list (über ''alles'').'),
+('BVselect', '0000001005', 1, 'SELECT P.ITEM, ROUND(P.PRICE * 1.19, 2)
+'),
+('BVselect', '0000001005', 2, '  FROM "prices.csv" P'),
+('BVfrompart', '0000001005', 1, '"prices.csv" P'),
+('BVcreate', '0000001005', 1, 'CREATE TABLE WHS.PRODUCT_DIM(ITEM CHAR(8) NOT NULL, PRICE DECIMAL(7,2))'),
+('BVinsert', '0000001005', 1, 'INSERT INTO WHS.PRODUCT_DIM(ITEM, PRICE) '),
+('BVinsert', '0000001005', 2, 'SELECT P.ITEM, ROUND(P.PRICE * 1.19, 2) FROM "prices.csv" P'),
+('BVdelete', '0000001005', 1, 'DELETE FROM WHS.PRODUCT_DIM'),
+('BValter', '0000001005', 1, 'ALTER TABLE WHS.PRODUCT_DIM ADD PRIMARY KEY (ITEM)'),
+('BVEUIJoinXY', '0000001005', 1, 'P:5,5;80,5'),
+('BVselect', '0000001007', 1, 'SELECT * FROM SALES.ORDERS'),
+('BVLDesc', '0000001007', 1, 'Runs again when the archive fails; ('),
+('BVLDesc', '0000001007', 2, ')'),
 ('ALLDesc', '0000002001', 1, 'Order to customer.'),
 ('ATTLRowexpression', '0000002001', 1, 'O.CUST_ID = C.CUST_ID'),
 ('ProcessDesc', '0000001301', 1, 'Loads customers, then orders; '),

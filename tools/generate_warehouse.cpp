@@ -3,19 +3,20 @@
 //
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
-//                      [--processes=N]
+//                      [--processes=N] [--steps=N] [--large-sql=BYTES]
 //                      SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
 // third one a warehouse), their tables with columns, primary keys, foreign
 // keys (to the previous table, to the table itself, to a table of another
 // database) and key maps, agent sites, security groups with user
-// functions, and processes with their subjects, schedules and calendars
-// (tools/generate_processes.h), all tied together by relationship rows.
-// Names and texts are hostile on purpose: quotes, parentheses, blanks, dots
-// in file names, non-ASCII letters, NULL columns and long descriptions spread
-// over several string rows. The same options and seed always give the same
-// bytes.
+// functions, steps over the tables (tools/generate_steps.h; --large-sql gives
+// the first step binary SQL of that size), and processes with their subjects,
+// schedules and calendars (tools/generate_processes.h), all tied together by
+// relationship rows. Names and texts are hostile on purpose: quotes,
+// parentheses, blanks, dots in file names, non-ASCII letters, NULL columns and
+// long descriptions spread over several string rows. The same options and
+// seed always give the same bytes.
 // --objects=N chooses the number of tables per database so that the
 // warehouse holds about N objects. SQLFILE "-" writes to standard output.
 #include <algorithm>
@@ -34,6 +35,7 @@
 
 #include "dictionary/database_types.h"
 #include "tools/generate_processes.h"
+#include "tools/generate_steps.h"
 #include "tools/warehouse_sql.h"
 
 namespace {
@@ -50,6 +52,8 @@ struct Options {
     long groups = 5;
     long functions = 8;
     long processes = 6;
+    long steps = 10;
+    long largeSql = 0;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -140,6 +144,8 @@ public:
           textRows(out, "QRTSTRINGS", "name, qrtid, seqno, text"),
           configRows(out, "configuration",
                      "component, name, type, value_char, value_int, short_name"),
+          steps(
+              out, rng, relRows, textRows, [this] { return newId(); }, opt.steps, opt.largeSql),
           processWriter(out, rng, processHooks()) {}
 
     void write(std::ostream& input) {
@@ -155,21 +161,27 @@ public:
             writeDatabase(d);
             input << databases[d].name << '\n';
         }
+        for (const DatabasePlan& db : databases)
+            for (const TablePlan& t : db.tables)
+                steps.addTable(t.id, db.id, db.kind == 2, t.columnIds);
+        steps.write(siteIds, groupIds);
         ProcessMembers members;
         members.groups = groupIds;
         for (const DatabasePlan& db : databases)
             for (const TablePlan& tp : db.tables)
                 members.tables.push_back(tp.id);
+        members.steps = steps.ids();
         processWriter.write(opt.processes, members);
     }
 
     long objectCount() const {
         return irRows.count() + drRows.count() + attrRows.count() + keyRows.count() +
                keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count() +
-               processWriter.objectCount();
+               steps.objectCount() + processWriter.objectCount();
     }
     long rowCount() const {
-        return objectCount() + relRows.count() + textRows.count() + configRows.count();
+        return objectCount() + relRows.count() + textRows.count() + configRows.count() +
+               steps.binaryCount();
     }
     long relationCount() const { return relRows.count(); }
     long textCount() const { return textRows.count(); }
@@ -498,6 +510,7 @@ private:
     std::vector<std::string> siteIds, groupIds, functionIds;
     InsertBatch irRows, drRows, attrRows, keyRows, keyMapRows, siteRows, groupRows, functionRows,
         relRows, textRows, configRows;
+    warehouse_steps::StepWriter steps;
     ProcessWriter processWriter;
 };
 
@@ -506,7 +519,8 @@ bool parseOptions(int argc, char** argv, Options& opt) {
         {"--databases", &opt.databases}, {"--tables", &opt.tables},
         {"--columns", &opt.columns},     {"--objects", &opt.objects},
         {"--agents", &opt.agents},       {"--groups", &opt.groups},
-        {"--functions", &opt.functions}, {"--processes", &opt.processes}};
+        {"--functions", &opt.functions}, {"--processes", &opt.processes},
+        {"--steps", &opt.steps},         {"--large-sql", &opt.largeSql}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -543,8 +557,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, opt)) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
-                     "[--processes=N] "
-                     "SQLFILE INPUTFILE\n";
+                     "[--processes=N] [--steps=N] [--large-sql=BYTES] SQLFILE INPUTFILE\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();

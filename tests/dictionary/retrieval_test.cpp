@@ -303,6 +303,9 @@ TEST_F(Retrieval, MaterialisingByTypeAndIdentifier) {
     EXPECT_NE(object, nullptr);
     object = DIRBase::retrieveIdBase(DIRId(std::string_view("0000001001")),
                                      DIRObjectType::BusinessView, rc);
-    EXPECT_EQ(object, nullptr); // a class of a later part of the model
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->getName(), L"Load customers");
+    object = DIRBase::retrieveIdBase(DIRId(std::string_view("0000001001")), DIRObjectType::PIN, rc);
+    EXPECT_EQ(object, nullptr); // a type without a class
     EXPECT_EQ(rc.code, 99);
 }

@@ -7,8 +7,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "dictionary/dir_base.h"
 #include "runtime/configuration.h"
 #include "runtime/odbc.h"
 #include "tests/common/odbc_test_env.h"
@@ -47,3 +50,14 @@ protected:
     static inline bool loaded_ = false;
     std::filesystem::path db_;
 };
+
+// The names of the rows a list selects; an error other than the end is a failure.
+template <class T> std::vector<std::wstring> listed(T& object, const std::function<HQRC()>& first) {
+    std::vector<std::wstring> names;
+    HQRC rc;
+    for (rc = first(); rc.code == 0; rc = object.listNext())
+        names.push_back(object.getName());
+    EXPECT_TRUE(DIRBase::isNotFound(rc))
+        << rc.location.toMultiByte() << ": " << rc.nativeMessage.toMultiByte();
+    return names;
+}

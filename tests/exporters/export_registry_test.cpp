@@ -8,12 +8,16 @@
 #include "dictionary/agent_site.h"
 #include "dictionary/attribute.h"
 #include "dictionary/bv_schedule.h"
+#include "dictionary/business_view.h"
+#include "dictionary/bv_alias.h"
 #include "dictionary/bv_security.h"
 #include "dictionary/data_resource.h"
+#include "dictionary/dr_correlation.h"
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
+#include "dictionary/map.h"
 #include "dictionary/security_group.h"
 #include "export/export_registry.h"
 #include "runtime/configuration.h"
@@ -61,6 +65,13 @@ protected:
         w.relation("Process_TO_BVSchedul", "PR00000002", "SC00000002");
         w.relation("Process_TO_BVSchedul", "PR00000001", "SC00000003");
         w.relation("Process_TO_BVSchedul", "PR00000009", "SC00000005");
+        w.sql("INSERT INTO BusinessView (qrtid, name) VALUES ('BV00000001', ' Step (1) ');");
+        w.sql("INSERT INTO BVAlias (qrtid, name) VALUES ('BA00000001', 'V(1)');");
+        w.sql("INSERT INTO Correlation (qrtid, name, correlationName) VALUES ('CO00000001', "
+              "'C', 'C');");
+        w.sql("INSERT INTO map (qrtid, name, BVName, seqNo) VALUES ('MP00000001', 'M1', "
+              "' Step (1) ', 12), ('MP00000002', 'M2', ' Step (1) ', 13), ('MP00000003', 'M3', "
+              "'Step (1)', 12);");
         w.load();
         const HQRC rc = HQConfiguration::init(L"QRTWH", L"QRT", L"", L"", 0);
         ASSERT_EQ(rc.code, 0) << rc.nativeMessage.toMultiByte();
@@ -125,6 +136,55 @@ TEST_F(RegistryTest, KeysOfEachKindOfObject) {
     HQUser user;
     ASSERT_EQ(user.retrieve(L"Ann").code, 0);
     EXPECT_EQ(keysOf(user), "USRID(ann'('1')') ");
+}
+
+TEST_F(RegistryTest, KeysOfStepsAndTheirDetails) {
+    // Key values lose the blanks at their ends.
+    BusinessView step;
+    ASSERT_EQ(step.retrieve(L" Step (1) ").code, 0);
+    EXPECT_EQ(keysOf(step), "NAME(Step '('1')') ");
+    BVAlias alias;
+    ASSERT_EQ(alias.retrieve(L"V(1)").code, 0);
+    EXPECT_EQ(keysOf(alias), "NAME(V'('1')') ");
+    DRCorrelation correlation;
+    ASSERT_EQ(correlation.retrieveId(DIRId(HQSTRING(L"CO00000001"))).code, 0);
+    EXPECT_EQ(keysOf(correlation), "KEYID(CO00000001) ");
+
+    // A map is known by its step's name and its place in the step.
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    Map map;
+    ASSERT_EQ(map.retrieveId(DIRId(HQSTRING(L"MP00000001"))).code, 0);
+    EXPECT_EQ(keysOf(map), "MAPBVNAM(Step '('1')') MAPSEQNO(12) ");
+    Euit_ParmList keys;
+    EXPECT_EQ(registry.addElem(&map, keys), 0);
+    ASSERT_EQ(map.retrieveId(DIRId(HQSTRING(L"MP00000002"))).code, 0);
+    EXPECT_EQ(registry.addElem(&map, keys), 0);
+    EXPECT_EQ(keys.toString().toMultiByte(), "MAPBVNAM(Step '('1')') MAPSEQNO(13) ");
+    // A map at the same place of a step whose name differs only in the blanks
+    // at its ends is the same entry.
+    ASSERT_EQ(map.retrieveId(DIRId(HQSTRING(L"MP00000003"))).code, 0);
+    EXPECT_EQ(registry.addElem(&map, keys), 1);
+    EXPECT_EQ(registry.entries(), 2u);
+}
+
+TEST_F(RegistryTest, NextStepScanFindsTheRegisteredSteps) {
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    InformationResource database;
+    ASSERT_EQ(database.retrieve(L"ORA").code, 0);
+    BusinessView step;
+    ASSERT_EQ(step.retrieve(L" Step (1) ").code, 0);
+    Euit_ParmList keys;
+    registry.addElem(table(L"A.T", L"ORA").get(), keys);
+    registry.addElem(&step, keys);
+    registry.addElem(&database, keys);
+
+    int position = 0;
+    Euit_ParmList stepKeys;
+    registry.getNextBV(position, stepKeys);
+    EXPECT_EQ(position, 2);
+    EXPECT_EQ(stepKeys.toString().toMultiByte(), "NAME(Step '('1')') ");
+    registry.getNextBV(position, stepKeys);
+    EXPECT_EQ(position, -1);
 }
 
 TEST_F(RegistryTest, AnObjectIsRegisteredOncePerTypeAndKeys) {

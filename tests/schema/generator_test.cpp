@@ -215,6 +215,66 @@ TEST_P(GeneratedWarehouse, ProcessesSchedulesAndCalendars) {
               0);
 }
 
+TEST_P(GeneratedWarehouse, HoldsStepsWithEveryKindOfDetail) {
+    const ControlDb db = loaded("steps");
+    EXPECT_EQ(db.count("SELECT count(*) FROM BusinessView"), 10);
+    // names with blanks at their ends; retry values left to the database
+    EXPECT_GT(db.count("SELECT count(*) FROM BusinessView WHERE name LIKE ' %' AND name LIKE "
+                       "'% '"),
+              0);
+    EXPECT_GT(db.count("SELECT count(*) FROM BusinessView WHERE BVRetryIntrv = -99"), 0);
+    EXPECT_GT(db.count("SELECT count(*) FROM BusinessView WHERE BVRetryCount IS NULL"), 0);
+    // binary SQL: no row, an empty one, small ones
+    EXPECT_GT(db.count("SELECT count(*) FROM BINARYDATA WHERE length(data) = 0"), 0);
+    EXPECT_GT(db.count("SELECT count(*) FROM BINARYDATA WHERE length(data) > 0"), 0);
+    EXPECT_GT(db.count("SELECT count(*) FROM BusinessView b WHERE NOT EXISTS (SELECT 1 FROM "
+                       "BINARYDATA d WHERE d.qrtid = b.qrtid)"),
+              0);
+    // maps of every kind, a kind outside the vocabulary and none
+    EXPECT_EQ(db.count("SELECT count(DISTINCT typeOfMap) FROM map"), 4);
+    EXPECT_GT(db.count("SELECT count(*) FROM map WHERE typeOfMap IS NULL"), 0);
+    // an explicit source database other than that of the first source table
+    EXPECT_GT(db.count("SELECT count(*) FROM RELATIONSHIP s, RELATIONSHIP i, DataResource t, "
+                       "inforesource d WHERE s.relation_name = 'BV_TO_SourceIR' AND "
+                       "i.relation_name = 'BV_TO_Input_DR' AND i.source_qrtid = s.source_qrtid "
+                       "AND t.qrtid = i.target_qrtid AND d.qrtid = s.target_qrtid AND t.IRName "
+                       "<> d.name"),
+              0);
+    // steps without source tables, without target table; an alias of one
+    const std::string without = "SELECT count(*) FROM BusinessView b WHERE NOT EXISTS (SELECT 1 "
+                                "FROM RELATIONSHIP r WHERE r.source_qrtid = b.qrtid AND "
+                                "r.relation_name = ";
+    EXPECT_GT(db.count(without + "'BV_TO_Input_DR')"), 0);
+    EXPECT_GT(db.count(without + "'BV_TO_Output_DR') AND EXISTS (SELECT 1 FROM RELATIONSHIP a "
+                                 "WHERE a.relation_name = 'BV_TO_BVAlias' AND a.source_qrtid = "
+                                 "b.qrtid)"),
+              0);
+    // a step that starts itself, two that start each other
+    EXPECT_GT(db.count("SELECT count(*) FROM RELATIONSHIP WHERE relation_name = "
+                       "'BV_POSTCASCADE_TO_BV' AND source_qrtid = target_qrtid"),
+              0);
+    EXPECT_GT(db.count("SELECT count(*) FROM RELATIONSHIP s, RELATIONSHIP f WHERE "
+                       "s.relation_name = 'BV_POSTCASCADE_TO_BV' AND f.relation_name = "
+                       "'BV_POSTCAS_TO_BVFAIL' AND f.source_qrtid = s.target_qrtid AND "
+                       "f.target_qrtid = s.source_qrtid AND s.source_qrtid <> s.target_qrtid"),
+              0);
+}
+
+TEST(Generator, LargeBinarySqlOnRequest) {
+    const std::filesystem::path dir = scratch("generator_large_sql");
+    const Generated g = generate(dir, "w", "--seed=2 --databases=3 --tables=2 --large-sql=200000");
+    ASSERT_EQ(g.result.status, 0) << g.result.output;
+    const ControlDb db = ControlDb::sqlite(dir / "control.db");
+    ASSERT_EQ(db.load({g.sql.string()}).status, 0);
+    EXPECT_EQ(db.count("SELECT count(*) FROM BINARYDATA WHERE length(data) = 200000"), 1);
+    EXPECT_EQ(db.count("SELECT max(length(data)) FROM BINARYDATA"), 200000);
+    const Generated none = generate(dir, "n", "--seed=2 --databases=3 --tables=2");
+    ASSERT_EQ(none.result.status, 0);
+    const ControlDb small = ControlDb::sqlite(dir / "small.db");
+    ASSERT_EQ(small.load({none.sql.string()}).status, 0);
+    EXPECT_LT(small.count("SELECT max(length(data)) FROM BINARYDATA"), 1000);
+}
+
 INSTANTIATE_TEST_SUITE_P(Dbms, GeneratedWarehouse, ::testing::Values("sqlite", "postgres"));
 
 TEST(Generator, ObjectCountFollowsTheRequest) {

@@ -12,13 +12,13 @@ namespace {
 
 const std::map<std::string, long> kSampleRows = {
     {"inforesource", 3},   {"DataResource", 7},  {"Attribute", 24},   {"Key", 9},
-    {"KeyMap", 10},        {"attributelink", 3}, {"BusinessView", 4}, {"map", 6},
-    {"Correlation", 3},    {"BVAlias", 1},       {"Process", 2},      {"Subject", 1},
+    {"KeyMap", 10},        {"attributelink", 3}, {"BusinessView", 7}, {"map", 10},
+    {"Correlation", 4},    {"BVAlias", 4},       {"Process", 2},      {"Subject", 1},
     {"BVSchedule", 7},     {"CUSTCAL", 2},       {"CALDATE", 4},      {"AgentSite", 2},
     {"ProgFunc2", 4},      {"UDPGROUP", 2},      {"PROGTYPE", 2},     {"ProgParm", 8},
     {"SecurityGroup", 3},  {"UserFunction", 3},  {"HQUser", 2},       {"BVSecurity", 1},
-    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 54},  {"BINARYDATA", 0},
-    {"RELATIONSHIP", 199}, {"configuration", 5},
+    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 73},  {"BINARYDATA", 3},
+    {"RELATIONSHIP", 228}, {"configuration", 5},
 };
 
 std::string lower(std::string s) {
