@@ -11,6 +11,10 @@
 #include "dictionary/information_resource.h"
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
+#include "dictionary/program.h"
+#include "dictionary/program_group.h"
+#include "dictionary/program_parameter.h"
+#include "dictionary/program_type.h"
 #include "dictionary/security_group.h"
 #include "dictionary/user_function.h"
 

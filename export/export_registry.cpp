@@ -12,6 +12,7 @@
 #include "dictionary/dir_base.h"
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
+#include "dictionary/program.h"
 #include "export/export_error.h"
 #include "export/tag_vocabulary.h"
 #include "export/tag_writer.h"
@@ -37,7 +38,19 @@ HQSTRING twoDigits(int value) {
 
 // How the keys of one object type are made (the keys column of the
 // object-type table). None: the type has no registry entry.
-enum class KeyKind { None, Name, Database, Table, Column, UserId, LinkId, ParmId, KeyId, MapId };
+enum class KeyKind {
+    None,
+    Name,
+    Database,
+    Table,
+    Column,
+    UserId,
+    LinkId,
+    ParmId,
+    KeyId,
+    MapId,
+    ProgramKey
+};
 
 #define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
 constexpr KeyKind kKeyKinds[] = {
@@ -179,6 +192,9 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
         break;
     case KeyKind::UserId:
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
+        break;
+    case KeyKind::ProgramKey:
+        addKey(pgmunkey_key, static_cast<UDPBaseFunc*>(obj)->getUniqueKey());
         break;
     case KeyKind::LinkId:
     case KeyKind::ParmId:
