@@ -15,10 +15,10 @@ const std::map<std::string, long> kSampleRows = {
     {"KeyMap", 10},        {"attributelink", 3}, {"BusinessView", 4}, {"map", 6},
     {"Correlation", 3},    {"BVAlias", 1},       {"Process", 1},      {"Subject", 1},
     {"BVSchedule", 3},     {"CUSTCAL", 1},       {"CALDATE", 2},      {"AgentSite", 2},
-    {"ProgFunc2", 4},      {"UDPGROUP", 2},      {"PROGTYPE", 2},     {"ProgParm", 8},
+    {"ProgFunc2", 9},      {"UDPGROUP", 3},      {"PROGTYPE", 3},     {"ProgParm", 16},
     {"SecurityGroup", 3},  {"UserFunction", 3},  {"HQUser", 2},       {"BVSecurity", 1},
-    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 48},  {"BINARYDATA", 0},
-    {"RELATIONSHIP", 186}, {"configuration", 5},
+    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 54},  {"BINARYDATA", 0},
+    {"RELATIONSHIP", 204}, {"configuration", 5},
 };
 
 std::string lower(std::string s) {
