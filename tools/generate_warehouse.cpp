@@ -3,16 +3,18 @@
 //
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
+//                      [--programs=N]
 //                      SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
 // third one a warehouse), their tables with columns, primary keys, foreign
 // keys (to the previous table, to the table itself, to a table of another
 // database) and key maps, agent sites, and security groups with user
-// functions, all tied together by relationship rows. Names and texts are
-// hostile on purpose: quotes, parentheses, blanks, dots in file names,
-// non-ASCII letters, NULL columns and long descriptions spread over several
-// string rows. The same options and seed always give the same bytes.
+// functions, program groups with programs, parameters and instances
+// (tools/generate_programs.h), all tied together by relationship rows. Names
+// and texts are hostile on purpose: quotes, parentheses, blanks, dots in file
+// names, non-ASCII letters, NULL columns and long descriptions spread over
+// several string rows. The same options and seed always give the same bytes.
 // --objects=N chooses the number of tables per database so that the
 // warehouse holds about N objects. SQLFILE "-" writes to standard output.
 #include <algorithm>
@@ -30,6 +32,7 @@
 #include <vector>
 
 #include "dictionary/database_types.h"
+#include "tools/generate_programs.h"
 #include "tools/warehouse_sql.h"
 
 namespace {
@@ -45,6 +48,7 @@ struct Options {
     long agents = 4;
     long groups = 5;
     long functions = 8;
+    long programs = 12;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -134,7 +138,9 @@ public:
           relRows(out, "RELATIONSHIP", "relation_name, source_qrtid, target_qrtid"),
           textRows(out, "QRTSTRINGS", "name, qrtid, seqno, text"),
           configRows(out, "configuration",
-                     "component, name, type, value_char, value_int, short_name") {}
+                     "component, name, type, value_char, value_int, short_name"),
+          programs(
+              out, rng, [this] { return newId(); }, relRows, textRows) {}
 
     void write(std::ostream& input) {
         configRows.add({Value::text("DDD"), Value::text("DBTYPE"), Value::text("C"),
@@ -149,11 +155,16 @@ public:
             writeDatabase(d);
             input << databases[d].name << '\n';
         }
+        std::vector<std::string> databaseIds;
+        for (const DatabasePlan& db : databases)
+            databaseIds.push_back(db.id);
+        programs.write(opt.programs, (opt.programs + 3) / 4, siteIds, databaseIds, input);
     }
 
     long objectCount() const {
         return irRows.count() + drRows.count() + attrRows.count() + keyRows.count() +
-               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count();
+               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count() +
+               programs.objectCount();
     }
     long rowCount() const {
         return objectCount() + relRows.count() + textRows.count() + configRows.count();
@@ -468,13 +479,14 @@ private:
     std::vector<std::string> siteIds, groupIds, functionIds;
     InsertBatch irRows, drRows, attrRows, keyRows, keyMapRows, siteRows, groupRows, functionRows,
         relRows, textRows, configRows;
+    ProgramWriter programs;
 };
 
 bool parseOptions(int argc, char** argv, Options& opt) {
     const std::map<std::string_view, long*> numbers = {
-        {"--databases", &opt.databases}, {"--tables", &opt.tables}, {"--columns", &opt.columns},
-        {"--objects", &opt.objects},     {"--agents", &opt.agents}, {"--groups", &opt.groups},
-        {"--functions", &opt.functions}};
+        {"--databases", &opt.databases}, {"--tables", &opt.tables},    {"--columns", &opt.columns},
+        {"--objects", &opt.objects},     {"--agents", &opt.agents},    {"--groups", &opt.groups},
+        {"--functions", &opt.functions}, {"--programs", &opt.programs}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -511,6 +523,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, opt)) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
+                     "[--programs=N] "
                      "SQLFILE INPUTFILE\n";
         return 2;
     }
