@@ -243,57 +243,12 @@
 :ACTION.OBJINST(MERGE)
 :OBJECT.TYPE(QRTSCGRP)
 :INSTANCE.
-    NAME(Warehouse operators)
-    SHRTDESC(Load the warehouse)
-    LONGDESC(Operators start and watch the loads; they may update the warehouse tables.)
-    CONTACT(Operations team)
-:COMMENT.
-:COMMENT.  End QRTSCGRP Instance
-:COMMENT.------------------------------
-:COMMIT.CHKPID(162)
-:COMMENT.------------------------------
-:COMMENT.  Begin QRTUFUNC Instance
-:COMMENT.
-:ACTION.OBJINST(MERGE)
-:OBJECT.TYPE(QRTUFUNC)
-:INSTANCE.
-    NAME(Operations)
-    SHRTDESC(Run and monitor steps)
-:COMMENT.
-:COMMENT.  End QRTUFUNC Instance
-:COMMENT.------------------------------
-:COMMENT.------------------------------
-:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
-:COMMENT.
-:ACTION.RELATION(ADD)
-:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
-:INSTANCE.
-    SOURCEKEY(NAME(Warehouse operators) )
-    TARGETKEY(NAME(Operations) )
-:COMMENT.------------------------------
-:COMMIT.CHKPID(163)
-:COMMENT.------------------------------
-:COMMENT.  Relation: DATABASE to QRTSCGRP
-:COMMENT.
-:ACTION.RELATION(ADD)
-:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
-:INSTANCE.
-    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
-    TARGETKEY(NAME(Warehouse operators) )
-:COMMENT.------------------------------
-:COMMIT.CHKPID(164)
-:COMMENT.------------------------------
-:COMMENT.  Begin QRTSCGRP Instance
-:COMMENT.
-:ACTION.OBJINST(MERGE)
-:OBJECT.TYPE(QRTSCGRP)
-:INSTANCE.
     NAME(Default security group)
     SHRTDESC(Every user)
 :COMMENT.
 :COMMENT.  End QRTSCGRP Instance
 :COMMENT.------------------------------
-:COMMIT.CHKPID(165)
+:COMMIT.CHKPID(162)
 :COMMENT.------------------------------
 :COMMENT.  Begin QRTUFUNC Instance
 :COMMENT.
@@ -314,7 +269,18 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Administration) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(166)
+:COMMIT.CHKPID(163)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTUFUNC Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTUFUNC)
+:INSTANCE.
+    NAME(Operations)
+    SHRTDESC(Run and monitor steps)
+:COMMENT.
+:COMMENT.  End QRTUFUNC Instance
+:COMMENT.------------------------------
 :COMMENT.------------------------------
 :COMMENT.  Relation: QRTSCGRP to QRTUFUNC
 :COMMENT.
@@ -324,7 +290,7 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Operations) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(167)
+:COMMIT.CHKPID(164)
 :COMMENT.------------------------------
 :COMMENT.  Begin QRTUFUNC Instance
 :COMMENT.
@@ -344,7 +310,7 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Business Views Definition) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(168)
+:COMMIT.CHKPID(165)
 :COMMENT.------------------------------
 :COMMENT.  Relation: DATABASE to QRTSCGRP
 :COMMENT.
@@ -353,6 +319,40 @@
 :INSTANCE.
     SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
     TARGETKEY(NAME(Default security group) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(166)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCGRP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCGRP)
+:INSTANCE.
+    NAME(Warehouse operators)
+    SHRTDESC(Load the warehouse)
+    LONGDESC(Operators start and watch the loads; they may update the warehouse tables.)
+    CONTACT(Operations team)
+:COMMENT.
+:COMMENT.  End QRTSCGRP Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(167)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
+:INSTANCE.
+    SOURCEKEY(NAME(Warehouse operators) )
+    TARGETKEY(NAME(Operations) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(168)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(NAME(Warehouse operators) )
 :COMMENT.------------------------------
 :COMMIT.CHKPID(169)
 :COMMENT.------------------------------
