@@ -15,24 +15,6 @@
 #include "dictionary/user_function.h"
 #include "sample_warehouse_fixture.h"
 
-namespace {
-DIRId id(const char* text) {
-    return DIRId(std::string_view(text));
-}
-
-// The names of the rows a list selects; an error other than the end is a failure.
-template <class T> std::vector<std::wstring> listed(T& object, const std::function<HQRC()>& first) {
-    std::vector<std::wstring> names;
-    HQRC rc;
-    for (rc = first(); rc.code == 0; rc = object.listNext())
-        names.push_back(object.getName());
-    EXPECT_TRUE(DIRBase::isNotFound(rc))
-        << rc.location.toMultiByte() << ": " << rc.nativeMessage.toMultiByte();
-    return names;
-}
-using Names = std::vector<std::wstring>;
-} // namespace
-
 using Conditions = SampleWarehouse;
 
 TEST_F(Conditions, DatabaseLists) {

@@ -15,38 +15,11 @@
 #include "sample_warehouse_fixture.h"
 
 namespace {
-DIRId id(const char* text) {
-    return DIRId(std::string_view(text));
-}
-
-using Names = std::vector<std::wstring>;
-
-// The names of the rows a list selects; an error other than the end is a failure.
-template <class T> Names listed(T& object, const std::function<HQRC()>& first) {
-    Names names;
-    HQRC rc;
-    for (rc = first(); rc.code == 0; rc = object.listNext())
-        names.push_back(object.getName());
-    EXPECT_TRUE(DIRBase::isNotFound(rc))
-        << rc.location.toMultiByte() << ": " << rc.nativeMessage.toMultiByte();
-    return names;
-}
-
 std::vector<std::wstring> idsOf(const std::vector<ProgParm*>& parms) {
     std::vector<std::wstring> ids;
     for (const ProgParm* parm : parms)
         ids.push_back(parm->getId().toString());
     return ids;
-}
-
-std::string hexOf(const std::string& bytes) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string hex;
-    for (unsigned char c : bytes) {
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    return hex;
 }
 } // namespace
 
@@ -212,8 +185,8 @@ TEST_F(Programs, ParameterValuesByTypeAndLength) {
     // A password parameter: its value is the binary column, deciphered only
     // when asked for; the row keeps the enciphered bytes.
     const std::string stored = encipherBinary("pw (refresh)");
-    exec("UPDATE ProgParm SET parmData = 'plain text', BinaryPassword = X'" + hexOf(stored) +
-         "' WHERE qrtid = '0000001812';");
+    exec("UPDATE ProgParm SET parmData = 'plain text', BinaryPassword = " +
+         qrt_test::sqliteBlob(stored) + " WHERE qrtid = '0000001812';");
     ASSERT_EQ(parm.retrieveId(id("0000001812")).code, 0);
     EXPECT_EQ(parm.fields().BinaryPassword, stored);
     EXPECT_EQ(parm.getParmData(rc), L"pw (refresh)");

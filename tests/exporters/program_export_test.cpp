@@ -124,13 +124,8 @@ TEST(ProgramExport, PasswordParameterHasNoValueLineAndItsValueIsNeverWritten) {
     p.group("GR00000001", "G", 0);
     p.program("PF00000001", "P", "GR00000001", 0);
     p.parm("PM00000001", "PF00000001", "PW", 1, "plain (pw)", "Password");
-    std::string hex;
-    for (unsigned char c : encipherBinary("binary pw")) {
-        static const char* digits = "0123456789ABCDEF";
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
-    w.sql("UPDATE ProgParm SET BinaryPassword = X'" + hex + "' WHERE qrtid = 'PM00000001';");
+    w.sql("UPDATE ProgParm SET BinaryPassword = " +
+          qrt_test::sqliteBlob(encipherBinary("binary pw")) + " WHERE qrtid = 'PM00000001';");
     p.parm("PM00000002", "PF00000001", "EMPTY", 2, "", "String");
     p.parm("PM00000003", "PF00000001", "WRAPPED", 3, "x(1)", "Token");
     p.parm("PM00000004", "PF00000001", "ODD", 4, "NULL", "Strange");
@@ -246,7 +241,10 @@ protected:
         w.relation("UDP_TO_AggreFuncs", "AF00000001", "PF00000001");
         p.parm("PM00000002", "AF00000001", "P1", 1, "w(2)", "String", "ProgParm_TOAggreFunc");
         w.load();
-        const HQRC rc = HQConfiguration::init(L"QRTWH", L"QRT", L"", L"", 0);
+        // A data source name of its own: the driver manager keeps what it
+        // read of another suite's "QRTWH" in this process.
+        qrt_test::useOdbcIni(w.dir(), qrt_test::sqliteDsn("QRTPROGRAMS", w.database()));
+        const HQRC rc = HQConfiguration::init(L"QRTPROGRAMS", L"QRT", L"", L"", 0);
         ASSERT_EQ(rc.code, 0) << rc.nativeMessage.toMultiByte();
     }
     static void TearDownTestSuite() {
