@@ -249,7 +249,9 @@ HQRC DIRBase::retrieveOne(const wchar_t* operation, const HQSTRING& condition,
                           const DIRId* id) {
     // The select is complete before a cursor is taken: its text chooses the
     // prepared statement to reuse.
-    DIRSelect select(tableName(), id != nullptr ? HQSTRING(L"WHERE qrtid =?") : condition);
+    const SelectSource source = selectSource();
+    DIRSelect select(source.from, id != nullptr ? HQSTRING(L"WHERE qrtid =?") : condition,
+                     source.commonColumns);
     ColumnBuffer buffer(columnLayout(), limits_);
     // By identifier, SQLSelectId adds the parameter.
     completeSelect(select, buffer, id != nullptr ? std::vector<QueryParm>() : parms);
@@ -284,7 +286,8 @@ HQRC DIRBase::listFirstWhere(const wchar_t* operation, const HQSTRING& condition
                              const std::vector<QueryParm>& parms) {
     closeList();
     listBuffer_ = std::make_unique<ColumnBuffer>(columnLayout(), limits_);
-    listSelect_ = std::make_unique<DIRSelect>(tableName(), condition);
+    const SelectSource source = selectSource();
+    listSelect_ = std::make_unique<DIRSelect>(source.from, condition, source.commonColumns);
     completeSelect(*listSelect_, *listBuffer_, parms);
     listCursor_ = std::make_unique<controldb::PooledCursor>(listSelect_->text());
     HQRC rc = SQLSelect(*listSelect_, **listCursor_);

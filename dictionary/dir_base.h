@@ -114,8 +114,9 @@ public:
     // Doubles every single quote that is not already part of a pair.
     static HQSTRING getNameSingleQ(const HQSTRING& text);
 
-    // Fills this object from the row with this identifier ("WHERE qrtid =?").
-    HQRC retrieveId(const DIRId& id);
+    // Fills this object from the row with this identifier ("WHERE qrtid =?");
+    // a class read from several tables at once has its own.
+    virtual HQRC retrieveId(const DIRId& id);
     // Fills this object from the next row of the open list; 3142 at the end.
     HQRC listNext();
 
@@ -135,6 +136,14 @@ public:
 
 protected:
     explicit DIRBase(const ClassInfo& info);
+
+    // What a select of this class reads: the five common columns as the
+    // select names them, and the FROM part. By default the class's own table.
+    struct SelectSource {
+        HQSTRING commonColumns;
+        HQSTRING from;
+    };
+    virtual SelectSource selectSource() const { return {kCommonColumns, tableName()}; }
 
     // The class's own columns and fields; DIRRecord<F> supplies them.
     virtual std::span<const ColumnDesc> columnLayout() const { return {}; }

@@ -31,7 +31,7 @@ HQRC DIRSelect::addTextParm(SQLSMALLINT sqlType, SQLULEN columnSize, SQLLEN buff
 const HQSTRING& DIRSelect::text() const {
     if (!text_.empty())
         return text_;
-    text_ = L"SELECT qrtid, updated_by, update_ts, name, short_description";
+    text_ = L"SELECT " + commonColumns_;
     for (const DIRSelectCol& col : cols_)
         text_.append(L", ").append(col.column);
     text_.append(L" FROM ")

@@ -54,12 +54,19 @@ struct DIRCommonColumns {
     SQLLEN shortDescriptionInd = 0;
 };
 
+// The five common columns as a query on one table names them.
+inline constexpr const wchar_t* kCommonColumns =
+    L"qrtid, updated_by, update_ts, name, short_description";
+
 // A query on one control table. Holds addresses of bound buffers: neither
-// copied nor moved once columns or parameters are added.
+// copied nor moved once columns or parameters are added. A query that reads
+// one object from several tables names them in `table` (the FROM part) and
+// says in `commonColumns` where the five common columns come from.
 class DIRSelect {
 public:
-    DIRSelect(HQSTRING table, HQSTRING condition)
-        : table_(std::move(table)), condition_(std::move(condition)) {}
+    DIRSelect(HQSTRING table, HQSTRING condition, HQSTRING commonColumns = kCommonColumns)
+        : table_(std::move(table)), condition_(std::move(condition)),
+          commonColumns_(std::move(commonColumns)) {}
     DIRSelect(const DIRSelect&) = delete;
     DIRSelect& operator=(const DIRSelect&) = delete;
 
@@ -75,7 +82,7 @@ public:
                      const std::string& bytes);
 
     // "SELECT qrtid, updated_by, update_ts, name, short_description[, col...]
-    //  FROM <table> <condition> FOR FETCH ONLY"
+    //  FROM <table> <condition> FOR FETCH ONLY" (the common columns as given)
     const HQSTRING& text() const;
 
     const HQSTRING& table() const { return table_; }
@@ -93,6 +100,7 @@ public:
 private:
     HQSTRING table_;
     HQSTRING condition_;
+    HQSTRING commonColumns_;
     mutable HQSTRING text_; // built on first use, until a column or the condition changes
     DIRCommonColumns common_;
     std::vector<DIRSelectCol> cols_;

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "dictionary/information_resource.h"
+#include "dictionary/program_group.h"
 #include "export/database_export.h"
 #include "export/export_error.h"
+#include "export/program_export.h"
 #include "export/tag_file.h"
 #include "export/tag_writer.h"
 #include "runtime/message_resolver.h"
@@ -55,11 +57,13 @@ const std::array<ExportSection, 6> sectionTable = {{
      L":COMMENT. Start Star Schema export",
      L":COMMENT. Exporting StarSchema ",
      {}},
-    {SectionRole::keyword,
-     L"<UDP>",
-     L":COMMENT. Start UDP export",
+    {SectionRole::keyword, L"<UDP>", L":COMMENT. Start UDP export",
      L":COMMENT. Exporting UDP group ",
-     {}},
+     objectSection<UDPGrouping>(
+         [](UDPGrouping& group, const HQSTRING& name, const ExportSwitches&) {
+             raiseIfFailed(group.retrieve(name));
+             return export_UDPGrouping(&group);
+         })},
     {SectionRole::cascade, L"/s", L"", L"", {}},
 }};
 

@@ -14,6 +14,7 @@
 #include "dictionary/hq_user.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/map.h"
+#include "dictionary/program.h"
 #include "export/export_error.h"
 #include "export/tag_vocabulary.h"
 #include "export/tag_writer.h"
@@ -44,6 +45,7 @@ enum class KeyKind {
     MapId,
     Schedule,
     MapStep, // the step name of a map and its place in the step
+    ProgramKey,
 };
 
 #define QRT_OBJECT_TYPE(number, name, cls, keys, ...) KeyKind::keys,
@@ -203,6 +205,9 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
     }
     case KeyKind::UserId:
         addWrappedKey(usrid_key, static_cast<HQUser*>(obj)->fields().userid);
+        break;
+    case KeyKind::ProgramKey:
+        addKey(pgmunkey_key, static_cast<UDPBaseFunc*>(obj)->getUniqueKey());
         break;
     case KeyKind::LinkId:
     case KeyKind::ParmId:

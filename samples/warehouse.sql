@@ -6,9 +6,9 @@
 -- agent sites; security groups with user functions and a user; seven steps
 -- with SQL, binary SQL data, column maps of every kind, correlations,
 -- aliases, schedules, cascades (one step starting itself, two starting each
--- other), notification and programs; the process
--- "Nightly sales load" in the subject "Sales"; two program groups with their
--- programs, types and parameters; the star schema "Sales star" with its join
+-- other), notification and programs; the process "Nightly sales load" in the
+-- subject "Sales"; three program groups (one predefined) with their programs,
+-- types, parameters and program instances; the star schema "Sales star" with its join
 -- links. Long texts are split over several rows of QRTSTRINGS.
 --
 -- Identifiers are ten decimal digits; the hundreds name the kind of object
@@ -329,12 +329,14 @@ INSERT INTO UDPGROUP (qrtid, updated_by, update_ts, name, short_description,
     HQdefaultGroup, contact, OLVDefined, icon, groupType, orderNo)
 VALUES
 ('0000001601', 'ADMIN', '2024-03-02 10:40:00', 'Warehouse utilities', 'House-keeping programs', 0, 'Operations team', 0, 'util', 0, 1),
-('0000001602', 'ADMIN', '2024-03-02 10:40:00', 'Notification', 'Programs that notify people', 0, NULL, 0, NULL, 0, 2);
+('0000001602', 'ADMIN', '2024-03-02 10:40:00', 'Notification', 'Programs that notify people', 0, NULL, 0, NULL, 0, 2),
+('0000001603', 'ADMIN', '2024-03-02 10:40:00', 'Nordbase Programs', 'Programs that come with the warehouse', 0, 'Nordbase support', 1, 'nbprog', 3, 3);
 
 INSERT INTO PROGTYPE (qrtid, updated_by, update_ts, name, short_description, programType, progNum, delimiter)
 VALUES
 ('0000001701', 'ADMIN', '2024-03-02 10:41:00', 'Executable', NULL, 'Executable', 1, ' '),
-('0000001702', 'ADMIN', '2024-03-02 10:41:00', 'Notification program', NULL, 'Notification program', 6, ',');
+('0000001702', 'ADMIN', '2024-03-02 10:41:00', 'Notification program', NULL, 'Notification program', 6, ','),
+('0000001703', 'ADMIN', '2024-03-02 10:41:00', 'Stored procedure', NULL, 'Stored procedure', 4, ',');
 
 INSERT INTO ProgFunc2 (qrtid, updated_by, update_ts, name, short_description,
     programName, funcName, uniqueKey, contact, userid, VBForm, OLVDefined, beanClassName)
@@ -342,7 +344,12 @@ VALUES
 ('0000001501', 'ADMIN', '2024-03-02 10:42:00', 'Clean staging tables', 'Deletes old rows from staging tables', '/opt/whs/bin/cleanstg', 'main', 'ProgFunc', 'Operations team', 'etluser', NULL, 0, NULL),
 ('0000001502', 'ADMIN', '2024-03-02 10:43:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, 'PARMFORM', NULL, NULL),
 ('0000001503', 'ADMIN', '2024-03-02 10:44:00', 'Send mail', 'Sends a mail about a step', 'sendmail_step', NULL, 'ProgFunc', NULL, NULL, NULL, 0, NULL),
-('0000001504', 'ADMIN', '2024-03-02 10:45:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, NULL, NULL, NULL);
+('0000001504', 'ADMIN', '2024-03-02 10:45:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, NULL, NULL, NULL),
+('0000001505', 'ADMIN', '2024-03-02 10:45:00', 'Reorganise tables', 'Reorganises the warehouse tables', 'QZTNXORG', NULL, 'ProgFunc', NULL, NULL, NULL, 1, NULL),
+('0000001506', 'ADMIN', '2024-03-02 10:45:00', 'Refresh (summary) tables', 'Calls O''Neil''s refresh procedure – nightly', 'WHS.REFRESH_SUMMARY', 'refresh', 'ProgFunc', 'Lars Ekström (DBA)', 'whsload', NULL, 0, 'com.example.whs.Refresh'),
+('0000001507', 'ADMIN', '2024-03-02 10:45:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, 'REFRESHFORM', NULL, NULL),
+('0000001508', 'ADMIN', '2024-03-02 10:45:00', 'Archive (old) orders', NULL, '/opt/whs/bin/archive', NULL, 'ProgFunc', NULL, 'etluser', NULL, 0, NULL),
+('0000001509', 'ADMIN', '2024-03-02 10:45:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, NULL, NULL, NULL);
 
 INSERT INTO ProgParm (qrtid, updated_by, update_ts, name, short_description,
     orderNo, parmData, HQProgKey, parmDataLong, parmDataType, notifyCondition)
@@ -354,7 +361,15 @@ VALUES
 ('0000001805', 'ADMIN', '2024-03-02 10:47:00', 'Table', NULL, 1, 'STG.ORDERS_2024', 0, NULL, 'String', 0),
 ('0000001806', 'ADMIN', '2024-03-02 10:47:00', 'Days', NULL, 2, '', 0, NULL, 'Number', 0),
 ('0000001807', 'ADMIN', '2024-03-02 10:48:00', 'Recipients', NULL, 1, 'ops@example.com', 0, NULL, 'String', 2),
-('0000001808', 'ADMIN', '2024-03-02 10:48:00', 'Recipients', NULL, 1, 'ops@example.com (on-call)', 0, NULL, 'String', 2);
+('0000001808', 'ADMIN', '2024-03-02 10:48:00', 'Recipients', NULL, 1, 'ops@example.com (on-call)', 0, NULL, 'String', 2),
+('0000001809', 'ADMIN', '2024-03-02 10:49:00', 'Statement', 'Refresh statement (long)', 3, NULL, 0, NULL, 'String', 0),
+('0000001810', 'ADMIN', '2024-03-02 10:49:00', 'Degree', NULL, 2, '4', 0, NULL, 'Number', 0),
+('0000001811', 'ADMIN', '2024-03-02 10:49:00', 'Target (table)', NULL, 2, '&TTBN', 0, NULL, 'Token', 0),
+('0000001812', 'ADMIN', '2024-03-02 10:49:00', 'Password', 'Of the refresh user', 1, NULL, 0, NULL, 'Password', 0),
+('0000001813', 'ADMIN', '2024-03-02 10:50:00', 'Statement', NULL, 3, 'CALL WHS.REFRESH_SUMMARY(''SALES'')', 0, NULL, 'String', 0),
+('0000001814', 'ADMIN', '2024-03-02 10:50:00', 'Degree', NULL, 2, '8', 0, NULL, 'Number', 0),
+('0000001815', 'ADMIN', '2024-03-02 10:51:00', 'Older than (days)', NULL, 1, '365', 0, NULL, 'Number', 0),
+('0000001816', 'ADMIN', '2024-03-02 10:51:00', 'Older than (days)', NULL, 1, '730', 0, NULL, 'Number', 0);
 
 -- Star schema and join links ------------------------------------------------------
 
@@ -620,6 +635,26 @@ VALUES
 ('ProgParm_TOAggreFunc', '0000001502', '0000001805'),
 ('ProgParm_TOAggreFunc', '0000001502', '0000001806'),
 ('ProgParm_TOAggreFunc', '0000001504', '0000001808'),
+-- the predefined group with a predefined program and one of a user; a program
+-- without a group; parameters stored against their order (two share order 2)
+('UDP_TO_Grouping', '0000001505', '0000001603'),
+('UDP_TO_Grouping', '0000001506', '0000001603'),
+('UDP_TO_ProgType', '0000001505', '0000001701'),
+('UDP_TO_ProgType', '0000001506', '0000001703'),
+('UDP_TO_ProgType', '0000001508', '0000001701'),
+('UDP_TO_AgentSite', '0000001506', '0000000602'),
+('UDP_TO_AgentSite', '0000001508', '0000000601'),
+('UDP_TO_IR', '0000001506', '0000000103'),
+('ProgParm_TO_ProgFunc', '0000001506', '0000001811'),
+('ProgParm_TO_ProgFunc', '0000001506', '0000001809'),
+('ProgParm_TO_ProgFunc', '0000001506', '0000001812'),
+('ProgParm_TO_ProgFunc', '0000001506', '0000001810'),
+('ProgParm_TO_ProgFunc', '0000001508', '0000001815'),
+('UDP_TO_AggreFuncs', '0000001507', '0000001506'),
+('UDP_TO_AggreFuncs', '0000001509', '0000001508'),
+('ProgParm_TOAggreFunc', '0000001507', '0000001814'),
+('ProgParm_TOAggreFunc', '0000001507', '0000001813'),
+('ProgParm_TOAggreFunc', '0000001509', '0000001816'),
 -- the star schema: its database, tables and join links
 ('StarSchema_TO_IR', '0000001901', '0000000103'),
 ('StarSchema_TO_DR', '0000001901', '0000000204'),
@@ -712,6 +747,12 @@ VALUES
 ('PTYPEDesc', '0000001701', 1, 'A program run from the command line.'),
 ('PARMDesc', '0000001802', 1, 'Rows older than this are deleted.'),
 ('parmDataXLong', '0000001806', 1, '45'),
+('UDPGDesc', '0000001603', 1, 'Shipped with the warehouse (not exported).'),
+('PRGDesc', '0000001506', 1, 'Refreshes the summary tables of the sales star; '),
+('PRGDesc', '0000001506', 2, 'runs inside the warehouse database.'),
+('parmDataXLong', '0000001809', 1, 'BEGIN CALL WHS.REFRESH_SUMMARY(''SALES'', ''CUSTOMER_DIM'', ''PRODUCT_DIM''); '),
+('parmDataXLong', '0000001809', 2, 'CALL WHS.REFRESH_SUMMARY(''SALES'', ''SALES_FACT'', NULL); CALL WHS.ANALYZE(''SALES'') '),
+('parmDataXLong', '0000001809', 3, '-- statistics (all columns) are gathered after every refresh of the summary tables, Größe ≥ 1 MB; END'),
 ('StarSchemaDesc', '0000001901', 1, 'Sales fact with the customer '),
 ('StarSchemaDesc', '0000001901', 2, 'and product dimensions.');
 

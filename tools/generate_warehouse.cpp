@@ -4,19 +4,21 @@
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
 //                      [--processes=N] [--steps=N] [--large-sql=BYTES]
+//                      [--programs=N]
 //                      SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
 // third one a warehouse), their tables with columns, primary keys, foreign
 // keys (to the previous table, to the table itself, to a table of another
 // database) and key maps, agent sites, security groups with user
-// functions, steps over the tables (tools/generate_steps.h; --large-sql gives
-// the first step binary SQL of that size), and processes with their subjects,
-// schedules and calendars (tools/generate_processes.h), all tied together by
-// relationship rows. Names and texts are hostile on purpose: quotes,
-// parentheses, blanks, dots in file names, non-ASCII letters, NULL columns and
-// long descriptions spread over several string rows. The same options and
-// seed always give the same bytes.
+// functions, program groups with programs, parameters and instances
+// (tools/generate_programs.h), steps over the tables (tools/generate_steps.h;
+// --large-sql gives the first step binary SQL of that size), and processes
+// with their subjects, schedules and calendars (tools/generate_processes.h),
+// all tied together by relationship rows. Names and texts are hostile on
+// purpose: quotes, parentheses, blanks, dots in file names, non-ASCII letters,
+// NULL columns and long descriptions spread over several string rows. The
+// same options and seed always give the same bytes.
 // --objects=N chooses the number of tables per database so that the
 // warehouse holds about N objects. SQLFILE "-" writes to standard output.
 #include <algorithm>
@@ -35,6 +37,7 @@
 
 #include "dictionary/database_types.h"
 #include "tools/generate_processes.h"
+#include "tools/generate_programs.h"
 #include "tools/generate_steps.h"
 #include "tools/warehouse_sql.h"
 
@@ -54,6 +57,7 @@ struct Options {
     long processes = 6;
     long steps = 10;
     long largeSql = 0;
+    long programs = 12;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -144,6 +148,8 @@ public:
           textRows(out, "QRTSTRINGS", "name, qrtid, seqno, text"),
           configRows(out, "configuration",
                      "component, name, type, value_char, value_int, short_name"),
+          programs(
+              out, rng, [this] { return newId(); }, relRows, textRows),
           steps(
               out, rng, relRows, textRows, [this] { return newId(); }, opt.steps, opt.largeSql),
           processWriter(out, rng, processHooks()) {}
@@ -161,6 +167,10 @@ public:
             writeDatabase(d);
             input << databases[d].name << '\n';
         }
+        std::vector<std::string> databaseIds;
+        for (const DatabasePlan& db : databases)
+            databaseIds.push_back(db.id);
+        programs.write(opt.programs, (opt.programs + 3) / 4, siteIds, databaseIds, input);
         for (const DatabasePlan& db : databases)
             for (const TablePlan& t : db.tables)
                 steps.addTable(t.id, db.id, db.kind == 2, t.columnIds);
@@ -177,7 +187,7 @@ public:
     long objectCount() const {
         return irRows.count() + drRows.count() + attrRows.count() + keyRows.count() +
                keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count() +
-               steps.objectCount() + processWriter.objectCount();
+               programs.objectCount() + steps.objectCount() + processWriter.objectCount();
     }
     long rowCount() const {
         return objectCount() + relRows.count() + textRows.count() + configRows.count() +
@@ -510,6 +520,7 @@ private:
     std::vector<std::string> siteIds, groupIds, functionIds;
     InsertBatch irRows, drRows, attrRows, keyRows, keyMapRows, siteRows, groupRows, functionRows,
         relRows, textRows, configRows;
+    ProgramWriter programs;
     warehouse_steps::StepWriter steps;
     ProcessWriter processWriter;
 };
@@ -520,7 +531,8 @@ bool parseOptions(int argc, char** argv, Options& opt) {
         {"--columns", &opt.columns},     {"--objects", &opt.objects},
         {"--agents", &opt.agents},       {"--groups", &opt.groups},
         {"--functions", &opt.functions}, {"--processes", &opt.processes},
-        {"--steps", &opt.steps},         {"--large-sql", &opt.largeSql}};
+        {"--steps", &opt.steps},         {"--large-sql", &opt.largeSql},
+        {"--programs", &opt.programs}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -557,7 +569,8 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, opt)) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
-                     "[--processes=N] [--steps=N] [--large-sql=BYTES] SQLFILE INPUTFILE\n";
+                     "[--processes=N] [--steps=N] [--large-sql=BYTES] [--programs=N] "
+                     "SQLFILE INPUTFILE\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace qrt_test {
@@ -33,6 +34,17 @@ inline std::filesystem::path makeTempDir(const std::string& tag) {
 // The odbc.ini section of a SQLite DSN whose tables live in `database`.
 inline std::string sqliteDsn(const std::string& name, const std::filesystem::path& database) {
     return "[" + name + "]\nDriver=SQLite3\nDatabase=" + database.string() + "\n\n";
+}
+
+// Bytes as an SQLite blob literal, X'...'.
+inline std::string sqliteBlob(std::string_view bytes) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string literal = "X'";
+    for (const unsigned char c : bytes) {
+        literal += digits[c >> 4];
+        literal += digits[c & 15];
+    }
+    return literal + "'";
 }
 
 #if defined(QRT_PG_HOST) && defined(QRT_PG_PORT) && defined(QRT_PG_DB)

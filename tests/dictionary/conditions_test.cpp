@@ -15,14 +15,6 @@
 #include "dictionary/user_function.h"
 #include "sample_warehouse_fixture.h"
 
-namespace {
-DIRId id(const char* text) {
-    return DIRId(std::string_view(text));
-}
-
-using Names = std::vector<std::wstring>;
-} // namespace
-
 using Conditions = SampleWarehouse;
 
 TEST_F(Conditions, DatabaseLists) {

@@ -17,10 +17,6 @@
 #include "sample_warehouse_fixture.h"
 
 namespace {
-DIRId id(const char* text) {
-    return DIRId(std::string_view(text));
-}
-
 using Texts = std::vector<std::wstring>;
 
 // What `item` says of each row a list selects; the list must end with 3142.

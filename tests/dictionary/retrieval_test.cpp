@@ -224,16 +224,11 @@ TEST_F(Retrieval, LargeObjectColumnsDependOnTheSubTypeOfTheirDatabase) {
 
 TEST_F(Retrieval, PasswordsAreDecipheredOnRead) {
     const std::string text = encipherText("s3cret");
-    std::string hex;
-    for (unsigned char c : encipherBinary("binary pw")) {
-        static const char* digits = "0123456789ABCDEF";
-        hex += digits[c >> 4];
-        hex += digits[c & 15];
-    }
     exec("UPDATE AgentSite SET sitePassword = '" + text +
          "' WHERE qrtid = '0000000601';"
          "UPDATE AgentSite SET sitePassword = '" +
-         text + "', BinarySitePassword = X'" + hex + "' WHERE qrtid = '0000000602';");
+         text + "', BinarySitePassword = " + qrt_test::sqliteBlob(encipherBinary("binary pw")) +
+         " WHERE qrtid = '0000000602';");
     AgentSite site;
     ASSERT_EQ(site.retrieveId(DIRId(std::string_view("0000000601"))).code, 0);
     EXPECT_EQ(site.getPassword(), L"s3cret");

@@ -42,6 +42,21 @@ protected:
 
     void TearDown() override { HQConfiguration::terminate(); }
 
+    using Names = std::vector<std::wstring>;
+
+    static DIRId id(const char* text) { return DIRId(std::string_view(text)); }
+
+    // The names of the rows a list selects; an error other than the end is a failure.
+    template <class T> static Names listed(T& object, const std::function<HQRC()>& first) {
+        Names names;
+        HQRC rc;
+        for (rc = first(); rc.code == 0; rc = object.listNext())
+            names.push_back(object.getName());
+        EXPECT_TRUE(DIRBase::isNotFound(rc))
+            << rc.location.toMultiByte() << ": " << rc.nativeMessage.toMultiByte();
+        return names;
+    }
+
     // Changes the control database behind the program's back.
     void exec(const std::string& sql) const { ASSERT_TRUE(qrt_test::sqliteExec(db_, sql)) << sql; }
 
@@ -50,14 +65,3 @@ protected:
     static inline bool loaded_ = false;
     std::filesystem::path db_;
 };
-
-// The names of the rows a list selects; an error other than the end is a failure.
-template <class T> std::vector<std::wstring> listed(T& object, const std::function<HQRC()>& first) {
-    std::vector<std::wstring> names;
-    HQRC rc;
-    for (rc = first(); rc.code == 0; rc = object.listNext())
-        names.push_back(object.getName());
-    EXPECT_TRUE(DIRBase::isNotFound(rc))
-        << rc.location.toMultiByte() << ": " << rc.nativeMessage.toMultiByte();
-    return names;
-}

@@ -27,10 +27,6 @@
 namespace {
 using Names = std::vector<std::wstring>;
 
-DIRId id(const char* text) {
-    return DIRId(std::string_view(text));
-}
-
 template <class T> Names namesOf(RelationCollection<T>* list) {
     Names names;
     HQRC rc;

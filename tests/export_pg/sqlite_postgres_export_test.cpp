@@ -8,23 +8,11 @@
 
 #include <algorithm>
 
-#include "tests/exporters/export_run.h"
+#include "tests/export_pg/pg_export.h"
 
 using namespace export_test;
 
 namespace {
-
-const std::string kPgEnv = "PGHOST=" QRT_PG_HOST " PGPORT=" QRT_PG_PORT " PGUSER=" QRT_PG_USER
-                           " PGPASSWORD=" QRT_PG_PASSWORD " ";
-
-// Loads a data file under the prefix into a database of the test cluster.
-void loadPostgres(const fs::path& dir, const std::string& database, const std::string& prefix,
-                  const fs::path& data) {
-    const std::string load = kPgEnv + "PGDATABASE=" + database + " '" + QRT_SOURCE_DIR +
-                             "/tools/load_warehouse.sh' postgres " + prefix + " '" + data.string() +
-                             "' > '" + dir.string() + "/load.log' 2>&1";
-    ASSERT_EQ(runCommand(load), 0) << readFile(dir / "load.log");
-}
 
 // Runs SQL on a database of the test cluster, as the test role or, over the
 // cluster's socket, as its superuser.
@@ -36,24 +24,6 @@ void psql(const fs::path& dir, const std::string& database, const std::string& s
                                 who + " -d " + database + " -c \"" + sql + "\" > '" + dir.string() +
                                 "/psql.log' 2>&1";
     ASSERT_EQ(runCommand(command), 0) << sql << "\n" << readFile(dir / "psql.log");
-}
-
-// Exports from a database of the test cluster; the masked tag file.
-std::string exportPostgres(const fs::path& dir, const std::string& database,
-                           const std::string& prefix, const std::string& input) {
-    qrt_test::useOdbcIni(dir, qrt_test::postgresDsn("QRTWH", database));
-    const ExportResult r = runExport(dir, "QRTWH", input, QRT_PG_USER, QRT_PG_PASSWORD, prefix);
-    EXPECT_EQ(r.status, 0) << r.output;
-    return maskRunLines(r.tag);
-}
-
-// Exports from a new SQLite control database holding the data file.
-ExportResult exportSqlite(const fs::path& dir, const fs::path& data, const std::string& input,
-                          const std::string& prefix) {
-    const fs::path database = dir / "control.db";
-    EXPECT_TRUE(loadSqlite(database, {data})) << readFile(database.string() + ".load.log");
-    qrt_test::useOdbcIni(dir, qrt_test::sqliteDsn("QRTWH", database));
-    return runExport(dir, "QRTWH", input, "qrt", "qrtpw", prefix);
 }
 
 // Positions of the texts in the tag, in the order given; fails for a missing one.

@@ -96,6 +96,25 @@ inline ExportResult runExport(const fs::path& dir, const std::string& dsn, const
     return result;
 }
 
+// Compares a tag file, its time and file-name lines masked, with a golden
+// file line by line: empty when they are equal, else the first difference.
+inline std::string goldenMismatch(const std::string& tag, const fs::path& golden) {
+    std::istringstream want(readFile(golden));
+    std::istringstream got(maskRunLines(tag));
+    std::string wantLine;
+    std::string gotLine;
+    for (int line = 1; std::getline(want, wantLine); ++line) {
+        if (!std::getline(got, gotLine))
+            return "the tag file ends before line " + std::to_string(line);
+        if (gotLine != wantLine)
+            return "line " + std::to_string(line) + ": \"" + gotLine + "\", expected \"" +
+                   wantLine + "\"";
+    }
+    if (std::getline(got, gotLine))
+        return "the tag file has more lines: " + gotLine;
+    return {};
+}
+
 // Number of non-overlapping occurrences of what in text.
 inline size_t countOf(const std::string& text, const std::string& what) {
     size_t count = 0;

@@ -15,10 +15,10 @@ const std::map<std::string, long> kSampleRows = {
     {"KeyMap", 10},        {"attributelink", 3}, {"BusinessView", 7}, {"map", 10},
     {"Correlation", 4},    {"BVAlias", 4},       {"Process", 2},      {"Subject", 1},
     {"BVSchedule", 7},     {"CUSTCAL", 2},       {"CALDATE", 4},      {"AgentSite", 2},
-    {"ProgFunc2", 4},      {"UDPGROUP", 2},      {"PROGTYPE", 2},     {"ProgParm", 8},
+    {"ProgFunc2", 9},      {"UDPGROUP", 3},      {"PROGTYPE", 3},     {"ProgParm", 16},
     {"SecurityGroup", 3},  {"UserFunction", 3},  {"HQUser", 2},       {"BVSecurity", 1},
-    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 73},  {"BINARYDATA", 3},
-    {"RELATIONSHIP", 228}, {"configuration", 5},
+    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 79},  {"BINARYDATA", 3},
+    {"RELATIONSHIP", 246}, {"configuration", 5},
 };
 
 std::string lower(std::string s) {

@@ -1,0 +1,45 @@
+// Exports of one warehouse from SQLite and from PostgreSQL (the cluster of
+// the pg fixture), both through a DSN named "QRTWH", with the control tables
+// under a prefix of the test's own so that other groups loading the shared
+// cluster do not interfere.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/exporters/export_run.h"
+
+namespace export_test {
+
+inline const std::string kPgEnv = "PGHOST=" QRT_PG_HOST " PGPORT=" QRT_PG_PORT
+                                  " PGUSER=" QRT_PG_USER " PGPASSWORD=" QRT_PG_PASSWORD " ";
+
+// Loads a data file under the prefix into a database of the test cluster.
+inline void loadPostgres(const fs::path& dir, const std::string& database,
+                         const std::string& prefix, const fs::path& data) {
+    const std::string load = kPgEnv + "PGDATABASE=" + database + " '" + QRT_SOURCE_DIR +
+                             "/tools/load_warehouse.sh' postgres " + prefix + " '" + data.string() +
+                             "' > '" + dir.string() + "/load.log' 2>&1";
+    ASSERT_EQ(runCommand(load), 0) << readFile(dir / "load.log");
+}
+
+// Exports from a database of the test cluster; the masked tag file.
+inline std::string exportPostgres(const fs::path& dir, const std::string& database,
+                                  const std::string& prefix, const std::string& input) {
+    qrt_test::useOdbcIni(dir, qrt_test::postgresDsn("QRTWH", database));
+    const ExportResult r = runExport(dir, "QRTWH", input, QRT_PG_USER, QRT_PG_PASSWORD, prefix);
+    EXPECT_EQ(r.status, 0) << r.output;
+    return maskRunLines(r.tag);
+}
+
+// Exports from a new SQLite control database holding the data file.
+inline ExportResult exportSqlite(const fs::path& dir, const fs::path& data,
+                                 const std::string& input, const std::string& prefix) {
+    const fs::path database = dir / "control.db";
+    EXPECT_TRUE(loadSqlite(database, {data})) << readFile(database.string() + ".load.log");
+    qrt_test::useOdbcIni(dir, qrt_test::sqliteDsn("QRTWH", database));
+    return runExport(dir, "QRTWH", input, "qrt", "qrtpw", prefix);
+}
+
+} // namespace export_test
