@@ -53,15 +53,21 @@ PooledCursor::~PooledCursor() {
 }
 
 int32_t leadingNumber(const HQSTRING& text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == L' ' || (text[i] >= L'\t' && text[i] <= L'\r')))
+        ++i;
+    const bool negative = i < text.size() && text[i] == L'-';
+    if (i < text.size() && (text[i] == L'-' || text[i] == L'+'))
+        ++i;
     int64_t value = 0;
-    for (wchar_t c : text) {
-        if (c < L'0' || c > L'9')
-            break;
-        value = value * 10 + (c - L'0');
-        if (value > INT32_MAX)
-            return INT32_MAX;
+    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+        value = value * 10 + (text[i] - L'0');
+        if (value > INT64_C(1) << 32)
+            break; // beyond either limit already
     }
-    return static_cast<int32_t>(value);
+    if (negative)
+        value = -value;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 } // namespace controldb
 

@@ -26,7 +26,10 @@ HQSTRING schemaPrefix();
 HQSTRING table(const wchar_t* dottedName);
 // The first connection of the environment: the connection of the run.
 HQOdbcConnect& connection();
-// The leading decimal number of a stored text, 0 when there is none.
+// The number a stored text begins with, read as the C library reads it:
+// leading white space skipped, an optional sign, then decimal digits ("-1"
+// gives -1, "12 (fixed)" 12); 0 without digits, the nearest 32-bit limit
+// beyond them.
 int32_t leadingNumber(const HQSTRING& text);
 // The text a fetch left in a character buffer of `room` bytes (terminator
 // excluded), by its length word.

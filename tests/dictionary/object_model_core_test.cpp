@@ -4,6 +4,7 @@
 // an object that was never read.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "dictionary/data_resource.h"
@@ -163,12 +164,18 @@ TEST(NameLimits, LongNamesOnlyForListedEditionsFromVersionSix) {
     EXPECT_EQ(NameLimits::forEdition(L"", L"").table, 80);
 }
 
-TEST(StoredNumbers, LeadingDecimalNumber) {
-    EXPECT_EQ(controldb::leadingNumber(L"1 Character delimited"), 1);
-    EXPECT_EQ(controldb::leadingNumber(L"12ab"), 12);
-    EXPECT_EQ(controldb::leadingNumber(L"Imported"), 0);
-    EXPECT_EQ(controldb::leadingNumber(L" 3"), 0);
-    EXPECT_EQ(controldb::leadingNumber(L""), 0);
+TEST(StoredNumbers, ReadAsTheCLibraryReadsThem) {
+    // Every text is checked against strtol, the reference.
+    for (const wchar_t* text :
+         {L"1 Character delimited", L"12 (fixed)", L"12ab", L"Imported", L" 3", L"\t\n-1", L"-1",
+          L"+7", L"-", L"+-2", L"- 2", L"0x1A", L"007", L"", L"  ", L"-0", L"2147483647"}) {
+        const long expected = std::strtol(HQSTRING(text).toMultiByte().c_str(), nullptr, 10);
+        EXPECT_EQ(controldb::leadingNumber(text), expected) << HQSTRING(text).toMultiByte();
+    }
+    // Beyond 32 bits: the nearest limit.
+    EXPECT_EQ(controldb::leadingNumber(L"99999999999999999999999"), INT32_MAX);
+    EXPECT_EQ(controldb::leadingNumber(L" -2147483649"), INT32_MIN);
+    EXPECT_EQ(controldb::leadingNumber(L"-2147483648"), INT32_MIN);
 }
 
 TEST(DatabaseTypes, SubTypesTypesAndTexts) {
