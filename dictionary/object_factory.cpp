@@ -11,7 +11,9 @@
 #include "dictionary/information_resource.h"
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
+#include "dictionary/olap_cube.h"
 #include "dictionary/security_group.h"
+#include "dictionary/star_schema.h"
 #include "dictionary/user_function.h"
 
 #include <iterator>

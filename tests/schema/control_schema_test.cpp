@@ -162,7 +162,7 @@ TEST(ControlSchema, LoaderReadsDataFromStandardInput) {
             " sqlite " + quoteShell((dir / "control.db").string()) + " -");
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(ControlDb::sqlite(dir / "control.db").count("SELECT count(*) FROM RELATIONSHIP"),
-              186);
+              204);
 }
 
 } // namespace

@@ -11,14 +11,14 @@ namespace schema_test {
 namespace {
 
 const std::map<std::string, long> kSampleRows = {
-    {"inforesource", 3},   {"DataResource", 7},  {"Attribute", 24},   {"Key", 9},
-    {"KeyMap", 10},        {"attributelink", 3}, {"BusinessView", 4}, {"map", 6},
-    {"Correlation", 3},    {"BVAlias", 1},       {"Process", 1},      {"Subject", 1},
-    {"BVSchedule", 3},     {"CUSTCAL", 1},       {"CALDATE", 2},      {"AgentSite", 2},
-    {"ProgFunc2", 4},      {"UDPGROUP", 2},      {"PROGTYPE", 2},     {"ProgParm", 8},
-    {"SecurityGroup", 3},  {"UserFunction", 3},  {"HQUser", 2},       {"BVSecurity", 1},
-    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 48},  {"BINARYDATA", 0},
-    {"RELATIONSHIP", 186}, {"configuration", 5},
+    {"inforesource", 3},   {"DataResource", 7},   {"Attribute", 24},   {"Key", 9},
+    {"KeyMap", 10},        {"attributelink", 10}, {"BusinessView", 4}, {"map", 6},
+    {"Correlation", 3},    {"BVAlias", 1},        {"Process", 1},      {"Subject", 1},
+    {"BVSchedule", 3},     {"CUSTCAL", 1},        {"CALDATE", 2},      {"AgentSite", 2},
+    {"ProgFunc2", 4},      {"UDPGROUP", 2},       {"PROGTYPE", 2},     {"ProgParm", 8},
+    {"SecurityGroup", 3},  {"UserFunction", 3},   {"HQUser", 2},       {"BVSecurity", 1},
+    {"StarSchema", 3},     {"OLAPCube", 1},       {"QRTSTRINGS", 54},  {"BINARYDATA", 0},
+    {"RELATIONSHIP", 204}, {"configuration", 5},
 };
 
 std::string lower(std::string s) {
