@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "dictionary/information_resource.h"
+#include "dictionary/star_schema.h"
 #include "export/database_export.h"
 #include "export/export_error.h"
+#include "export/star_schema_export.h"
 #include "export/tag_file.h"
 #include "export/tag_writer.h"
 #include "runtime/message_resolver.h"
@@ -48,11 +50,12 @@ const std::array<ExportSection, 6> sectionTable = {{
      [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
          return std::make_unique<IgnoredStepNames>();
      }},
-    {SectionRole::keyword,
-     L"<SCHEMA>",
-     L":COMMENT. Start Star Schema export",
+    {SectionRole::keyword, L"<SCHEMA>", L":COMMENT. Start Star Schema export",
      L":COMMENT. Exporting StarSchema ",
-     {}},
+     objectSection<StarSchema>([](StarSchema& schema, const HQSTRING& name, const ExportSwitches&) {
+         raiseIfFailed(schema.retrieve(name));
+         return export_Schema(&schema);
+     })},
     {SectionRole::keyword,
      L"<UDP>",
      L":COMMENT. Start UDP export",

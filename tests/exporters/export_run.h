@@ -3,6 +3,7 @@
 // input file, and the tag text with its time and file-name lines masked.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -94,6 +95,20 @@ inline ExportResult runExport(const fs::path& dir, const std::string& dsn, const
     result.output = readFile(dir / "output.txt");
     result.feedback = readFile(dir / "feedback.txt");
     return result;
+}
+
+// Compares a tag file, its time and file-name lines masked, with a golden
+// file line by line, so that a difference names its line.
+inline void expectMatchesGolden(const std::string& tag, const fs::path& golden) {
+    std::istringstream want(readFile(golden));
+    std::istringstream got(maskRunLines(tag));
+    std::string wantLine;
+    std::string gotLine;
+    for (int line = 1; std::getline(want, wantLine); ++line) {
+        ASSERT_TRUE(std::getline(got, gotLine)) << "tag file ends before line " << line;
+        ASSERT_EQ(gotLine, wantLine) << "line " << line;
+    }
+    EXPECT_FALSE(std::getline(got, gotLine)) << "tag file has more lines: " << gotLine;
 }
 
 // Number of non-overlapping occurrences of what in text.
