@@ -3,7 +3,7 @@
 //
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
-//                      SQLFILE INPUTFILE
+//                      [--schemas=N] SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
 // third one a warehouse), their tables with columns, primary keys, foreign
@@ -13,6 +13,7 @@
 // hostile on purpose: quotes, parentheses, blanks, dots in file names,
 // non-ASCII letters, NULL columns and long descriptions spread over several
 // string rows. The same options and seed always give the same bytes.
+// --schemas=N star schemas are written over the tables (generate_schemas.h).
 // --objects=N chooses the number of tables per database so that the
 // warehouse holds about N objects. SQLFILE "-" writes to standard output.
 #include <algorithm>
@@ -30,6 +31,7 @@
 #include <vector>
 
 #include "dictionary/database_types.h"
+#include "tools/generate_schemas.h"
 #include "tools/warehouse_sql.h"
 
 namespace {
@@ -45,6 +47,7 @@ struct Options {
     long agents = 4;
     long groups = 5;
     long functions = 8;
+    long schemas = 4;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -134,7 +137,8 @@ public:
           relRows(out, "RELATIONSHIP", "relation_name, source_qrtid, target_qrtid"),
           textRows(out, "QRTSTRINGS", "name, qrtid, seqno, text"),
           configRows(out, "configuration",
-                     "component, name, type, value_char, value_int, short_name") {}
+                     "component, name, type, value_char, value_int, short_name"),
+          schemas(opt.seed, opt.schemas, out) {}
 
     void write(std::ostream& input) {
         configRows.add({Value::text("DDD"), Value::text("DBTYPE"), Value::text("C"),
@@ -149,17 +153,20 @@ public:
             writeDatabase(d);
             input << databases[d].name << '\n';
         }
+        schemas.write(
+            databases, [this] { return newId(); }, input);
     }
 
     long objectCount() const {
         return irRows.count() + drRows.count() + attrRows.count() + keyRows.count() +
-               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count();
+               keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count() +
+               schemas.objectCount();
     }
     long rowCount() const {
-        return objectCount() + relRows.count() + textRows.count() + configRows.count();
+        return objectCount() + relationCount() + textCount() + configRows.count();
     }
-    long relationCount() const { return relRows.count(); }
-    long textCount() const { return textRows.count(); }
+    long relationCount() const { return relRows.count() + schemas.relationCount(); }
+    long textCount() const { return textRows.count() + schemas.textCount(); }
 
 private:
     std::string newId() { return format("%010ld", ++lastId); }
@@ -468,13 +475,14 @@ private:
     std::vector<std::string> siteIds, groupIds, functionIds;
     InsertBatch irRows, drRows, attrRows, keyRows, keyMapRows, siteRows, groupRows, functionRows,
         relRows, textRows, configRows;
+    StarSchemaWriter schemas;
 };
 
 bool parseOptions(int argc, char** argv, Options& opt) {
     const std::map<std::string_view, long*> numbers = {
-        {"--databases", &opt.databases}, {"--tables", &opt.tables}, {"--columns", &opt.columns},
-        {"--objects", &opt.objects},     {"--agents", &opt.agents}, {"--groups", &opt.groups},
-        {"--functions", &opt.functions}};
+        {"--databases", &opt.databases}, {"--tables", &opt.tables},  {"--columns", &opt.columns},
+        {"--objects", &opt.objects},     {"--agents", &opt.agents},  {"--groups", &opt.groups},
+        {"--functions", &opt.functions}, {"--schemas", &opt.schemas}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -511,6 +519,7 @@ int main(int argc, char** argv) {
     if (!parseOptions(argc, argv, opt)) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
+                     "[--schemas=N] "
                      "SQLFILE INPUTFILE\n";
         return 2;
     }

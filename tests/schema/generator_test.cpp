@@ -108,7 +108,7 @@ TEST_P(GeneratedWarehouse, InputFileNamesEveryDatabase) {
     EXPECT_EQ(line, "<IR>");
     int names = 0;
     std::string list;
-    while (std::getline(in, line)) {
+    while (std::getline(in, line) && line.front() != '<') {
         ++names;
         std::string quoted;
         for (char c : line)
