@@ -14,15 +14,16 @@ namespace {
 constexpr SQLLEN kTextBuffer = 128000;
 constexpr SQLLEN kBinaryBuffer = 131072;
 
-// Runs "SELECT <column> FROM <table> WHERE name= ? AND qrtid = ?" on a
+// Runs "SELECT <column> FROM <table> WHERE name= ? AND qrtid = ?<order>" on a
 // reused prepared cursor with the key and the owner's identifier, handing the bytes
 // of every non-NULL row to onRow.
-HQRC readKeyed(const wchar_t* column, const wchar_t* table, const std::string& key,
-               const DIRId& owner, SQLSMALLINT bufferType, SQLLEN bufferSize,
-               const std::function<void(std::string_view)>& onRow) {
+HQRC readKeyed(const wchar_t* column, const wchar_t* table, const wchar_t* order,
+               const std::string& key, const DIRId& owner, SQLSMALLINT bufferType,
+               SQLLEN bufferSize, const std::function<void(std::string_view)>& onRow) {
     HQRC rc;
     const controldb::PooledCursor pooled(HQSTRING(L"SELECT ") + column + L" FROM " +
-                                         controldb::table(table) + L" WHERE name= ? AND qrtid = ?");
+                                         controldb::table(table) + L" WHERE name= ? AND qrtid = ?" +
+                                         order);
     HQOdbcCursor& cursor = *pooled;
     const HQSTRING& text = pooled.text();
     SQLLEN keyLength = static_cast<SQLLEN>(key.size());
@@ -75,9 +76,10 @@ HQSTRING DIRString::getValue(HQRC& rc) {
     rc = HQRC();
     if (loaded_)
         return value_;
-    std::string bytes; // rows are joined before conversion: a character may span two rows
-    rc = readKeyed(L"text", L".QRTSTRINGS", keyName_, owner_.getId(), SQL_C_CHAR, kTextBuffer,
-                   [&](std::string_view row) { bytes += row; });
+    // Rows are joined in their sequence, before conversion: a character may span two rows.
+    std::string bytes;
+    rc = readKeyed(L"text", L".QRTSTRINGS", L" ORDER BY seqno", keyName_, owner_.getId(),
+                   SQL_C_CHAR, kTextBuffer, [&](std::string_view row) { bytes += row; });
     if (rc.code != 0) {
         rc.AddComment(L"DIRString::getValue");
         return {};
@@ -100,7 +102,7 @@ const std::string& DIRBinary::getData(HQRC& rc) {
     if (loaded_)
         return data_;
     std::string bytes;
-    rc = readKeyed(L"data", L".BINARYDATA", name_, owner_.getId(), SQL_C_BINARY, kBinaryBuffer,
+    rc = readKeyed(L"data", L".BINARYDATA", L"", name_, owner_.getId(), SQL_C_BINARY, kBinaryBuffer,
                    [&](std::string_view row) {
                        if (bytes.empty())
                            bytes = row; // one row per name and owner

@@ -17,7 +17,8 @@ public:
     DIRString(const DIRString&) = delete;
     DIRString& operator=(const DIRString&) = delete;
 
-    // The text, read from the strings table on first use; no row gives "".
+    // The text, read from the strings table on first use (its rows joined in
+    // seqno order); no row gives "".
     HQSTRING getValue(HQRC& rc);
     void setValue(const HQSTRING& value);
     bool isLoaded() const { return loaded_; }

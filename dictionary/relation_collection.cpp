@@ -60,8 +60,10 @@ HQRC RelationCollectionBase::load() {
                                            : L"SELECT source_qrtid FROM ") +
             controldb::table(L".RELATIONSHIP") +
             (side_ == RelationSide::Source
-                 ? L" WHERE relation_name = ? AND source_qrtid = ? FOR FETCH ONLY"
-                 : L" WHERE relation_name = ? AND target_qrtid = ? FOR FETCH ONLY"));
+                 ? L" WHERE relation_name = ? AND source_qrtid = ? ORDER BY target_qrtid FOR "
+                   L"FETCH ONLY"
+                 : L" WHERE relation_name = ? AND target_qrtid = ? ORDER BY source_qrtid FOR "
+                   L"FETCH ONLY"));
         HQOdbcCursor& cursor = *pooled;
         const HQSTRING& text = pooled.text();
         std::string relation = wideToMultiByte(relation_.name);
@@ -70,6 +72,7 @@ HQRC RelationCollectionBase::load() {
         SQLLEN idLength = DIRId::kLength;
         char related[DIRId::kLength + 1] = {};
         SQLLEN relatedLength = 0;
+        size_t rank = 0;
         rc = cursor.prepare(text);
         if (rc.code == 0)
             rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
@@ -91,6 +94,8 @@ HQRC RelationCollectionBase::load() {
             const DIRId id(controldb::fetchedText(related, DIRId::kLength, relatedLength));
             auto found = index_.find(id);
             RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
+            if (!element.inDatabase_) // a duplicate row keeps the place of the first
+                element.rank_ = rank++;
             element.inDatabase_ = true;
         }
     }
@@ -101,6 +106,9 @@ HQRC RelationCollectionBase::load() {
     for (auto it = gone; it != elements_.end(); ++it)
         index_.erase((*it)->id_);
     elements_.erase(gone, elements_.end());
+    // Members kept from an earlier load take their place in the new order too.
+    std::sort(elements_.begin(), elements_.end(),
+              [](const auto& a, const auto& b) { return a->rank_ < b->rank_; });
     loadState_ = 1;
     return rc;
 }

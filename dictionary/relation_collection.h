@@ -37,6 +37,7 @@ private:
     DIRBase* object_ = nullptr;
     std::unique_ptr<DIRBase> owned_;
     bool inDatabase_ = false;
+    size_t rank_ = 0; // position of its first row in the last load
 };
 
 class RelationCollectionBase {
@@ -58,7 +59,8 @@ public:
     // Looks an element up without loading.
     RelationElement* getElement(const DIRId& id) const;
 
-    // Reads the related identifiers from the relationship table.
+    // Reads the related identifiers from the relationship table, in the
+    // order of the identifiers; the elements follow that order.
     HQRC load();
     // Drops every element (and the objects they own) and marks the collection unloaded.
     void reset();

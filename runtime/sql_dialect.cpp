@@ -3,6 +3,8 @@
 
 #include <cwctype>
 #include <optional>
+#include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -11,11 +13,19 @@ struct DialectRules {
     std::wstring_view dbmsName; // SQL_DBMS_NAME of the DBMS
     bool dropForFetchOnly;
     bool unparenthesizeCompounds;
-    // A list of objects selected by "WHERE qrtid in (subquery)" without an
-    // ORDER BY comes back in whatever order the plan yields (identifier order
-    // in SQLite, heap order of a hash join in PostgreSQL); ordering it by
-    // qrtid makes every DBMS return the same sequence.
-    bool orderIdLists;
+    // A query for objects ("SELECT qrtid, ...") ends its ORDER BY with qrtid,
+    // or gets "ORDER BY qrtid" when it has none: without it, equal sort keys,
+    // a retrieval by a name that several rows hold and lists without an order
+    // come back in whatever order the plan yields (identifier order in SQLite,
+    // heap order of a hash join in PostgreSQL).
+    bool totalObjectOrder;
+    // Added after each character column of the control tables in an ORDER BY
+    // where the DBMS's own order of text is not byte order; empty for none.
+    std::wstring_view textCollation;
+    // Each ORDER BY item gets "NULLS FIRST" ("NULLS LAST" after DESC): the
+    // DBMS would otherwise sort NULL after every value, where SQLite sorts it
+    // before.
+    bool nullsAsSmallest;
     std::vector<QuotedColumn> columns;
 };
 
@@ -29,11 +39,15 @@ const std::vector<DialectRules>& rules() {
          true,
          true,
          true,
+         L"",
+         false,
          {{L"having", L"\"having\""}, {L"isNull", L"\"isNull\""}}},
         {SqlDialect::PostgreSQL,
          L"PostgreSQL",
          true,
          false,
+         true,
+         L"\"C\"",
          true,
          {{L"having", L"\"having\""}, {L"isNull", L"\"isnull\""}, {L"offset", L"\"offset\""}}},
     };
@@ -54,6 +68,17 @@ bool equalsNoCase(std::wstring_view a, std::wstring_view b) {
         if (std::towupper(a[i]) != std::towupper(b[i]))
             return false;
     return true;
+}
+
+// The character columns of the control tables, matched ignoring case.
+bool isTextColumn(std::wstring_view name) {
+    static const std::unordered_set<std::wstring> columns{
+#include "runtime/control_text_columns.inc"
+    };
+    std::wstring lower(name);
+    for (wchar_t& c : lower)
+        c = static_cast<wchar_t>(std::towlower(c));
+    return columns.contains(lower);
 }
 
 enum class Kind { Space, Word, Literal, QuotedName, Number, Punct };
@@ -115,7 +140,8 @@ std::vector<Token> lex(std::wstring_view s) {
 class Rewriter {
 public:
     Rewriter(const DialectRules& rules, std::wstring_view text)
-        : rules_(rules), text_(text), tokens_(lex(text)), replacement_(tokens_.size()) {
+        : rules_(rules), text_(text), tokens_(lex(text)), replacement_(tokens_.size()),
+          suffix_(tokens_.size()) {
         for (size_t i = 0; i < tokens_.size(); ++i)
             if (tokens_[i].kind != Kind::Space)
                 sig_.push_back(i);
@@ -128,7 +154,7 @@ public:
             quoteColumns();
         if (rules_.unparenthesizeCompounds)
             unparenthesizeCompounds();
-        const bool orderById = rules_.orderIdLists && isUnorderedIdList();
+        orderClauses();
         std::wstring out;
         out.reserve(text_.size() + 16);
         for (size_t i = 0; i < tokens_.size(); ++i) {
@@ -136,11 +162,12 @@ public:
                 out += *replacement_[i];
             else
                 out += text_.substr(tokens_[i].pos, tokens_[i].len);
+            out += suffix_[i];
         }
-        if (orderById) {
+        if (!appendedOrder_.empty()) {
             while (!out.empty() && out.back() == L' ')
                 out.pop_back();
-            out += L" ORDER BY qrtid";
+            out += appendedOrder_;
         }
         return out;
     }
@@ -162,25 +189,152 @@ private:
         return isWord(n, L"INTERSECT") || isWord(n, L"UNION") || isWord(n, L"EXCEPT");
     }
 
-    // A SELECT whose top-level WHERE starts with "qrtid in (" and that has no
-    // top-level ORDER BY.
-    bool isUnorderedIdList() const {
+    // A query for objects: its first result column is the bare qrtid.
+    bool isObjectQuery() const {
         if (!isWord(0, L"SELECT"))
             return false;
-        bool idList = false;
+        const size_t first = isWord(1, L"DISTINCT") ? 2 : 1;
+        return isWord(first, L"qrtid") && (isPunct(first + 1, L',') || isWord(first + 1, L"FROM"));
+    }
+
+    // One item of an ORDER BY list, as positions in sig_.
+    struct OrderItem {
+        size_t first;
+        size_t last;
+    };
+
+    // The items of the ORDER BY list that begins at n; `end` is set to the
+    // first position after it (a closing parenthesis of an enclosing group, a
+    // clause that ends the list, or the end of the text).
+    std::vector<OrderItem> orderList(size_t n, size_t& end) const {
+        static constexpr std::wstring_view kEnders[] = {L"LIMIT", L"OFFSET", L"FETCH",    L"FOR",
+                                                        L"UNION", L"EXCEPT", L"INTERSECT"};
+        std::vector<OrderItem> items;
+        int depth = 0;
+        size_t first = n;
+        for (; n < sig_.size(); ++n) {
+            if (isPunct(n, L'(')) {
+                ++depth;
+                continue;
+            }
+            if (isPunct(n, L')') && depth-- == 0)
+                break;
+            if (depth != 0)
+                continue;
+            if (isPunct(n, L',')) {
+                if (n > first)
+                    items.push_back({first, n - 1});
+                first = n + 1;
+                continue;
+            }
+            // A clause word at the start of an item is a column ("offset").
+            bool ender = false;
+            for (auto w : kEnders)
+                ender = ender || isWord(n, w);
+            if (ender && n > first)
+                break;
+        }
+        if (n > first)
+            items.push_back({first, n - 1});
+        end = n;
+        return items;
+    }
+
+    // The column an item sorts by, when the item is a plain (possibly
+    // qualified) column name with an optional direction and NULLS clause.
+    std::optional<size_t> itemColumn(const OrderItem& item) const {
+        size_t last = item.last;
+        for (size_t n = item.first + 1; n <= item.last; ++n)
+            if (isWord(n, L"COLLATE"))
+                last = n - 1;
+        while (last > item.first &&
+               (isWord(last, L"ASC") || isWord(last, L"DESC") || isWord(last, L"NULLS") ||
+                isWord(last, L"FIRST") || isWord(last, L"LAST")))
+            --last;
+        for (size_t n = item.first; n <= last; ++n) {
+            const Kind kind = tokens_[sig_[n]].kind;
+            const bool name = kind == Kind::Word || kind == Kind::QuotedName;
+            if ((n - item.first) % 2 == 0 ? !name : !isPunct(n, L'.'))
+                return std::nullopt;
+        }
+        if ((last - item.first) % 2 != 0)
+            return std::nullopt;
+        return last;
+    }
+
+    std::wstring columnName(size_t n) const {
+        std::wstring_view name = textOf(sig_[n]);
+        if (tokens_[sig_[n]].kind == Kind::QuotedName && name.size() >= 2)
+            name = name.substr(1, name.size() - 2);
+        return std::wstring(name);
+    }
+
+    // An ORDER BY item that sorts by the column, in the form of the dialect.
+    std::wstring orderItem(std::wstring_view column) const {
+        std::wstring item(column);
+        if (!rules_.textCollation.empty() && isTextColumn(column))
+            item.append(L" COLLATE ").append(rules_.textCollation);
+        if (rules_.nullsAsSmallest)
+            item += L" NULLS FIRST";
+        return item;
+    }
+
+    void decorate(const OrderItem& item) {
+        bool desc = false;
+        bool nulls = false;
+        bool collate = false;
+        for (size_t n = item.first; n <= item.last; ++n) {
+            desc = desc || isWord(n, L"DESC");
+            nulls = nulls || isWord(n, L"NULLS");
+            collate = collate || isWord(n, L"COLLATE");
+        }
+        const std::optional<size_t> column = itemColumn(item);
+        if (column && !collate && !rules_.textCollation.empty() &&
+            isTextColumn(columnName(*column)))
+            suffix_[sig_[*column]].append(L" COLLATE ").append(rules_.textCollation);
+        if (rules_.nullsAsSmallest && !nulls)
+            suffix_[sig_[item.last]] += desc ? L" NULLS LAST" : L" NULLS FIRST";
+    }
+
+    // Gives every ORDER BY item the dialect's text and NULL order, and an
+    // object query its qrtid tie-breaker.
+    void orderClauses() {
+        const bool decorating = !rules_.textCollation.empty() || rules_.nullsAsSmallest;
+        const bool tieBreak = rules_.totalObjectOrder && isObjectQuery();
+        if (!decorating && !tieBreak)
+            return;
+        bool ordered = false;
+        std::optional<OrderItem> lastItem; // of the top-level ORDER BY
         int depth = 0;
         for (size_t n = 0; n < sig_.size(); ++n) {
-            if (isPunct(n, L'('))
+            if (isPunct(n, L'(')) {
                 ++depth;
-            else if (isPunct(n, L')'))
+            } else if (isPunct(n, L')')) {
                 --depth;
-            else if (depth == 0 && isWord(n, L"ORDER") && isWord(n + 1, L"BY"))
-                return false;
-            else if (depth == 0 && isWord(n, L"WHERE") && isWord(n + 1, L"qrtid") &&
-                     isWord(n + 2, L"in") && isPunct(n + 3, L'('))
-                idList = true;
+            } else if (isWord(n, L"ORDER") && isWord(n + 1, L"BY")) {
+                size_t end = 0;
+                const std::vector<OrderItem> items = orderList(n + 2, end);
+                if (decorating)
+                    for (const OrderItem& item : items)
+                        decorate(item);
+                if (depth == 0) {
+                    ordered = true;
+                    lastItem = items.empty() ? std::nullopt : std::optional(items.back());
+                }
+                n = end - 1;
+            }
         }
-        return idList;
+        if (!tieBreak)
+            return;
+        if (!ordered) {
+            appendedOrder_ = L" ORDER BY " + orderItem(L"qrtid");
+            return;
+        }
+        if (!lastItem)
+            return;
+        const std::optional<size_t> column = itemColumn(*lastItem);
+        if (!column || !equalsNoCase(columnName(*column), L"qrtid"))
+            suffix_[sig_[lastItem->last]] += L", " + orderItem(L"qrtid");
     }
 
     void dropForFetchOnly() {
@@ -273,6 +427,8 @@ private:
     std::vector<Token> tokens_;
     std::vector<size_t> sig_; // indexes of the tokens that are not blanks
     std::vector<std::optional<std::wstring>> replacement_;
+    std::vector<std::wstring> suffix_; // put after a token (or its replacement)
+    std::wstring appendedOrder_;       // put after the whole text
 };
 
 } // namespace

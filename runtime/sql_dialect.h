@@ -31,6 +31,11 @@ const std::vector<QuotedColumn>& quotedColumns(SqlDialect dialect);
 //    the clause keyword HAVING after an expression is left alone;
 //  - SQLite only: removes the parentheses around the members of INTERSECT,
 //    UNION and EXCEPT, which SQLite does not accept ("((select a ...)
-//    INTERSECT (select b ...))" becomes "( select a ... INTERSECT select b ...)").
+//    INTERSECT (select b ...))" becomes "( select a ... INTERSECT select b ...)");
+//  - gives a query for objects (first result column the bare qrtid) a total
+//    order: its top-level ORDER BY ends with qrtid, or it gets "ORDER BY qrtid";
+//  - PostgreSQL only: sorts the character columns of the control tables in
+//    byte order (COLLATE "C") and NULL before every value (NULLS FIRST, or
+//    NULLS LAST after DESC), as SQLite does.
 // String literals and quoted identifiers are never changed.
 std::wstring adaptSql(SqlDialect dialect, std::wstring_view statement);

@@ -1,8 +1,11 @@
 -- Indexes of the control tables: relationship rows are read by relation name
 -- and either identifier, objects by name and by their stored table names.
+-- The relationship indexes end with the identifier of the other side, in
+-- whose order the rows are read: without it SQLite walks the whole relation
+-- in the index of the other side to save the sort.
 
-CREATE INDEX relationship_src_ix ON @PREFIX@.RELATIONSHIP (relation_name, source_qrtid);
-CREATE INDEX relationship_tgt_ix ON @PREFIX@.RELATIONSHIP (relation_name, target_qrtid);
+CREATE INDEX relationship_src_ix ON @PREFIX@.RELATIONSHIP (relation_name, source_qrtid, target_qrtid);
+CREATE INDEX relationship_tgt_ix ON @PREFIX@.RELATIONSHIP (relation_name, target_qrtid, source_qrtid);
 CREATE INDEX relationship_srcid_ix ON @PREFIX@.RELATIONSHIP (source_qrtid);
 CREATE INDEX relationship_tgtid_ix ON @PREFIX@.RELATIONSHIP (target_qrtid);
 CREATE INDEX inforesource_name_ix ON @PREFIX@.inforesource (name);

@@ -1,4 +1,4 @@
-// Relation collections on the sample warehouse: members in relationship
+// Relation collections on the sample warehouse: members in identifier
 // order, reloading on every walk, tie-back to the owner, duplicate rows,
 // related rows that no longer exist, and the navigation of keys and key maps.
 #include <gtest/gtest.h>
@@ -62,6 +62,41 @@ TEST_F(Relations, EveryWalkSeesTheCurrentRelationshipRows) {
     EXPECT_EQ(tables.getElement(DIRId(std::string_view("0000000201"))), nullptr);
     EXPECT_FALSE(tables.containsId(DIRId(std::string_view("0000000201")), rc));
     EXPECT_TRUE(tables.containsId(DIRId(std::string_view("0000000203")), rc));
+}
+
+TEST_F(Relations, MembersComeInIdentifierOrderWhateverTheStoredOrder) {
+    // The rows of the database's tables stored against identifier order, one
+    // of them twice; the other side keeps its rows.
+    exec("DELETE FROM RELATIONSHIP WHERE relation_name = 'IR_TO_DR_Rel' AND source_qrtid = "
+         "'0000000101';"
+         "INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000101', '0000000202');"
+         "INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000101', '0000000202');");
+    InformationResource ir;
+    ASSERT_EQ(ir.retrieve(L"SALESDB").code, 0);
+    HQRC rc;
+    RelationCollection<DataResource>& tables = *ir.getDataResourceList(rc);
+    DataResource* orders = tables.getFirst(rc);
+    ASSERT_NE(orders, nullptr);
+    exec("INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', '0000000101', '0000000201');");
+    // A member kept from the earlier walk moves behind the lower identifier.
+    EXPECT_EQ(namesOf(tables, rc), (std::vector<std::wstring>{L"SALES.CUSTOMER", L"SALES.ORDERS"}));
+    EXPECT_EQ(tables.getElement(DIRId(std::string_view("0000000202")))->peek(), orders);
+    EXPECT_EQ(rc.code, 0);
+}
+
+TEST_F(Relations, OwnerOnTheTargetSideGetsItsSourcesInIdentifierOrder) {
+    exec("DELETE FROM RELATIONSHIP WHERE relation_name = 'UserFun_TO_SecGr_Rel' AND target_qrtid "
+         "= '0000000701';"
+         "INSERT INTO RELATIONSHIP VALUES ('UserFun_TO_SecGr_Rel', '0000000803', '0000000701');"
+         "INSERT INTO RELATIONSHIP VALUES ('UserFun_TO_SecGr_Rel', '0000000801', '0000000701');"
+         "INSERT INTO RELATIONSHIP VALUES ('UserFun_TO_SecGr_Rel', '0000000802', '0000000701');");
+    SecurityGroup group;
+    ASSERT_EQ(group.retrieve(L"Default security group").code, 0);
+    HQRC rc;
+    EXPECT_EQ(namesOf(*group.getUserFunctionList(rc), rc),
+              (std::vector<std::wstring>{L"Administration", L"Operations",
+                                         L"Business Views Definition"}));
+    EXPECT_EQ(rc.code, 0);
 }
 
 TEST_F(Relations, DuplicateRowsGiveOneMemberAndEmptyRelationsNone) {
@@ -157,7 +192,7 @@ TEST_F(Relations, KeyMapThatLostItsReferringColumn) {
     EXPECT_EQ(rc.code, 0);
 }
 
-TEST_F(Relations, UserFunctionsOfAGroupInRelationshipOrder) {
+TEST_F(Relations, UserFunctionsOfAGroupInIdentifierOrder) {
     SecurityGroup group;
     ASSERT_EQ(group.retrieve(L"Default security group").code, 0);
     HQRC rc;

@@ -37,6 +37,31 @@ TEST_F(Retrieval, DatabaseByNameWithFieldsAndLongDescriptionOverSeveralRows) {
     EXPECT_EQ(ir.getODBCConnectString(1), L"DSN=SALESDSN;UID=salesrd;PWD=********");
 }
 
+TEST_F(Retrieval, LongTextRowsAreJoinedInSequenceWhateverTheStoredOrder) {
+    // A strings table without its key is read in the order its rows were
+    // stored; these are stored against their sequence, with gaps.
+    exec("DROP TABLE QRTSTRINGS;"
+         "CREATE TABLE QRTSTRINGS (name VARCHAR(20), qrtid CHAR(10), seqno INTEGER, text "
+         "VARCHAR(4000));"
+         "INSERT INTO QRTSTRINGS VALUES ('IRLDesc', '0000000101', 30, 'C');"
+         "INSERT INTO QRTSTRINGS VALUES ('IRLDesc', '0000000101', 4, 'B');"
+         "INSERT INTO QRTSTRINGS VALUES ('IRLDesc', '0000000101', 1, 'A');");
+    InformationResource ir;
+    ASSERT_EQ(ir.retrieve(L"SALESDB").code, 0);
+    HQRC rc;
+    EXPECT_EQ(ir.getLongDescription(rc), L"ABC");
+    EXPECT_EQ(rc.code, 0);
+}
+
+TEST_F(Retrieval, NameHeldByTwoRowsGivesTheLowerIdentifier) {
+    exec("INSERT INTO inforesource (qrtid, name, dbName) VALUES ('0000000100', 'SALESDB', "
+         "'SECOND');");
+    InformationResource ir;
+    ASSERT_EQ(ir.retrieve(L"SALESDB").code, 0);
+    EXPECT_EQ(ir.getId().toString(), L"0000000100");
+    EXPECT_EQ(ir.fields().dbName, L"SECOND");
+}
+
 TEST_F(Retrieval, MissingNameIsNotFoundWithClassTokenAndLocation) {
     InformationResource ir;
     const HQRC rc = ir.retrieve(L"NO SUCH DB");

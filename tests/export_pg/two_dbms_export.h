@@ -1,6 +1,6 @@
-// One export run on SQLite and one on PostgreSQL over the same warehouse data
-// files and input text: the loads, the DSNs (both named "QRTWH") and the two
-// results. Each comparison gives its control tables a prefix of its own, so
+// Exports of the same warehouse from SQLite and from PostgreSQL: loading a
+// data file into either, running SQL on the test cluster, exporting from
+// either. Each comparison gives its control tables a prefix of its own, so
 // that tests loading the shared cluster do not interfere.
 #pragma once
 
@@ -13,40 +13,46 @@
 
 namespace export_test {
 
-struct TwoRuns {
-    ExportResult sqlite;
-    ExportResult postgres;
-};
+inline const std::string kPgEnv = "PGHOST=" QRT_PG_HOST " PGPORT=" QRT_PG_PORT
+                                  " PGUSER=" QRT_PG_USER " PGPASSWORD=" QRT_PG_PASSWORD " ";
 
-// Loads the data files under prefix into a new SQLite file and into the
-// cluster, then exports input from each; a failed load fails the test.
-inline void exportOnBoth(const std::vector<fs::path>& data, const std::string& input,
-                         const std::string& prefix, TwoRuns& runs) {
-    const fs::path liteDir = qrt_test::makeTempDir("cmp-sqlite-" + prefix);
-    ASSERT_TRUE(loadSqlite(liteDir / "control.db", data))
-        << readFile(liteDir.string() + "/control.db.load.log");
-    qrt_test::useOdbcIni(liteDir, qrt_test::sqliteDsn("QRTWH", liteDir / "control.db"));
-    runs.sqlite = runExport(liteDir, "QRTWH", input, "qrt", "qrtpw", prefix);
-
-    const fs::path pgDir = qrt_test::makeTempDir("cmp-postgres-" + prefix);
-    std::string load = "PGHOST=" QRT_PG_HOST " PGPORT=" QRT_PG_PORT " PGUSER=" QRT_PG_USER
-                       " PGPASSWORD=" QRT_PG_PASSWORD " PGDATABASE=" QRT_PG_DB " '" +
-                       std::string(QRT_SOURCE_DIR) + "/tools/load_warehouse.sh' postgres " + prefix;
-    for (const fs::path& file : data)
-        load += " '" + file.string() + "'";
-    ASSERT_EQ(runCommand(load + " > '" + pgDir.string() + "/load.log' 2>&1"), 0)
-        << readFile(pgDir / "load.log");
-    qrt_test::useOdbcIni(pgDir, qrt_test::postgresDsn("QRTWH"));
-    runs.postgres = runExport(pgDir, "QRTWH", input, QRT_PG_USER, QRT_PG_PASSWORD, prefix);
+// Loads a data file under the prefix into a database of the test cluster.
+inline void loadPostgres(const fs::path& dir, const std::string& database,
+                         const std::string& prefix, const fs::path& data) {
+    const std::string load = kPgEnv + "PGDATABASE=" + database + " '" + QRT_SOURCE_DIR +
+                             "/tools/load_warehouse.sh' postgres " + prefix + " '" + data.string() +
+                             "' > '" + dir.string() + "/load.log' 2>&1";
+    ASSERT_EQ(runCommand(load), 0) << readFile(dir / "load.log");
 }
 
-// Both runs ended well and wrote the same tag file apart from the time and
-// file-name lines, and the same feedback.
-inline void expectSameExport(const TwoRuns& runs) {
-    ASSERT_EQ(runs.sqlite.status, 0) << runs.sqlite.output;
-    ASSERT_EQ(runs.postgres.status, 0) << runs.postgres.output;
-    EXPECT_EQ(maskRunLines(runs.postgres.tag), maskRunLines(runs.sqlite.tag));
-    EXPECT_EQ(runs.postgres.feedback, runs.sqlite.feedback);
+// Runs SQL on a database of the test cluster, as the test role or, over the
+// cluster's socket, as its superuser.
+inline void psql(const fs::path& dir, const std::string& database, const std::string& sql,
+                 bool superuser = false) {
+    const std::string who = superuser ? "-h " QRT_PG_SOCKET_DIR " -p " QRT_PG_PORT " -U postgres"
+                                      : "-h " QRT_PG_HOST " -p " QRT_PG_PORT " -U " QRT_PG_USER;
+    const std::string command = "PGPASSWORD=" QRT_PG_PASSWORD " psql -X -q -v ON_ERROR_STOP=1 " +
+                                who + " -d " + database + " -c \"" + sql + "\" > '" + dir.string() +
+                                "/psql.log' 2>&1";
+    ASSERT_EQ(runCommand(command), 0) << sql << "\n" << readFile(dir / "psql.log");
+}
+
+// Exports from a database of the test cluster; the masked tag file.
+inline std::string exportPostgres(const fs::path& dir, const std::string& database,
+                                  const std::string& prefix, const std::string& input) {
+    qrt_test::useOdbcIni(dir, qrt_test::postgresDsn("QRTWH", database));
+    const ExportResult r = runExport(dir, "QRTWH", input, QRT_PG_USER, QRT_PG_PASSWORD, prefix);
+    EXPECT_EQ(r.status, 0) << r.output;
+    return maskRunLines(r.tag);
+}
+
+// Exports from a new SQLite control database holding the data file.
+inline ExportResult exportSqlite(const fs::path& dir, const fs::path& data,
+                                 const std::string& input, const std::string& prefix) {
+    const fs::path database = dir / "control.db";
+    EXPECT_TRUE(loadSqlite(database, {data})) << readFile(database.string() + ".load.log");
+    qrt_test::useOdbcIni(dir, qrt_test::sqliteDsn("QRTWH", database));
+    return runExport(dir, "QRTWH", input, "qrt", "qrtpw", prefix);
 }
 
 } // namespace export_test

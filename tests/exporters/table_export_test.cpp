@@ -66,6 +66,24 @@ TEST(TableExport, FlagsNumbersAndTheStoredCreateStatementTakeTheirForms) {
             ":COMMIT.CHKPID(153)\n");
 }
 
+TEST(TableExport, NumbersInTextColumnsAreReadWithSignAndLeadingBlanks) {
+    ScratchWarehouse w("signs");
+    w.database("DB00000001", "ORA", "Oracle");
+    w.table("DR00000001", "DB00000001", "ORA", "S", "NEG", "TypeofCreation, fileType",
+            "'-1', ' 12 (fixed)'");
+    w.table("DR00000002", "DB00000001", "ORA", "S", "NONE", "TypeofCreation, fileType",
+            "'imported', '+ 3'");
+    const ExportResult r = w.exportDatabases({"ORA"});
+    ASSERT_EQ(r.status, 0) << r.output;
+    const size_t neg = positionOf(r.tag, "    NAME(S.NEG)\n");
+    const size_t none = positionOf(r.tag, "    NAME(S.NONE)\n");
+    EXPECT_EQ(r.tag.find("    TBLFTYPE(12)\n", neg), r.tag.find("    TBLFTYPE(", neg));
+    EXPECT_EQ(r.tag.find("    CREATYPE(-1)\n", neg), r.tag.find("    CREATYPE(", neg));
+    EXPECT_EQ(r.tag.find("    TBLFTYPE(0)\n", none), r.tag.find("    TBLFTYPE(", none));
+    EXPECT_EQ(r.tag.find("    CREATYPE(0)\n", none), r.tag.find("    CREATYPE(", none));
+    EXPECT_NE(r.tag.find("    CREATYPE(", none), std::string::npos);
+}
+
 TEST(TableExport, GeneratedCreateStatementWritesNoStoredStatement) {
     ScratchWarehouse w("autogen");
     w.database("DB00000001", "ORA", "Oracle");
@@ -105,15 +123,18 @@ TEST(TableExport, OwnerIsSplitOffOnlyForRelationalDatabasesAndKeyValuesAreWrappe
               std::string::npos);
 }
 
-TEST(TableExport, ColumnsComeInTheOrderOfTheirRelationRows) {
+TEST(TableExport, ColumnsComeInTheOrderOfTheirIdentifiers) {
+    // Relation rows stored against identifier order, sequence numbers against both.
     ScratchWarehouse w("colorder");
     w.database("DB00000001", "ORA", "Oracle");
     w.table("DR00000001", "DB00000001", "ORA", "S", "T");
+    w.column("AT00000003", "DR00000001", "THIRD", 1);
+    w.column("AT00000001", "DR00000001", "FIRST", 3);
     w.column("AT00000002", "DR00000001", "SECOND", 2);
-    w.column("AT00000001", "DR00000001", "FIRST", 1);
     const ExportResult r = w.exportDatabases({"ORA"});
     ASSERT_EQ(r.status, 0) << r.output;
-    EXPECT_LT(positionOf(r.tag, "    NAME(SECOND)\n"), positionOf(r.tag, "    NAME(FIRST)\n"));
+    EXPECT_LT(positionOf(r.tag, "    NAME(FIRST)\n"), positionOf(r.tag, "    NAME(SECOND)\n"));
+    EXPECT_LT(positionOf(r.tag, "    NAME(SECOND)\n"), positionOf(r.tag, "    NAME(THIRD)\n"));
 }
 
 TEST(TableExport, TableReachedFromAnotherDatabaseIsWrittenOnce) {

@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "dictionary/relation.h"
 
@@ -99,6 +100,26 @@ TEST(ControlSchema, OnlyTheKeywordColumnsNeedQuotesInSqlite) {
                          "FROM BusinessView")
                   .status,
               0);
+}
+
+TEST(ControlSchema, RelationRowsAreReadInOrderFromTheIndexOfTheirSide) {
+    // Each side's index gives the rows of one object already in the order of
+    // the other side: no sort, and no walk through the other side's index.
+    const ControlDb lite = ControlDb::sqlite(scratch("relation_plan") / "control.db");
+    ASSERT_EQ(lite.load({emptyDataFile()}).status, 0);
+    for (const auto& [side, other, index] :
+         {std::tuple{"source", "target", "src"}, {"target", "source", "tgt"}}) {
+        const std::string plan =
+            lite.query(std::string("EXPLAIN QUERY PLAN SELECT ") + other +
+                       "_qrtid FROM RELATIONSHIP WHERE relation_name = 'IR_TO_DR_Rel' AND " + side +
+                       "_qrtid = 'x' ORDER BY " + other + "_qrtid")
+                .output;
+        EXPECT_NE(plan.find(std::string("INDEX relationship_") + index +
+                            "_ix (relation_name=? AND " + side + "_qrtid=?)"),
+                  std::string::npos)
+            << plan;
+        EXPECT_EQ(plan.find("TEMP B-TREE"), std::string::npos) << plan;
+    }
 }
 
 TEST(ControlSchema, OnlyTheKeywordColumnsNeedQuotesInPostgres) {

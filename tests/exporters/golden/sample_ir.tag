@@ -1169,16 +1169,6 @@
 :COMMENT.------------------------------
 :COMMIT.CHKPID(187)
 :COMMENT.------------------------------
-:COMMENT.  Relation: DATABASE to QRTSCGRP
-:COMMENT.
-:ACTION.RELATION(ADD)
-:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
-:INSTANCE.
-    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
-    TARGETKEY(NAME(Warehouse operators) )
-:COMMENT.------------------------------
-:COMMIT.CHKPID(188)
-:COMMENT.------------------------------
 :COMMENT.  Begin QRTSCGRP Instance
 :COMMENT.
 :ACTION.OBJINST(MERGE)
@@ -1189,7 +1179,7 @@
 :COMMENT.
 :COMMENT.  End QRTSCGRP Instance
 :COMMENT.------------------------------
-:COMMIT.CHKPID(189)
+:COMMIT.CHKPID(188)
 :COMMENT.------------------------------
 :COMMENT.  Begin QRTUFUNC Instance
 :COMMENT.
@@ -1210,7 +1200,7 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Administration) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(190)
+:COMMIT.CHKPID(189)
 :COMMENT.------------------------------
 :COMMENT.  Relation: QRTSCGRP to QRTUFUNC
 :COMMENT.
@@ -1220,7 +1210,7 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Operations) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(191)
+:COMMIT.CHKPID(190)
 :COMMENT.------------------------------
 :COMMENT.  Relation: QRTSCGRP to QRTUFUNC
 :COMMENT.
@@ -1230,7 +1220,7 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Business Views Definition) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(192)
+:COMMIT.CHKPID(191)
 :COMMENT.------------------------------
 :COMMENT.  Relation: DATABASE to QRTSCGRP
 :COMMENT.
@@ -1239,6 +1229,16 @@
 :INSTANCE.
     SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
     TARGETKEY(NAME(Default security group) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(192)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(NAME(Warehouse operators) )
 :COMMENT.------------------------------
 :COMMIT.CHKPID(193)
 :COMMENT.------------------------------
