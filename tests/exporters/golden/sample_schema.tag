@@ -81,57 +81,12 @@
 :ACTION.OBJINST(MERGE)
 :OBJECT.TYPE(QRTSCGRP)
 :INSTANCE.
-    NAME(Warehouse operators)
-    SHRTDESC(Load the warehouse)
-    LONGDESC(Operators start and watch the loads; they may update the warehouse tables.)
-    CONTACT(Operations team)
-:COMMENT.
-:COMMENT.  End QRTSCGRP Instance
-:COMMENT.------------------------------
-:COMMIT.CHKPID(154)
-:COMMENT.------------------------------
-:COMMENT.  Begin QRTUFUNC Instance
-:COMMENT.
-:ACTION.OBJINST(MERGE)
-:OBJECT.TYPE(QRTUFUNC)
-:INSTANCE.
-    NAME(Operations)
-    SHRTDESC(Run and monitor steps)
-:COMMENT.
-:COMMENT.  End QRTUFUNC Instance
-:COMMENT.------------------------------
-:COMMENT.------------------------------
-:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
-:COMMENT.
-:ACTION.RELATION(ADD)
-:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
-:INSTANCE.
-    SOURCEKEY(NAME(Warehouse operators) )
-    TARGETKEY(NAME(Operations) )
-:COMMENT.------------------------------
-:COMMIT.CHKPID(155)
-:COMMENT.------------------------------
-:COMMENT.  Relation: DATABASE to QRTSCGRP
-:COMMENT.
-:ACTION.RELATION(ADD)
-:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
-:INSTANCE.
-    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
-    TARGETKEY(NAME(Warehouse operators) )
-:COMMENT.------------------------------
-:COMMIT.CHKPID(156)
-:COMMENT.------------------------------
-:COMMENT.  Begin QRTSCGRP Instance
-:COMMENT.
-:ACTION.OBJINST(MERGE)
-:OBJECT.TYPE(QRTSCGRP)
-:INSTANCE.
     NAME(Default security group)
     SHRTDESC(Every user)
 :COMMENT.
 :COMMENT.  End QRTSCGRP Instance
 :COMMENT.------------------------------
-:COMMIT.CHKPID(157)
+:COMMIT.CHKPID(154)
 :COMMENT.------------------------------
 :COMMENT.  Begin QRTUFUNC Instance
 :COMMENT.
@@ -152,7 +107,18 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Administration) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(158)
+:COMMIT.CHKPID(155)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTUFUNC Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTUFUNC)
+:INSTANCE.
+    NAME(Operations)
+    SHRTDESC(Run and monitor steps)
+:COMMENT.
+:COMMENT.  End QRTUFUNC Instance
+:COMMENT.------------------------------
 :COMMENT.------------------------------
 :COMMENT.  Relation: QRTSCGRP to QRTUFUNC
 :COMMENT.
@@ -162,7 +128,7 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Operations) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(159)
+:COMMIT.CHKPID(156)
 :COMMENT.------------------------------
 :COMMENT.  Begin QRTUFUNC Instance
 :COMMENT.
@@ -182,7 +148,7 @@
     SOURCEKEY(NAME(Default security group) )
     TARGETKEY(NAME(Business Views Definition) )
 :COMMENT.------------------------------
-:COMMIT.CHKPID(160)
+:COMMIT.CHKPID(157)
 :COMMENT.------------------------------
 :COMMENT.  Relation: DATABASE to QRTSCGRP
 :COMMENT.
@@ -191,6 +157,40 @@
 :INSTANCE.
     SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
     TARGETKEY(NAME(Default security group) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(158)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCGRP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCGRP)
+:INSTANCE.
+    NAME(Warehouse operators)
+    SHRTDESC(Load the warehouse)
+    LONGDESC(Operators start and watch the loads; they may update the warehouse tables.)
+    CONTACT(Operations team)
+:COMMENT.
+:COMMENT.  End QRTSCGRP Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(159)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
+:INSTANCE.
+    SOURCEKEY(NAME(Warehouse operators) )
+    TARGETKEY(NAME(Operations) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(160)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(NAME(Warehouse operators) )
 :COMMENT.------------------------------
 :COMMIT.CHKPID(161)
 :COMMENT.------------------------------
