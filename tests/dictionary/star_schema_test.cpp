@@ -1,14 +1,12 @@
 // Star schemas and OLAP cubes on the sample warehouse: retrieval with fields
 // and long description, the list conditions, the database, tables and join
-// links of a schema, link types read from their stored texts, the length
-// checks of the setters.
+// links of a schema, the length checks of the setters.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "dictionary/attribute.h"
 #include "dictionary/attribute_link.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/information_resource.h"
@@ -101,44 +99,6 @@ TEST_F(StarSchemas, ListConditionsSelectTheirSchemas) {
     AttributeLink link;
     const Names links = listed(link, [&] { return link.listFirstStarSchema(id("0000001902")); });
     EXPECT_EQ(links, (Names{L"Price check (first column lost)", L"ITEM = ITEM ('prices.csv')"}));
-}
-
-TEST_F(StarSchemas, WalkingBackFromATableReturnsTheSchemaItself) {
-    StarSchema schema;
-    ASSERT_EQ(schema.retrieve(kPriceStar).code, 0);
-    HQRC rc;
-    RelationCollection<DataResource>* tables = schema.getDataResourceList(rc);
-    ASSERT_NE(tables, nullptr);
-    DataResource* first = tables->getFirst(rc);
-    ASSERT_NE(first, nullptr);
-    bool found = false;
-    RelationCollection<StarSchema>* schemas = first->getStarSchemaList(rc);
-    ASSERT_NE(schemas, nullptr);
-    for (StarSchema* each = schemas->getFirst(rc); each != nullptr; each = schemas->getNext(rc))
-        found = found || each == &schema;
-    EXPECT_TRUE(found);
-}
-
-TEST_F(StarSchemas, LinkTypesAreTheSignedNumbersTheirTextsBeginWith) {
-    const std::vector<std::pair<std::wstring, int32_t>> expected = {
-        {L"SALES_FACT.CUST_KEY = CUSTOMER_DIM.CUST_KEY", 0}, // "0 Column join"
-        {L"Fact to customer", 1},                            // "1 Star join"
-        {L"Only big orders", 2},                             // " 2 Row filter"
-        {L"Outer join (kept for later)", 3},                 // "3 Outer join"
-        {L"Retired link", -1},                               // "-1 Retired"
-        {L"Item to product (column lost)", 0},               // "Join"
-        {L"Price check (first column lost)", 0},             // "+0 Column join"
-    };
-    AttributeLink link;
-    for (const auto& [name, type] : expected) {
-        ASSERT_EQ(link.retrieve(name).code, 0) << HQSTRING(name).toMultiByte();
-        EXPECT_EQ(link.getTypeNumber(), type) << HQSTRING(name).toMultiByte();
-    }
-    // The columns of a link that has lost its second one.
-    HQRC rc;
-    ASSERT_NE(link.getAttribute2(rc), nullptr);
-    EXPECT_EQ(link.getAttribute1(rc), nullptr);
-    EXPECT_EQ(rc.code, 0);
 }
 
 TEST_F(StarSchemas, CubesOfAStep) {

@@ -1,7 +1,7 @@
 // Whole-run tests of the star-schema export on small made-up warehouses: the
-// record of each type of join link, column joins that lost a column, tables
-// shared with an earlier section and between schemas, a schema without
-// tables, and a name that does not exist.
+// record of each type of join link, column joins that lost a column, the
+// order of links, tables shared with an earlier section and between schemas,
+// a schema without tables, and a name that does not exist.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -179,6 +179,21 @@ TEST(StarSchemaExport, ColumnJoinWithoutOneOfItsColumnsWritesTheOtherOnly) {
                         kCheckpoint + kCommentLine + ":COMMENT. End of Tag file: ");
     EXPECT_EQ(countOf(tag, "Begin ATLATTR1 Instance"), 1u);
     EXPECT_EQ(countOf(tag, "Begin ATLATTR2 Instance"), 1u);
+}
+
+TEST(StarSchemaExport, LinksStoredAtTheSameTimeComeInIdentifierOrderAndUndatedOnesFirst) {
+    ScratchWarehouse w("linkorder");
+    factAndDimension(w);
+    joinLink(w, "AL00000003", "SS00000001", "THIRD", "3", "NULL", "2024-01-01 10:00:00", "", "");
+    joinLink(w, "AL00000002", "SS00000001", "SECOND", "3", "NULL", "2024-01-01 10:00:00", "", "");
+    joinLink(w, "AL00000009", "SS00000001", "FIRST", "3", "NULL", "2024-01-01 10:00:00", "", "");
+    w.sql("UPDATE attributelink SET update_ts = NULL WHERE qrtid = 'AL00000009';");
+    const ExportResult r = exportSchemas(w, "<SCHEMA>\nS(1)\n");
+    ASSERT_EQ(r.status, 0) << r.output;
+    const size_t first = positionOf(r.tag, "    NAME(FIRST)\n");
+    const size_t second = positionOf(r.tag, "    NAME(SECOND)\n");
+    EXPECT_LT(first, second);
+    EXPECT_LT(second, positionOf(r.tag, "    NAME(THIRD)\n"));
 }
 
 TEST(StarSchemaExport, TablesWrittenByAnEarlierSectionOrSchemaAreOnlyContained) {
