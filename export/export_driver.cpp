@@ -13,9 +13,11 @@
 
 #include "dictionary/information_resource.h"
 #include "dictionary/program_group.h"
+#include "dictionary/star_schema.h"
 #include "export/database_export.h"
 #include "export/export_error.h"
 #include "export/program_export.h"
+#include "export/star_schema_export.h"
 #include "export/tag_file.h"
 #include "export/tag_writer.h"
 #include "runtime/message_resolver.h"
@@ -52,11 +54,12 @@ const std::array<ExportSection, 6> sectionTable = {{
      [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
          return std::make_unique<IgnoredStepNames>();
      }},
-    {SectionRole::keyword,
-     L"<SCHEMA>",
-     L":COMMENT. Start Star Schema export",
+    {SectionRole::keyword, L"<SCHEMA>", L":COMMENT. Start Star Schema export",
      L":COMMENT. Exporting StarSchema ",
-     {}},
+     objectSection<StarSchema>([](StarSchema& schema, const HQSTRING& name, const ExportSwitches&) {
+         raiseIfFailed(schema.retrieve(name));
+         return export_Schema(&schema);
+     })},
     {SectionRole::keyword, L"<UDP>", L":COMMENT. Start UDP export",
      L":COMMENT. Exporting UDP group ",
      objectSection<UDPGrouping>(

@@ -8,8 +8,9 @@
 -- aliases, schedules, cascades (one step starting itself, two starting each
 -- other), notification and programs; the process "Nightly sales load" in the
 -- subject "Sales"; three program groups (one predefined) with their programs,
--- types, parameters and program instances; the star schema "Sales star" with its join
--- links. Long texts are split over several rows of QRTSTRINGS.
+-- types, parameters and program instances; the star schemas "Sales star" (join
+-- links of every type), "Price star ..." (across three databases) and "Empty
+-- star". Long texts are split over several rows of QRTSTRINGS.
 --
 -- Identifiers are ten decimal digits; the hundreds name the kind of object
 -- (01xx databases, 02xx tables, 03xx columns, 04xx keys, 05xx key maps, 06xx
@@ -373,15 +374,39 @@ VALUES
 
 -- Star schema and join links ------------------------------------------------------
 
+-- "Sales star" joins the fact to its dimensions with links of every type (a
+-- link's type is the number its Type text begins with; "Join" has none and
+-- is a column join); "Price star ..." spans three databases and shares
+-- PRODUCT_DIM with "Sales star"; "Empty star" has no tables and no links.
+-- The links of a schema are listed in update_ts order.
 INSERT INTO StarSchema (qrtid, updated_by, update_ts, name, short_description, contact, hostdbname)
-VALUES ('0000001901', 'ADMIN', '2024-03-02 11:00:00', 'Sales star', 'Sales by customer and product', 'BI team', 'WHSDSN');
+VALUES
+('0000001901', 'ADMIN', '2024-03-02 11:00:00', 'Sales star', 'Sales by customer and product', 'BI team', 'WHSDSN'),
+('0000001902', 'ADMIN', '2024-03-02 11:08:00', 'Price star (weekly) – O''Hara''s Ström', 'Prices per item (all sources)', 'Lars Ekström (prices)', NULL),
+('0000001903', 'ADMIN', '2024-03-02 11:11:00', 'Empty star', NULL, NULL, '');
 
 INSERT INTO attributelink (qrtid, updated_by, update_ts, name, short_description,
     Type, OperatorExp, useANDSep, orderNo, OperExp2)
 VALUES
 ('0000002001', 'ADMIN', '2024-03-02 11:01:00', 'O.CUST_ID = C.CUST_ID', NULL, 'Join', '=', 1, 1, NULL),
 ('0000002002', 'ADMIN', '2024-03-02 11:02:00', 'Fact to customer', NULL, '1 Star join', '=', 1, 1, NULL),
-('0000002003', 'ADMIN', '2024-03-02 11:03:00', 'Fact to product', NULL, '1 Star join', '=', 1, 2, NULL);
+('0000002003', 'ADMIN', '2024-03-02 11:03:00', 'Fact to product', NULL, '1 Star join', '=', 1, 2, NULL),
+('0000002004', 'ADMIN', '2024-03-02 11:01:30', 'SALES_FACT.CUST_KEY = CUSTOMER_DIM.CUST_KEY', 'Column join (keys)', '0 Column join', '=', 1, 3, NULL),
+('0000002005', 'ADMIN', '2024-03-02 11:04:00', 'Only big orders', NULL, ' 2 Row filter', NULL, 0, 4, NULL),
+('0000002006', 'ADMIN', '2024-03-02 11:05:00', 'Outer join (kept for later)', NULL, '3 Outer join', '=', 1, 5, NULL),
+('0000002007', 'ADMIN', '2024-03-02 11:06:00', 'Retired link', NULL, '-1 Retired', '=', 1, 6, NULL),
+('0000002008', 'ADMIN', '2024-03-02 11:07:00', 'Item to product (column lost)', NULL, 'Join', NULL, 1, 7, NULL),
+('0000002009', 'ADMIN', '2024-03-02 11:10:00', 'ITEM = ITEM (''prices.csv'')', NULL, '0', '=', 1, 1, NULL),
+('0000002010', 'ADMIN', '2024-03-02 11:09:00', 'Price check (first column lost)', NULL, '+0 Column join', '>', 1, 2, NULL);
+
+INSERT INTO QRTSTRINGS (name, qrtid, seqno, text)
+VALUES
+('ATTLRowexpression', '0000002002', 1, 'SALES_FACT.CUST_KEY = CUSTOMER_DIM.CUST_KEY'),
+('ATTLRowexpression', '0000002002', 2, ' AND (CUSTOMER_DIM.REGION <> ''ZZ'')'),
+('ATTLRowexpression', '0000002005', 1, 'SALES_FACT.AMOUNT > 1000 (EUR)'),
+('ATTLRowexpression', '0000002007', 1, 'never written (retired)'),
+('StarSchemaDesc', '0000001902', 1, 'Prices of the flat files next to the orders '),
+('StarSchemaDesc', '0000001902', 2, '(‘weekly’, in EUR).');
 
 -- Relationship rows ---------------------------------------------------------------
 
@@ -665,6 +690,26 @@ VALUES
 ('AttLink1_TO_Attr_Rel', '0000002002', '0000000320'),
 ('AttLink2_TO_Attr_Rel', '0000002002', '0000000313'),
 ('AttLink1_TO_Attr_Rel', '0000002003', '0000000321'),
+('StarSchema_TO_AttLnk', '0000002004', '0000001901'),
+('AttLink1_TO_Attr_Rel', '0000002004', '0000000320'),
+('AttLink2_TO_Attr_Rel', '0000002004', '0000000313'),
+('StarSchema_TO_AttLnk', '0000002005', '0000001901'),
+('StarSchema_TO_AttLnk', '0000002006', '0000001901'),
+('AttLink1_TO_Attr_Rel', '0000002006', '0000000321'),
+('StarSchema_TO_AttLnk', '0000002007', '0000001901'),
+('StarSchema_TO_AttLnk', '0000002008', '0000001901'),
+('AttLink1_TO_Attr_Rel', '0000002008', '0000000321'),
+-- "Price star ...": a flat file, a source table and a dimension of the warehouse
+('StarSchema_TO_IR', '0000001902', '0000000103'),
+('StarSchema_TO_DR', '0000001902', '0000000203'),
+('StarSchema_TO_DR', '0000001902', '0000000202'),
+('StarSchema_TO_DR', '0000001902', '0000000205'),
+('StarSchema_TO_AttLnk', '0000002009', '0000001902'),
+('AttLink1_TO_Attr_Rel', '0000002009', '0000000309'),
+('AttLink2_TO_Attr_Rel', '0000002009', '0000000310'),
+('StarSchema_TO_AttLnk', '0000002010', '0000001902'),
+('AttLink2_TO_Attr_Rel', '0000002010', '0000000317'),
+-- the second column of "Fact to product"
 ('AttLink2_TO_Attr_Rel', '0000002003', '0000000317');
 
 -- Long texts ----------------------------------------------------------------------

@@ -4,7 +4,7 @@
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
 //                      [--processes=N] [--steps=N] [--large-sql=BYTES]
-//                      [--programs=N]
+//                      [--programs=N] [--schemas=N]
 //                      SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
@@ -13,12 +13,13 @@
 // database) and key maps, agent sites, security groups with user
 // functions, program groups with programs, parameters and instances
 // (tools/generate_programs.h), steps over the tables (tools/generate_steps.h;
-// --large-sql gives the first step binary SQL of that size), and processes
-// with their subjects, schedules and calendars (tools/generate_processes.h),
-// all tied together by relationship rows. Names and texts are hostile on
-// purpose: quotes, parentheses, blanks, dots in file names, non-ASCII letters,
-// NULL columns and long descriptions spread over several string rows. The
-// same options and seed always give the same bytes.
+// --large-sql gives the first step binary SQL of that size), processes with
+// their subjects, schedules and calendars (tools/generate_processes.h), and
+// star schemas over the tables (tools/generate_schemas.h), all tied together
+// by relationship rows. Names and texts are hostile on purpose: quotes,
+// parentheses, blanks, dots in file names, non-ASCII letters, NULL columns and
+// long descriptions spread over several string rows. The same options and
+// seed always give the same bytes.
 // --objects=N chooses the number of tables per database so that the
 // warehouse holds about N objects. SQLFILE "-" writes to standard output.
 #include <algorithm>
@@ -38,6 +39,7 @@
 #include "dictionary/database_types.h"
 #include "tools/generate_processes.h"
 #include "tools/generate_programs.h"
+#include "tools/generate_schemas.h"
 #include "tools/generate_steps.h"
 #include "tools/warehouse_sql.h"
 
@@ -58,6 +60,7 @@ struct Options {
     long steps = 10;
     long largeSql = 0;
     long programs = 12;
+    long schemas = 4;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -152,7 +155,7 @@ public:
               out, rng, [this] { return newId(); }, relRows, textRows),
           steps(
               out, rng, relRows, textRows, [this] { return newId(); }, opt.steps, opt.largeSql),
-          processWriter(out, rng, processHooks()) {}
+          processWriter(out, rng, processHooks()), schemas(opt.seed, opt.schemas, out) {}
 
     void write(std::ostream& input) {
         configRows.add({Value::text("DDD"), Value::text("DBTYPE"), Value::text("C"),
@@ -182,19 +185,22 @@ public:
                 members.tables.push_back(tp.id);
         members.steps = steps.ids();
         processWriter.write(opt.processes, members);
+        schemas.write(
+            databases, [this] { return newId(); }, input);
     }
 
     long objectCount() const {
         return irRows.count() + drRows.count() + attrRows.count() + keyRows.count() +
                keyMapRows.count() + siteRows.count() + groupRows.count() + functionRows.count() +
-               programs.objectCount() + steps.objectCount() + processWriter.objectCount();
+               programs.objectCount() + steps.objectCount() + processWriter.objectCount() +
+               schemas.objectCount();
     }
     long rowCount() const {
-        return objectCount() + relRows.count() + textRows.count() + configRows.count() +
+        return objectCount() + relationCount() + textCount() + configRows.count() +
                steps.binaryCount();
     }
-    long relationCount() const { return relRows.count(); }
-    long textCount() const { return textRows.count(); }
+    long relationCount() const { return relRows.count() + schemas.relationCount(); }
+    long textCount() const { return textRows.count() + schemas.textCount(); }
 
 private:
     std::string newId() { return format("%010ld", ++lastId); }
@@ -523,6 +529,7 @@ private:
     ProgramWriter programs;
     warehouse_steps::StepWriter steps;
     ProcessWriter processWriter;
+    StarSchemaWriter schemas;
 };
 
 bool parseOptions(int argc, char** argv, Options& opt) {
@@ -532,7 +539,7 @@ bool parseOptions(int argc, char** argv, Options& opt) {
         {"--agents", &opt.agents},       {"--groups", &opt.groups},
         {"--functions", &opt.functions}, {"--processes", &opt.processes},
         {"--steps", &opt.steps},         {"--large-sql", &opt.largeSql},
-        {"--programs", &opt.programs}};
+        {"--programs", &opt.programs},   {"--schemas", &opt.schemas}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -570,6 +577,7 @@ int main(int argc, char** argv) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
                      "[--processes=N] [--steps=N] [--large-sql=BYTES] [--programs=N] "
+                     "[--schemas=N] "
                      "SQLFILE INPUTFILE\n";
         return 2;
     }

@@ -3,7 +3,7 @@
 // tag file on both, apart from the time and file-name lines.
 #include <gtest/gtest.h>
 
-#include "tests/export_pg/pg_export.h"
+#include "tests/export_pg/two_dbms_export.h"
 
 using namespace export_test;
 

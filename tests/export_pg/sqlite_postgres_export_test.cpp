@@ -1,30 +1,16 @@
 // Warehouses exported from SQLite and from PostgreSQL: both runs name the same
 // DSN and must write the same tag file apart from the time and file-name
 // lines, whatever order the rows were stored in, whatever plan the server
-// picks and whatever collation the database was created with. The control
-// tables live under prefixes of their own, so that other groups loading the
-// shared cluster do not interfere.
+// picks and whatever collation the database was created with.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "tests/export_pg/pg_export.h"
+#include "tests/export_pg/two_dbms_export.h"
 
 using namespace export_test;
 
 namespace {
-
-// Runs SQL on a database of the test cluster, as the test role or, over the
-// cluster's socket, as its superuser.
-void psql(const fs::path& dir, const std::string& database, const std::string& sql,
-          bool superuser = false) {
-    const std::string who = superuser ? "-h " QRT_PG_SOCKET_DIR " -p " QRT_PG_PORT " -U postgres"
-                                      : "-h " QRT_PG_HOST " -p " QRT_PG_PORT " -U " QRT_PG_USER;
-    const std::string command = "PGPASSWORD=" QRT_PG_PASSWORD " psql -X -q -v ON_ERROR_STOP=1 " +
-                                who + " -d " + database + " -c \"" + sql + "\" > '" + dir.string() +
-                                "/psql.log' 2>&1";
-    ASSERT_EQ(runCommand(command), 0) << sql << "\n" << readFile(dir / "psql.log");
-}
 
 // Positions of the texts in the tag, in the order given; fails for a missing one.
 std::vector<size_t> positionsOf(const std::string& tag, const std::vector<std::string>& texts) {

@@ -3,6 +3,7 @@
 // input file, and the tag text with its time and file-name lines masked.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Golden-file tests of the sample warehouse's exports on SQLite: the tag file
-// of samples/export.inp ("<IR>") and of samples/export_udp.inp ("<UDP>"), with
-// their time and file-name lines masked, must equal the files in
-// tests/exporters/golden line for line.
+// of samples/export.inp ("<IR>"), samples/export_udp.inp ("<UDP>") and
+// samples/schema.inp ("<SCHEMA>"), with their time and file-name lines masked,
+// must equal the files in tests/exporters/golden line for line.
 #include <gtest/gtest.h>
 
 #include "tests/exporters/export_run.h"
@@ -33,4 +33,11 @@ TEST(SampleExport, ProgramGroupsOfTheSampleWarehouseMatchTheGoldenFile) {
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(r.feedback, ":FILE.export.tag\n:LOG.export.tag\n:RC.0/0\n");
     EXPECT_EQ(goldenMismatch(r.tag, fs::path(QRT_TEST_DATA_DIR) / "golden/sample_udp.tag"), "");
+}
+
+TEST(SampleExport, StarSchemasOfTheSampleWarehouseMatchTheGoldenFile) {
+    const ExportResult r = exportSample("sample_schema", "schema.inp");
+    ASSERT_EQ(r.status, 0) << r.output;
+    EXPECT_EQ(r.feedback, ":FILE.export.tag\n:LOG.export.tag\n:RC.0/0\n");
+    EXPECT_EQ(goldenMismatch(r.tag, fs::path(QRT_TEST_DATA_DIR) / "golden/sample_schema.tag"), "");
 }

@@ -11,14 +11,14 @@ namespace schema_test {
 namespace {
 
 const std::map<std::string, long> kSampleRows = {
-    {"inforesource", 3},   {"DataResource", 7},  {"Attribute", 24},   {"Key", 9},
-    {"KeyMap", 10},        {"attributelink", 3}, {"BusinessView", 7}, {"map", 10},
-    {"Correlation", 4},    {"BVAlias", 4},       {"Process", 2},      {"Subject", 1},
-    {"BVSchedule", 7},     {"CUSTCAL", 2},       {"CALDATE", 4},      {"AgentSite", 2},
-    {"ProgFunc2", 9},      {"UDPGROUP", 3},      {"PROGTYPE", 3},     {"ProgParm", 16},
-    {"SecurityGroup", 3},  {"UserFunction", 3},  {"HQUser", 2},       {"BVSecurity", 1},
-    {"StarSchema", 1},     {"OLAPCube", 1},      {"QRTSTRINGS", 79},  {"BINARYDATA", 3},
-    {"RELATIONSHIP", 246}, {"configuration", 5},
+    {"inforesource", 3},   {"DataResource", 7},   {"Attribute", 24},   {"Key", 9},
+    {"KeyMap", 10},        {"attributelink", 10}, {"BusinessView", 7}, {"map", 10},
+    {"Correlation", 4},    {"BVAlias", 4},        {"Process", 2},      {"Subject", 1},
+    {"BVSchedule", 7},     {"CUSTCAL", 2},        {"CALDATE", 4},      {"AgentSite", 2},
+    {"ProgFunc2", 9},      {"UDPGROUP", 3},       {"PROGTYPE", 3},     {"ProgParm", 16},
+    {"SecurityGroup", 3},  {"UserFunction", 3},   {"HQUser", 2},       {"BVSecurity", 1},
+    {"StarSchema", 3},     {"OLAPCube", 1},       {"QRTSTRINGS", 85},  {"BINARYDATA", 3},
+    {"RELATIONSHIP", 264}, {"configuration", 5},
 };
 
 std::string lower(std::string s) {

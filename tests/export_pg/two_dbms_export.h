@@ -1,12 +1,13 @@
-// Exports of one warehouse from SQLite and from PostgreSQL (the cluster of
-// the pg fixture), both through a DSN named "QRTWH", with the control tables
-// under a prefix of the test's own so that other groups loading the shared
-// cluster do not interfere.
+// Exports of the same warehouse from SQLite and from PostgreSQL: loading a
+// data file into either, running SQL on the test cluster, exporting from
+// either. Each comparison gives its control tables a prefix of its own, so
+// that tests loading the shared cluster do not interfere.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/exporters/export_run.h"
 
@@ -22,6 +23,18 @@ inline void loadPostgres(const fs::path& dir, const std::string& database,
                              "/tools/load_warehouse.sh' postgres " + prefix + " '" + data.string() +
                              "' > '" + dir.string() + "/load.log' 2>&1";
     ASSERT_EQ(runCommand(load), 0) << readFile(dir / "load.log");
+}
+
+// Runs SQL on a database of the test cluster, as the test role or, over the
+// cluster's socket, as its superuser.
+inline void psql(const fs::path& dir, const std::string& database, const std::string& sql,
+                 bool superuser = false) {
+    const std::string who = superuser ? "-h " QRT_PG_SOCKET_DIR " -p " QRT_PG_PORT " -U postgres"
+                                      : "-h " QRT_PG_HOST " -p " QRT_PG_PORT " -U " QRT_PG_USER;
+    const std::string command = "PGPASSWORD=" QRT_PG_PASSWORD " psql -X -q -v ON_ERROR_STOP=1 " +
+                                who + " -d " + database + " -c \"" + sql + "\" > '" + dir.string() +
+                                "/psql.log' 2>&1";
+    ASSERT_EQ(runCommand(command), 0) << sql << "\n" << readFile(dir / "psql.log");
 }
 
 // Exports from a database of the test cluster; the masked tag file.
