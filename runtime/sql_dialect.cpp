@@ -27,6 +27,7 @@ struct DialectRules {
     // before.
     bool nullsAsSmallest;
     std::vector<QuotedColumn> columns;
+    ReadSnapshotStatements snapshot;
 };
 
 // Every column of the control tables was checked against both DBMSs: only
@@ -41,7 +42,11 @@ const std::vector<DialectRules>& rules() {
          true,
          L"",
          false,
-         {{L"having", L"\"having\""}, {L"isNull", L"\"isNull\""}}},
+         {{L"having", L"\"having\""}, {L"isNull", L"\"isNull\""}},
+         // Deferred: the first read takes the snapshot (in WAL mode writers go
+         // on; in rollback-journal mode they wait until the end). COMMIT
+         // leaves reads still open alone, where ROLLBACK would abort them.
+         {L"BEGIN", L"COMMIT"}},
         {SqlDialect::PostgreSQL,
          L"PostgreSQL",
          true,
@@ -49,7 +54,9 @@ const std::vector<DialectRules>& rules() {
          true,
          L"\"C\"",
          true,
-         {{L"having", L"\"having\""}, {L"isNull", L"\"isnull\""}, {L"offset", L"\"offset\""}}},
+         {{L"having", L"\"having\""}, {L"isNull", L"\"isnull\""}, {L"offset", L"\"offset\""}},
+         // The snapshot is taken by the first query after the start.
+         {L"START TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY", L"ROLLBACK"}},
     };
     return table;
 }
@@ -438,6 +445,11 @@ SqlDialect dialectOfDbms(std::wstring_view dbmsName) {
         if (equalsNoCase(dbmsName, r.dbmsName))
             return r.dialect;
     return SqlDialect::Native;
+}
+
+const ReadSnapshotStatements* readSnapshotStatements(SqlDialect dialect) {
+    const DialectRules* r = rulesFor(dialect);
+    return r ? &r->snapshot : nullptr;
 }
 
 const std::vector<QuotedColumn>& quotedColumns(SqlDialect dialect) {
