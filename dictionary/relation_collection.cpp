@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dictionary/snapshot_store.h"
 #include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 
@@ -55,8 +56,26 @@ RelationElement& RelationCollectionBase::appendElement(const DIRId& id) {
 HQRC RelationCollectionBase::load() {
     for (auto& element : elements_)
         element->inDatabase_ = false;
+    size_t rank = 0;
+    // One related identifier as the relationship table gives it, in order.
+    const auto take = [&](const DIRId& id) {
+        auto found = index_.find(id);
+        RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
+        if (!element.inDatabase_) // a duplicate row keeps the place of the first
+            element.rank_ = rank++;
+        element.inDatabase_ = true;
+    };
     HQRC rc;
-    {
+    std::vector<DIRId> kept;
+    const controldb::RelationRows* rows = nullptr;
+    if (controldb::SnapshotStore* store = controldb::SnapshotStore::active())
+        rows = store->relations(rc);
+    if (rc.code != 0)
+        return rc.AddComment(L"RelationCollectionBase::load");
+    if (rows != nullptr && rows->related(relation_, side_, owner_.getId(), kept)) {
+        for (const DIRId& id : kept)
+            take(id);
+    } else {
         const controldb::PooledCursor pooled(
             (side_ == RelationSide::Source ? L"SELECT target_qrtid FROM "
                                            : L"SELECT source_qrtid FROM ") +
@@ -74,7 +93,6 @@ HQRC RelationCollectionBase::load() {
         SQLLEN idLength = DIRId::kLength;
         char related[DIRId::kLength + 1] = {};
         SQLLEN relatedLength = 0;
-        size_t rank = 0;
         rc = cursor.prepare(text);
         if (rc.code == 0)
             rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
@@ -107,12 +125,7 @@ HQRC RelationCollectionBase::load() {
                 rc = fetchRc;
                 break;
             }
-            const DIRId id(controldb::fetchedText(related, DIRId::kLength, relatedLength));
-            auto found = index_.find(id);
-            RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
-            if (!element.inDatabase_) // a duplicate row keeps the place of the first
-                element.rank_ = rank++;
-            element.inDatabase_ = true;
+            take(DIRId(controldb::fetchedText(related, DIRId::kLength, relatedLength)));
         }
     }
     if (rc.code != 0)
@@ -157,7 +170,32 @@ RelationElement* RelationCollectionBase::getNextElement(HQRC& rc) {
 }
 
 DIRBase* RelationCollectionBase::getFirstBase(HQRC& rc) {
-    return firstPresent(getFirstElement(rc), rc, L"RelationCollectionBase::GetFirstBase");
+    RelationElement* first = getFirstElement(rc);
+    if (first != nullptr) {
+        rc = keepMemberRows();
+        if (rc.code != 0) {
+            rc.AddComment(L"RelationCollectionBase::GetFirstBase");
+            return nullptr;
+        }
+    }
+    return firstPresent(first, rc, L"RelationCollectionBase::GetFirstBase");
+}
+
+HQRC RelationCollectionBase::keepMemberRows() {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    if (store == nullptr)
+        return HQRC();
+    const ClassInfo* memberClass = DIRBase::classInfoOf(getRelatedType());
+    if (memberClass == nullptr)
+        return HQRC();
+    // Rows are read ahead for whole owners: the first member still to be
+    // read tells whether this owner's were.
+    auto first = std::find_if(elements_.begin(), elements_.end(),
+                              [](const auto& e) { return e->object_ == nullptr; });
+    if (first == elements_.end() || store->findRow(*memberClass, (*first)->id_) != nullptr)
+        return HQRC();
+    const std::unique_ptr<DIRBase> prototype = DIRBase::makeObject(getRelatedType());
+    return prototype->keepRelated(relation_, side_, owner_.classInfo(), owner_.getId());
 }
 
 DIRBase* RelationCollectionBase::getNextBase(HQRC& rc) {
@@ -192,6 +230,16 @@ void RelationCollectionBase::warnMissing(const RelationElement& element) const {
 bool RelationCollectionBase::containsId(const DIRId& id, HQRC& rc) {
     rc = load();
     return rc.code == 0 && index_.contains(id);
+}
+
+void RelationCollectionBase::releaseCurrent() {
+    if (cursor_ < 0 || static_cast<size_t>(cursor_) >= elements_.size())
+        return;
+    RelationElement& element = *elements_[static_cast<size_t>(cursor_)];
+    if (element.owned_ == nullptr)
+        return;
+    element.object_ = nullptr;
+    element.owned_.reset();
 }
 
 RelationElement* RelationCollectionBase::getElement(const DIRId& id) const {
