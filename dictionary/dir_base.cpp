@@ -356,6 +356,14 @@ HQRC DIRBase::keepRelated(const Relation& relation, RelationSide known, const Cl
     return keepRowsById(ids, store->newGroup(std::move(members)));
 }
 
+HQRC DIRBase::keepRows(const std::vector<DIRId>& ids) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    if (store == nullptr || !keepsRows() || ids.empty())
+        return HQRC();
+    std::vector<DIRId> members = ids;
+    return keepRowsById(ids, store->newGroup(std::move(members)));
+}
+
 HQRC DIRBase::keepRowsById(const std::vector<DIRId>& ids, uint64_t group) {
     controldb::SnapshotStore* store = controldb::SnapshotStore::active();
     std::unordered_map<DIRId, uint32_t> positions;

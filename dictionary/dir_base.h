@@ -131,6 +131,11 @@ public:
     // or the class is read from several tables.
     HQRC keepRelated(const Relation& relation, RelationSide known, const ClassInfo& ownerClass,
                      const DIRId& owner);
+    // Reads the rows of these objects of this class in as few statements as
+    // the batches need and keeps them as one group, in this order, for the
+    // retrievals by identifier that follow. Nothing when no snapshot keeps
+    // rows. This object only lends its class.
+    HQRC keepRows(const std::vector<DIRId>& ids);
     // True when a retrieval of this class by identifier may be answered
     // from a kept row (a class read from one table by the generic retrieval).
     bool keepsRows() const;

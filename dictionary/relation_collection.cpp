@@ -188,18 +188,52 @@ HQRC RelationCollectionBase::keepMemberRows() {
     const ClassInfo* memberClass = DIRBase::classInfoOf(getRelatedType());
     if (memberClass == nullptr)
         return HQRC();
-    // Rows are read ahead for whole owners: the first member still to be
-    // read tells whether this owner's were.
-    auto first = std::find_if(elements_.begin(), elements_.end(),
-                              [](const auto& e) { return e->object_ == nullptr; });
-    if (first == elements_.end() || store->findRow(*memberClass, (*first)->id_) != nullptr)
+    // Nothing to read when every member still to be read is kept (a member
+    // may have been kept on another way to it, so all are looked at).
+    const bool allKept = std::all_of(elements_.begin(), elements_.end(), [&](const auto& e) {
+        return e->object_ != nullptr || store->findRow(*memberClass, e->id_) != nullptr;
+    });
+    if (allKept)
         return HQRC();
     const std::unique_ptr<DIRBase> prototype = DIRBase::makeObject(getRelatedType());
     return prototype->keepRelated(relation_, side_, owner_.classInfo(), owner_.getId());
 }
 
 DIRBase* RelationCollectionBase::getNextBase(HQRC& rc) {
-    return firstPresent(getNextElement(rc), rc, L"RelationCollectionBase::GetNextBase");
+    RelationElement* next = getNextElement(rc);
+    if (next != nullptr) {
+        rc = keepLaterMemberRows(static_cast<size_t>(cursor_));
+        if (rc.code != 0) {
+            rc.AddComment(L"RelationCollectionBase::GetNextBase");
+            return nullptr;
+        }
+    }
+    return firstPresent(next, rc, L"RelationCollectionBase::GetNextBase");
+}
+
+HQRC RelationCollectionBase::keepLaterMemberRows(size_t from) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    if (store == nullptr)
+        return HQRC();
+    const ClassInfo* memberClass = DIRBase::classInfoOf(getRelatedType());
+    if (memberClass == nullptr)
+        return HQRC();
+    const auto missing = [&](const RelationElement& e) {
+        return e.object_ == nullptr && store->findRow(*memberClass, e.id_) == nullptr;
+    };
+    if (!missing(*elements_[from]))
+        return HQRC();
+    // The kept rows of this walk's members were let go (the store's budget):
+    // the next ones are read again together, not one by one.
+    std::vector<DIRId> ids;
+    for (size_t i = from; i < elements_.size() && ids.size() < controldb::SnapshotStore::kBatch;
+         ++i) {
+        if (missing(*elements_[i]))
+            ids.push_back(elements_[i]->id_);
+    }
+    if (ids.size() < 2)
+        return HQRC();
+    return DIRBase::makeObject(getRelatedType())->keepRows(ids);
 }
 
 DIRBase* RelationCollectionBase::firstPresent(RelationElement* element, HQRC& rc,

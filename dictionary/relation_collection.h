@@ -92,6 +92,9 @@ private:
     // members not yet read, read ahead with those of the owner's siblings
     // (DIRBase::keepRelated).
     HQRC keepMemberRows();
+    // Inside a walk: when the row of the member at `from` is no longer kept,
+    // the rows of it and of the next members not kept are read together.
+    HQRC keepLaterMemberRows(size_t from);
     // From element on, the object of the first member that can be read.
     DIRBase* firstPresent(RelationElement* element, HQRC& rc, const wchar_t* comment);
     void warnMissing(const RelationElement& element) const;

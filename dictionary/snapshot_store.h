@@ -143,7 +143,7 @@ struct RowGroup {
 
 class SnapshotStore {
 public:
-    static constexpr size_t kRowBudget = size_t{4} << 20;
+    static constexpr size_t kRowBudget = size_t{16} << 20;
     static constexpr size_t kTextBudget = size_t{8} << 20;
     static constexpr size_t kGroupsKept = 4096;
     // Rows a read ahead gathers at most (it ends with the owner that passes
