@@ -16,6 +16,7 @@
 #include "export/export_driver.h"
 #include "export/export_registry.h"
 #include "runtime/configuration.h"
+#include "runtime/odbc.h"
 #include "tests/common/odbc_test_env.h"
 #include "tests/export_pg/two_dbms_export.h"
 
@@ -74,11 +75,14 @@ struct Control {
     std::string password;
 };
 
-// One export of SALESDB then WAREHOUSE in this process; the masked tag file.
+// One export in this process (by default of SALESDB then WAREHOUSE); the
+// masked tag file. statements receives the number of statements executed.
 std::string exportInProcess(const fs::path& dir, const Control& control,
-                            const std::vector<ExportSection>& sections) {
+                            const std::vector<ExportSection>& sections,
+                            const std::string& inputText = "<IR>\nSALESDB\nWAREHOUSE\n",
+                            uint64_t* statements = nullptr) {
     const fs::path input = dir / "export.inp";
-    writeFile(input, "<IR>\nSALESDB\nWAREHOUSE\n");
+    writeFile(input, inputText);
     fs::remove(dir / "export.tag");
     // One run per process is what the program does: the registry starts empty.
     Tag_ExpList::getInstance().clear();
@@ -92,6 +96,8 @@ std::string exportInProcess(const fs::path& dir, const Control& control,
                               HQSTRING((dir / "feedback.txt").string()), 0, 1, "unused",
                               "Function: ", "Message: ", "Codes: ");
     const std::string out = ::testing::internal::GetCapturedStdout();
+    if (statements != nullptr)
+        *statements = HQOdbc::getEnv().connection(0).statementsExecuted();
     HQConfiguration::terminate();
     EXPECT_EQ(rc.code, 0) << out;
     return maskRunLines(readFile(dir / "export.tag"));
@@ -162,4 +168,31 @@ TEST(ReadSnapshot, PostgresExportIgnoresEditsCommittedWhileItRuns) {
     qrt_test::useOdbcIni(dir, qrt_test::postgresDsn("QRTSNAP", QRT_PG_DB));
     expectOneState(dir, {"QRTSNAP", "QRTSNAP", QRT_PG_USER, QRT_PG_PASSWORD},
                    [&] { return qrt_test::psqlExec(dir, "SET search_path TO qrtsnap;" + kEdits); });
+}
+
+// Inside the snapshot each control row is read once, and rows of many objects
+// in one statement: an export of a few thousand objects runs a few dozen
+// statements, not one or more per object.
+TEST(ReadSnapshot, ExportReadsRowsInFewStatements) {
+    const fs::path dir = qrt_test::makeTempDir("read_snapshot_count");
+    ASSERT_EQ(runCommand(std::string("'" QRT_STAGE_DIR "/bin/generate_warehouse' --seed=1 "
+                                     "--objects=3000 '") +
+                         (dir / "w.sql").string() + "' '" + (dir / "w.inp").string() + "' > '" +
+                         (dir / "generate.log").string() + "' 2>&1"),
+              0)
+        << readFile(dir / "generate.log");
+    const fs::path database = dir / "control.db";
+    ASSERT_TRUE(loadSqlite(database, {dir / "w.sql"}));
+    qrt_test::useOdbcIni(dir, qrt_test::sqliteDsn("QRTCOUNT", database));
+    ::setenv("HQSPATH", QRT_STAGE_DIR, 1);
+    const std::vector<ExportSection> plain(export_sections().begin(), export_sections().end());
+    uint64_t statements = 0;
+    const std::string tag = exportInProcess(dir, {"QRTCOUNT", "QRT", "qrt", "qrtpw"}, plain,
+                                            readFile(dir / "w.inp"), &statements);
+    const size_t records = countOf(tag, ":OBJECT.TYPE(");
+    ASSERT_GT(records, 3000u);
+    EXPECT_GT(statements, 0u);
+    EXPECT_LT(statements, records / 20) << records << " records";
+    RecordProperty("statements", static_cast<int>(statements));
+    RecordProperty("records", static_cast<int>(records));
 }
