@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "dictionary/information_resource.h"
+#include "dictionary/process.h"
 #include "dictionary/program_group.h"
 #include "dictionary/star_schema.h"
 #include "export/database_export.h"
 #include "export/export_error.h"
+#include "export/process_export.h"
 #include "export/program_export.h"
 #include "export/star_schema_export.h"
 #include "export/tag_file.h"
@@ -32,6 +34,13 @@ public:
     }
 };
 
+// The cascade step: the relations between the steps exported in the run and
+// the steps they start.
+class CascadePass final : public SectionExporter {
+public:
+    void exportName(const HQSTRING&, HQRC& result) override { result = export_all_cascades(); }
+};
+
 // The sections of the input file and the cascade step. A row without a
 // factory is not available in this version: a name in it ends the run with
 // 13104.
@@ -45,11 +54,12 @@ const std::array<ExportSection, 6> sectionTable = {{
              export_IR_root(&database);
              return HQRC();
          })},
-    {SectionRole::keyword,
-     L"<PROC>",
-     L":COMMENT. Start Process export",
+    {SectionRole::keyword, L"<PROC>", L":COMMENT. Start Process export",
      L":COMMENT. Exporting Process ",
-     {}},
+     objectSection<Process>([](Process& process, const HQSTRING& name, const ExportSwitches& s) {
+         raiseIfFailed(process.retrieve(name));
+         return export_Process_root(&process, s.cascade, s.relation);
+     })},
     {SectionRole::keyword, L"<BV>", L"", L"",
      [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
          return std::make_unique<IgnoredStepNames>();
@@ -67,7 +77,10 @@ const std::array<ExportSection, 6> sectionTable = {{
              raiseIfFailed(group.retrieve(name));
              return export_UDPGrouping(&group);
          })},
-    {SectionRole::cascade, L"/s", L"", L"", {}},
+    {SectionRole::cascade, L"/s", L"", L"",
+     [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
+         return std::make_unique<CascadePass>();
+     }},
 }};
 
 HQRC notAvailable(std::wstring_view keyword) {
