@@ -1,5 +1,5 @@
 // Golden-file tests of the sample warehouse's exports on SQLite: the tag file
-// of samples/export.inp ("<IR>"), samples/export_udp.inp ("<UDP>") and
+// of samples/export_ir.inp ("<IR>"), samples/export_udp.inp ("<UDP>") and
 // samples/schema.inp ("<SCHEMA>"), with their time and file-name lines masked,
 // must equal the files in tests/exporters/golden line for line.
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ ExportResult exportSample(const std::string& tag, const std::string& input) {
 } // namespace
 
 TEST(SampleExport, DatabasesOfTheSampleWarehouseMatchTheGoldenFile) {
-    const ExportResult r = exportSample("sample", "export.inp");
+    const ExportResult r = exportSample("sample", "export_ir.inp");
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(r.feedback, ":FILE.export.tag\n:LOG.export.tag\n:RC.0/0\n");
     EXPECT_EQ(goldenMismatch(r.tag, fs::path(QRT_TEST_DATA_DIR) / "golden/sample_ir.tag"), "");
