@@ -41,9 +41,7 @@ public:
     void exportName(const HQSTRING&, HQRC& result) override { result = export_all_cascades(); }
 };
 
-// The sections of the input file and the cascade step. A row without a
-// factory is not available in this version: a name in it ends the run with
-// 13104.
+// The sections of the input file and the cascade step.
 const std::array<ExportSection, 6> sectionTable = {{
     {SectionRole::keyword, L"<IR>", L":COMMENT. Start IR export", L":COMMENT. Exporting Database ",
      objectSection<InformationResource>(
@@ -82,12 +80,6 @@ const std::array<ExportSection, 6> sectionTable = {{
          return std::make_unique<CascadePass>();
      }},
 }};
-
-HQRC notAvailable(std::wstring_view keyword) {
-    HQRC rc = tagHQRCset(13104, L"export_tagfile", HQSTRING(tagxport_module));
-    rc.token1 = HQSTRING(keyword);
-    return rc;
-}
 
 // Any other exception (an allocation failure, an index out of range ...)
 // ends the run as an internal inconsistency, its text as the message token.
@@ -165,21 +157,18 @@ public:
         const ExportSection& section = sections_[*mode_];
         if (!section.nameComment.empty())
             Tag_File::write_line(section.nameComment + line);
-        if (!handlers_[*mode_])
-            throw notAvailable(section.keyword);
-        handlers_[*mode_]->exportName(line, result_);
+        if (handlers_[*mode_])
+            handlers_[*mode_]->exportName(line, result_);
     }
 
+    // The cascade step of the table, if it has one.
     void runCascade() {
         for (const ExportSection& section : sections_) {
-            if (section.role != SectionRole::cascade)
-                continue;
-            if (!section.start)
-                throw notAvailable(section.keyword);
-            section.start(switches_)->exportName(HQSTRING(), result_);
-            return;
+            if (section.role == SectionRole::cascade && section.start) {
+                section.start(switches_)->exportName(HQSTRING(), result_);
+                return;
+            }
         }
-        throw notAvailable(L"/s");
     }
 
     const HQRC& result() const { return result_; }
