@@ -50,6 +50,22 @@ Euit_ParmList keysOf(DIRBase* object) {
     return keys;
 }
 
+// Walks the rows of a list that the cursor opened (first: the result of its
+// listFirst... call): exports each with exportOne, then writes the relation
+// record from the owner to it and a checkpoint.
+template <class T, class Export>
+void relateRows(T& cursor, HQRC first, const Owner& owner, FromOwner relation, Export exportOne) {
+    walkRows(cursor, std::move(first), WalkEnd::RaiseErrors, [&](T& each) {
+        exportOne(each);
+        const Euit_ParmList keys = keysOf(&each);
+        if (relation == FromOwner::Contain)
+            writeContain(owner.type, *owner.keys, each.getObjectType(), keys);
+        else
+            writeLink(owner.type, *owner.keys, each.getObjectType(), keys);
+        Tag_File::write_chkpid();
+    });
+}
+
 // The steps a process notifies when it ends with one outcome (listFirst on
 // the cursor), tied to it by a relation instance of type written before the
 // first of them.
@@ -88,44 +104,24 @@ HQRC export_Process_root(Process* process, int cascade, int relation) {
         throw found;
     }
 
+    const Owner owner{DIRObjectType::Process, &processKeys};
+    const DIRId& id = process->getId();
     BusinessView step;
-    walkRows(step, step.listFirstByProcess(process->getId()), WalkEnd::RaiseErrors,
-             [&](BusinessView& each) {
-                 export_BV(&each, cascade, relation);
-                 writeContain(DIRObjectType::Process, processKeys, DIRObjectType::BusinessView,
-                              keysOf(&each));
-                 Tag_File::write_chkpid();
-             });
-
+    relateRows(step, step.listFirstByProcess(id), owner, FromOwner::Contain,
+               [&](BusinessView& each) { export_BV(&each, cascade, relation); });
     DataResource table;
-    walkRows(table, table.listFirstByProcess(process->getId()), WalkEnd::RaiseErrors,
-             [&](DataResource& each) {
-                 raiseIfFailed(export_DataRes(&each));
-                 writeLink(DIRObjectType::Process, processKeys, DIRObjectType::DataResource,
-                           keysOf(&each));
-                 Tag_File::write_chkpid();
-             });
-
+    relateRows(table, table.listFirstByProcess(id), owner, FromOwner::Link,
+               [](DataResource& each) { raiseIfFailed(export_DataRes(&each)); });
     SecurityGroup group;
-    walkRows(group, group.listFirstByProcess(process->getId()), WalkEnd::RaiseErrors,
-             [&](SecurityGroup& each) {
-                 export_SCG_root(&each);
-                 writeLink(DIRObjectType::Process, processKeys, DIRObjectType::SecurityGroup,
-                           keysOf(&each));
-                 Tag_File::write_chkpid();
-             });
+    relateRows(group, group.listFirstByProcess(id), owner, FromOwner::Link,
+               [](SecurityGroup& each) { export_SCG_root(&each); });
 
     if (cascade == 0)
         return HQRC();
 
     BVSchedule schedule;
-    walkRows(schedule, schedule.listFirstbyProcess(process->getId()), WalkEnd::RaiseErrors,
-             [&](BVSchedule& each) {
-                 export_BVSchedule(&each, processKeys);
-                 writeContain(DIRObjectType::Process, processKeys, DIRObjectType::BVSchedule,
-                              keysOf(&each));
-                 Tag_File::write_chkpid();
-             });
+    relateRows(schedule, schedule.listFirstbyProcess(id), owner, FromOwner::Contain,
+               [&](BVSchedule& each) { export_BVSchedule(&each, processKeys); });
 
     exportNotifiedSteps(*process, processKeys, &BusinessView::listFirstNotificationBVSuccessProcess,
                         NameNType2::PRPostBV, cascade, relation);
@@ -140,13 +136,9 @@ void export_Sub(Subject* subject) {
     if (!writeNewRecord(kSubjectRecord, *subject, subjectKeys))
         return;
     SecurityGroup group;
-    walkRows(group, group.listFirstBySubject(subject->getId()), WalkEnd::RaiseErrors,
-             [&](SecurityGroup& each) {
-                 export_SCG_root(&each);
-                 writeContain(DIRObjectType::Subject, subjectKeys, DIRObjectType::SecurityGroup,
-                              keysOf(&each));
-                 Tag_File::write_chkpid();
-             });
+    relateRows(group, group.listFirstBySubject(subject->getId()),
+               {DIRObjectType::Subject, &subjectKeys}, FromOwner::Contain,
+               [](SecurityGroup& each) { export_SCG_root(&each); });
 }
 
 void export_Sub_forBV(Subject* subject, const Euit_ParmList& stepKeys) {

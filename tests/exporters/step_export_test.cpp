@@ -25,6 +25,15 @@ std::string stepRelation(const std::string& type, const std::string& step,
            relationRecord(true, type, stepKeys(step), target, targetKeys);
 }
 
+// A schedule's record and its CONTAIN record from its step; its key has the
+// step's name, its type and its start time.
+std::string stepSchedule(const std::string& step, const std::vector<std::string>& lines,
+                         const std::string& type, const std::string& start) {
+    return objectRecord("QRTSCHED", lines) +
+           relationRecord(true, "QRTSAVU", stepKeys(step), "QRTSCHED",
+                          stepKeys(step) + "SCHTYPE(" + type + ") SCHTIME(" + start + ".000000) ");
+}
+
 } // namespace
 
 TEST(StepExport, RelationSwitchWritesOnlyTheRelationsOfSourceDatabaseAndInputTables) {
@@ -162,26 +171,23 @@ TEST(StepExport, ScheduleDatesInTheirFormsAndTheOwnersNameForAScheduleWithoutOne
     const ExportResult r = s.exportProcesses({"P (x)"}, "/s");
     ASSERT_EQ(r.status, 0) << r.output;
     const std::string tag = anyCheckpoint(r.tag);
-    const std::string step = stepKeys("S'('1')'");
     const size_t first = positionOf(
         tag,
-        objectRecord("QRTSCHED",
+        stepSchedule("S'('1')'",
                      {"NAME(S'('1')')", "SCHTYPE(2)", "SCHDAYOW(0)", "SCHYEAR(2001)",
                       "SCHMONOY(03)", "SCHDAYOM(04)", "SCHHOUR(05)", "SCHMIN(06)", "SCHSEC(07)",
                       "SCHTIME(2001-03-04-05:06:07)", "SCHFTYPE(3)", "SCHDATES(0)", "SCHDAYS(1)",
-                      "SCHENDDY(31)", "SCHENDMN(12)", "SCHENDYR(1999)"}) +
-            relationRecord(true, "QRTSAVU", step, "QRTSCHED",
-                           step + "SCHTYPE(2) SCHTIME(2001-03-04-05:06:07.000000) ") +
+                      "SCHENDDY(31)", "SCHENDMN(12)", "SCHENDYR(1999)"},
+                     "2", "2001-03-04-05:06:07") +
             kCheckpoint);
-    const size_t second = positionOf(
-        tag,
-        objectRecord("QRTSCHED",
-                     {"NAME(Year end '('Dec')')", "SCHTYPE(4)", "SCHDAYOW(-1)", "SCHYEAR(2000)",
-                      "SCHMONOY(12)", "SCHDAYOM(-1)", "SCHHOUR(23)", "SCHMIN(00)", "SCHSEC(00)",
-                      "SCHTIME(2000-12--1-23:00:00)", "SCHFTYPE(5)", "SCHDATES(0)", "SCHDAYS(0)",
-                      "SCHENDDY(0)", "SCHENDMN(0)", "SCHENDYR(1900)"}) +
-            relationRecord(true, "QRTSAVU", step, "QRTSCHED",
-                           step + "SCHTYPE(4) SCHTIME(2000-12--1-23:00:00.000000) "));
+    const size_t second =
+        positionOf(tag, stepSchedule("S'('1')'",
+                                     {"NAME(Year end '('Dec')')", "SCHTYPE(4)", "SCHDAYOW(-1)",
+                                      "SCHYEAR(2000)", "SCHMONOY(12)", "SCHDAYOM(-1)",
+                                      "SCHHOUR(23)", "SCHMIN(00)", "SCHSEC(00)",
+                                      "SCHTIME(2000-12--1-23:00:00)", "SCHFTYPE(5)", "SCHDATES(0)",
+                                      "SCHDAYS(0)", "SCHENDDY(0)", "SCHENDMN(0)", "SCHENDYR(1900)"},
+                                     "4", "2000-12--1-23:00:00"));
     EXPECT_LT(first, second);
     EXPECT_NE(tag.find("    HASSCHED(Y)\n"), std::string::npos);
     // A process's schedule without a name takes the process's name, wrapped once.
