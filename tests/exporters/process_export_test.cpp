@@ -1,8 +1,7 @@
 // Whole-run tests of the process export and the cascade pass on small
 // made-up warehouses: what the cascade switch leaves out, steps that start
-// themselves or each other, the steps a process notifies, groups notified by
-// several steps, subjects, a step whose name has blanks at its ends, and
-// failures that end the run.
+// themselves or each other, the steps a process notifies, a step whose name
+// has blanks at its ends, and a schedule whose process row is missing.
 #include <gtest/gtest.h>
 
 #include "tests/exporters/step_rows.h"
@@ -135,52 +134,6 @@ TEST(ProcessExport, NotifiedStepsAreThoseOfOneOutcomeRunningANotificationProgram
     EXPECT_LT(first, second);
     EXPECT_EQ(tag.find("On both"), std::string::npos);
     EXPECT_EQ(tag.find("No notifier"), std::string::npos);
-}
-
-TEST(ProcessExport, ANotifiedGroupIsWrittenForEveryStepThatNotifiesIt) {
-    ScratchWarehouse w("process_notified_group");
-    StepRows s(w);
-    s.step("BV00000001", "A");
-    s.step("BV00000002", "B");
-    s.group("SG00000001", "G (ops)");
-    w.relation("BV_NOTIFY_GROUPS", "BV00000001", "SG00000001");
-    w.relation("BV_NOTIFY_GROUPS", "BV00000002", "SG00000001");
-    s.process("PR00000001", "P", {"BV00000001", "BV00000002"});
-
-    const ExportResult r = s.exportProcesses({"P"}, "/s");
-    ASSERT_EQ(r.status, 0) << r.output;
-    const std::string tag = anyCheckpoint(r.tag);
-    for (const char* step : {"A", "B"})
-        EXPECT_EQ(
-            countOf(tag, objectRecord("BVNTFYSG", {keys(step)}) +
-                             relationRecord(false, "QRTSAVU", keys(step), "BVNTFYSG", keys(step)) +
-                             objectRecord("QRTSCGRP", {"NAME(G '('ops')')"}) +
-                             relationRecord(false, "BVNTFYSG", keys(step), "QRTSCGRP",
-                                            "NAME(G '('ops')') ") +
-                             kCheckpoint + kCheckpoint),
-            1u)
-            << step;
-}
-
-TEST(ProcessExport, OnlyAProcessWithASubjectWritesOneAndAProcessNamedTwiceIsWrittenOnce) {
-    ScratchWarehouse w("process_subjects");
-    StepRows s(w);
-    w.sql("INSERT INTO Subject (qrtid, name) VALUES ('SU00000001', 'Sales (EU)');");
-    s.process("PR00000001", "With", {});
-    s.process("PR00000002", "Without", {});
-    w.relation("COLL_TO_Process", "SU00000001", "PR00000001");
-
-    const ExportResult r = s.exportProcesses({"With", "Without", "With"});
-    ASSERT_EQ(r.status, 0) << r.output;
-    EXPECT_EQ(countOf(r.tag, "Begin PROCESS Instance"), 2u);
-    EXPECT_EQ(countOf(r.tag, "Begin INFOGRPS Instance"), 1u);
-    EXPECT_EQ(countOf(r.tag, "SOURCETYPE(INFOGRPS) TARGETYPE(PROCESS)"), 1u);
-    EXPECT_NE(
-        anyCheckpoint(r.tag).find(
-            objectRecord("INFOGRPS", {"NAME(Sales '('EU')')"}) + kCheckpoint +
-            relationRecord(true, "INFOGRPS", "NAME(Sales '('EU')') ", "PROCESS", keys("With")) +
-            kCheckpoint),
-        std::string::npos);
 }
 
 TEST(ProcessExport, AStepNamedWithBlanksAtItsEndsStopsTheCascadePass) {
