@@ -141,12 +141,6 @@ void export_Sub(Subject* subject) {
                [](SecurityGroup& each) { export_SCG_root(&each); });
 }
 
-void export_Sub_forBV(Subject* subject, const Euit_ParmList& stepKeys) {
-    export_Sub(subject);
-    writeContain(DIRObjectType::Subject, keysOf(subject), DIRObjectType::BusinessView, stepKeys);
-    Tag_File::write_chkpid();
-}
-
 HQRC export_cascades(BusinessView* step) {
     Tag_ExpList& registry = Tag_ExpList::getInstance();
     if (registry.isCascadeDone(step) != 0)

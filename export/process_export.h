@@ -17,8 +17,6 @@ class Subject;
 HQRC export_Process_root(Process* process, int cascade, int relation);
 // One "INFOGRPS" object (once per run) with its security groups.
 void export_Sub(Subject* subject);
-// The subject and a CONTAIN record from it to the step.
-void export_Sub_forBV(Subject* subject, const Euit_ParmList& stepKeys);
 // The relation records from the step to the steps it starts on success and
 // on failure, once per step and run. Returns the failure of a walk, else 0.
 HQRC export_cascades(BusinessView* step);
