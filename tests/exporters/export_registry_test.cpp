@@ -7,9 +7,9 @@
 
 #include "dictionary/agent_site.h"
 #include "dictionary/attribute.h"
-#include "dictionary/bv_schedule.h"
 #include "dictionary/business_view.h"
 #include "dictionary/bv_alias.h"
+#include "dictionary/bv_schedule.h"
 #include "dictionary/bv_security.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/dr_correlation.h"
