@@ -192,7 +192,7 @@ TEST(ReadSnapshot, ExportReadsRowsInFewStatements) {
     const size_t records = countOf(tag, ":OBJECT.TYPE(");
     ASSERT_GT(records, 3000u);
     EXPECT_GT(statements, 0u);
-    EXPECT_LT(statements, records / 20) << records << " records";
+    EXPECT_LT(statements, records / 10) << records << " records";
     RecordProperty("statements", static_cast<int>(statements));
     RecordProperty("records", static_cast<int>(records));
 }
