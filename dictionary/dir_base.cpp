@@ -49,6 +49,26 @@ std::string rowImage(const DIRCommonColumns& common, const ColumnBuffer& buffer)
     return image;
 }
 
+// Fetches the rows of an executed select and hands each one's identifier and
+// image to take. A row that came with a warning ends the fetch, one without a
+// usable identifier is passed over: both are left to their own retrieval,
+// which reports them as it always does.
+template <class Take>
+HQRC fetchRowImages(DIRSelect& select, const ColumnBuffer& buffer, HQOdbcCursor& cursor,
+                    Take take) {
+    for (;;) {
+        HQRC fetchRc;
+        if (cursor.fetch(fetchRc) == 0)
+            return fetchRc;
+        if (fetchRc.code != 0)
+            return HQRC();
+        const DIRCommonColumns& c = select.common();
+        if (c.idInd == SQL_NULL_DATA || !fetched::textMisfit(c.idInd, DIRId::kLength).empty())
+            continue;
+        take(DIRId(controldb::fetchedText(c.id, DIRId::kLength, c.idInd)), rowImage(c, buffer));
+    }
+}
+
 bool restoreRow(std::string_view image, DIRCommonColumns& common, ColumnBuffer& buffer) {
     for (const CommonBuffer& b : commonBuffers(common))
         if (!fetched::restoreBuffer(image, *b.lengthWord, b.data, b.size))
@@ -386,24 +406,12 @@ HQRC DIRBase::keepRowsById(const std::vector<DIRId>& ids, uint64_t group) {
         const controldb::PooledCursor pooled(select.text());
         HQOdbcCursor& cursor = *pooled;
         HQRC rc = SQLSelect(select, cursor);
-        while (rc.code == 0) {
-            HQRC fetchRc;
-            if (cursor.fetch(fetchRc) == 0) {
-                rc = fetchRc;
-                break;
-            }
-            // A row that came with a warning, or without a usable identifier,
-            // is left to its own retrieval, which reports it as it always does.
-            if (fetchRc.code != 0)
-                break;
-            const DIRCommonColumns& c = select.common();
-            if (c.idInd == SQL_NULL_DATA || !fetched::textMisfit(c.idInd, DIRId::kLength).empty())
-                continue;
-            const DIRId id(controldb::fetchedText(c.id, DIRId::kLength, c.idInd));
-            auto position = positions.find(id);
-            if (position != positions.end())
-                store->keepRow(info_, id, rowImage(c, buffer), group, position->second);
-        }
+        if (rc.code == 0)
+            rc = fetchRowImages(select, buffer, cursor, [&](const DIRId& id, std::string image) {
+                auto position = positions.find(id);
+                if (position != positions.end())
+                    store->keepRow(info_, id, std::move(image), group, position->second);
+            });
         if (rc.code != 0)
             return passUp(rc, L"keepRelated");
     }
@@ -421,20 +429,10 @@ HQRC DIRBase::keepRowsOfOwner(const Relation& relation, RelationSide known, cons
     HQOdbcCursor& cursor = *pooled;
     HQRC rc = SQLSelect(select, cursor);
     std::vector<std::pair<DIRId, std::string>> fetchedRows;
-    while (rc.code == 0) {
-        HQRC fetchRc;
-        if (cursor.fetch(fetchRc) == 0) {
-            rc = fetchRc;
-            break;
-        }
-        if (fetchRc.code != 0)
-            break;
-        const DIRCommonColumns& c = select.common();
-        if (c.idInd == SQL_NULL_DATA || !fetched::textMisfit(c.idInd, DIRId::kLength).empty())
-            continue;
-        fetchedRows.emplace_back(DIRId(controldb::fetchedText(c.id, DIRId::kLength, c.idInd)),
-                                 rowImage(c, buffer));
-    }
+    if (rc.code == 0)
+        rc = fetchRowImages(select, buffer, cursor, [&](const DIRId& id, std::string image) {
+            fetchedRows.emplace_back(id, std::move(image));
+        });
     if (rc.code != 0)
         return passUp(rc, L"keepRelated");
     std::vector<DIRId> members;

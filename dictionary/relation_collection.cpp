@@ -181,13 +181,16 @@ DIRBase* RelationCollectionBase::getFirstBase(HQRC& rc) {
     return firstPresent(first, rc, L"RelationCollectionBase::GetFirstBase");
 }
 
+const ClassInfo* RelationCollectionBase::keptMemberClass() const {
+    return controldb::SnapshotStore::active() != nullptr ? DIRBase::classInfoOf(getRelatedType())
+                                                         : nullptr;
+}
+
 HQRC RelationCollectionBase::keepMemberRows() {
-    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
-    if (store == nullptr)
-        return HQRC();
-    const ClassInfo* memberClass = DIRBase::classInfoOf(getRelatedType());
+    const ClassInfo* memberClass = keptMemberClass();
     if (memberClass == nullptr)
         return HQRC();
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
     // Nothing to read when every member still to be read is kept (a member
     // may have been kept on another way to it, so all are looked at).
     const bool allKept = std::all_of(elements_.begin(), elements_.end(), [&](const auto& e) {
@@ -212,12 +215,10 @@ DIRBase* RelationCollectionBase::getNextBase(HQRC& rc) {
 }
 
 HQRC RelationCollectionBase::keepLaterMemberRows(size_t from) {
-    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
-    if (store == nullptr)
-        return HQRC();
-    const ClassInfo* memberClass = DIRBase::classInfoOf(getRelatedType());
+    const ClassInfo* memberClass = keptMemberClass();
     if (memberClass == nullptr)
         return HQRC();
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
     const auto missing = [&](const RelationElement& e) {
         return e.object_ == nullptr && store->findRow(*memberClass, e.id_) == nullptr;
     };

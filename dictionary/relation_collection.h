@@ -95,6 +95,8 @@ private:
     // Inside a walk: when the row of the member at `from` is no longer kept,
     // the rows of it and of the next members not kept are read together.
     HQRC keepLaterMemberRows(size_t from);
+    // The class of the members while a read snapshot keeps rows; else null.
+    const ClassInfo* keptMemberClass() const;
     // From element on, the object of the first member that can be read.
     DIRBase* firstPresent(RelationElement* element, HQRC& rc, const wchar_t* comment);
     void warnMissing(const RelationElement& element) const;
