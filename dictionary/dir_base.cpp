@@ -126,6 +126,7 @@ void DIRBase::resetContent() {
     id_ = DIRId();
     name_.clear();
     shortDescription_.clear();
+    storedName_.clear();
     for (DIRString* text : strings_)
         text->reset();
     for (DIRBinary* data : binaries_)
@@ -233,6 +234,7 @@ int DIRBase::SQLFetch(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cur
         shortDescription_ =
             textOf(c.shortDescription, sizeof c.shortDescription, c.shortDescriptionInd);
     populateProxy(buffer);
+    storedName_ = name_;
     state_ = 1;
     return row;
 }
