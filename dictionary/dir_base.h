@@ -139,6 +139,10 @@ public:
     virtual HQRC retrieveId(const DIRId& id);
     // Fills this object from the next row of the open list; 3142 at the end.
     HQRC listNext();
+    // Opens a list over every row of the class's table (in identifier
+    // order). A table that holds objects of several classes (".Key",
+    // ".ProgFunc2") lists them all.
+    HQRC listFirstAll() { return listFirstWhere(L"listFirstAll", L"", {}); }
 
     // Statement builders: prepare and bind a select, fetch one row into this object.
     HQRC SQLSelect(DIRSelect& select, HQOdbcCursor& cursor);
@@ -286,6 +290,9 @@ private:
     const ClassInfo& info_;
     HQSTRING updatedBy_;
     TimeStamp updateTs_;
+    // The row was read without a time stamp: a copy stores none either, and
+    // the optimistic update looks for a row without one.
+    bool updateTsNull_ = false;
     DIRId id_;
     HQSTRING name_;
     HQSTRING shortDescription_;

@@ -81,6 +81,7 @@ HQRC DIRBase::SQLInsert(int newId, DIRInsert& insert, HQOdbcCursor& cursor) {
     if (newId != 2) {
         updatedBy_ = HQUser::loggedOnUserId();
         updateTs_ = TimeStamp();
+        updateTsNull_ = false;
     }
     if (newId == 1)
         id_.setRandom();
@@ -89,7 +90,9 @@ HQRC DIRBase::SQLInsert(int newId, DIRInsert& insert, HQOdbcCursor& cursor) {
     bindings.push_back(common.bind(controldb::idValue(id_.view())));
     char* const idBytes = static_cast<char*>(bindings.back().value);
     bindings.push_back(common.bind(WriteValue::text(updatedBy_.toMultiByte())));
-    bindings.push_back(common.bind(WriteValue::stamp(odbcStamp(updateTs_))));
+    bindings.push_back(common.bind(updateTsNull_
+                                       ? WriteValue::nullOf(SQL_C_TIMESTAMP, SQL_TIMESTAMP)
+                                       : WriteValue::stamp(odbcStamp(updateTs_))));
     const bool own = ownsCommonTexts();
     bindings.push_back(common.bind(own ? WriteValue::text(name_.toMultiByte())
                                        : WriteValue::nullOf(SQL_C_CHAR, SQL_VARCHAR)));
@@ -143,13 +146,16 @@ HQRC DIRBase::SQLUpdate(DIRInsert& insert, HQOdbcCursor& cursor, SQLLEN& changed
                                        : WriteValue::nullOf(SQL_C_CHAR, SQL_VARCHAR)));
     appendElements(insert, bindings);
     bindings.push_back(values.bind(controldb::idValue(id_.view())));
-    bindings.push_back(values.bind(WriteValue::stamp(odbcStamp(updateTs_))));
-    HQRC rc = controldb::executeOn(cursor, insert.updateText(), bindings, &changedRows);
+    if (!updateTsNull_)
+        bindings.push_back(values.bind(WriteValue::stamp(odbcStamp(updateTs_))));
+    HQRC rc =
+        controldb::executeOn(cursor, insert.updateText(updateTsNull_), bindings, &changedRows);
     if (rc.code != 0)
         return rc.AddComment(L"From DIRBase::SQLUpdate");
     if (changedRows > 0) {
         updatedBy_ = user;
         updateTs_ = now;
+        updateTsNull_ = false;
     }
     return rc;
 }
@@ -174,6 +180,7 @@ HQRC DIRBase::create(Identity identity) {
     const DIRId heldId = id_;
     const HQSTRING heldUser = updatedBy_;
     const TimeStamp heldStamp = updateTs_;
+    const bool heldNull = updateTsNull_;
     const int heldState = state_;
     controldb::WriteTransaction transaction;
     HQRC rc = transaction.begun();
@@ -197,6 +204,7 @@ HQRC DIRBase::create(Identity identity) {
         id_ = heldId;
         updatedBy_ = heldUser;
         updateTs_ = heldStamp;
+        updateTsNull_ = heldNull;
         state_ = heldState;
         return rc;
     }
@@ -210,6 +218,7 @@ HQRC DIRBase::update() {
         return makeError(kDirNotStored, L"update", objectTypeToString(info_.type), name_);
     const HQSTRING heldUser = updatedBy_;
     const TimeStamp heldStamp = updateTs_;
+    const bool heldNull = updateTsNull_;
     controldb::WriteTransaction transaction;
     HQRC rc = transaction.begun();
     if (rc.code == 0)
@@ -217,7 +226,7 @@ HQRC DIRBase::update() {
     if (rc.code == 0) {
         DIRInsert insert(tableName());
         addWriteColumns(insert);
-        const controldb::PooledCursor pooled(insert.updateText());
+        const controldb::PooledCursor pooled(insert.updateText(updateTsNull_));
         SQLLEN changed = 0;
         rc = SQLUpdate(insert, *pooled, changed);
         if (rc.code == 0 && changed == 0)
@@ -236,6 +245,7 @@ HQRC DIRBase::update() {
     if (rc.code != 0) {
         updatedBy_ = heldUser;
         updateTs_ = heldStamp;
+        updateTsNull_ = heldNull;
         return rc;
     }
     storedName_ = name_;
@@ -262,6 +272,7 @@ HQRC DIRBase::copyFrom(DIRBase& source) {
     id_ = source.id_;
     updatedBy_ = source.updatedBy_;
     updateTs_ = source.updateTs_;
+    updateTsNull_ = source.updateTsNull_;
     name_ = source.name_;
     shortDescription_ = source.shortDescription_;
     return rc;

@@ -127,12 +127,13 @@ HQSTRING DIRInsert::insertText() const {
     return columns + markers + L")";
 }
 
-HQSTRING DIRInsert::updateText() const {
+HQSTRING DIRInsert::updateText(bool stampIsNull) const {
     HQSTRING text = L"UPDATE " + table_ +
                     L" SET updated_by = ?, update_ts = ?, name = ?, short_description = ?";
     for (const DIRInsertElem& elem : elems_)
         text += L", " + elem.column + L" = ?";
-    return text + L"WHERE qrtid = ? AND update_ts = ?";
+    return text + (stampIsNull ? L"WHERE qrtid = ? AND update_ts IS NULL"
+                               : L"WHERE qrtid = ? AND update_ts = ?");
 }
 
 HQSTRING deleteIdText(const HQSTRING& table) {

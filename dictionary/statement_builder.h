@@ -164,8 +164,10 @@ public:
     //  VALUES (?, ?, ?, ?, ?[, ?...])"
     HQSTRING insertText() const;
     // "UPDATE <table> SET updated_by = ?, update_ts = ?, name = ?,
-    //  short_description = ?[, col = ?...]WHERE qrtid = ? AND update_ts = ?"
-    HQSTRING updateText() const;
+    //  short_description = ?[, col = ?...]WHERE qrtid = ? AND update_ts = ?";
+    // for a row read without a time stamp the last test is "update_ts IS NULL"
+    // and takes no value.
+    HQSTRING updateText(bool stampIsNull = false) const;
 
     const HQSTRING& table() const { return table_; }
     const std::vector<DIRInsertElem>& elements() const { return elems_; }

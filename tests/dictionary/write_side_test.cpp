@@ -255,6 +255,31 @@ TEST_F(WriteSide, UpdateOfARowStoredByOthersSinceItWasReadChangesNothing) {
     EXPECT_EQ(never.update().code, 3107);
 }
 
+TEST_F(WriteSide, RowWithoutATimeStampIsUpdatedOnceAndKeepsNoneWhenCopiedAsHeld) {
+    exec("UPDATE AgentSite SET update_ts = NULL WHERE name = 'ETL host (Unix)'");
+    AgentSite mine, theirs;
+    ASSERT_EQ(mine.retrieve(L"ETL host (Unix)").code, 0);
+    ASSERT_EQ(theirs.retrieve(L"ETL host (Unix)").code, 0);
+    mine.setShortDescription(L"mine");
+    HQRC rc = mine.update();
+    ASSERT_EQ(rc.code, 0) << describe(rc);
+    EXPECT_NE(queryValue(rowOf(L"update_ts", L".AgentSite", mine.getId())), qrt_test::kNull);
+    theirs.setShortDescription(L"theirs");
+    EXPECT_EQ(theirs.update().code, 3106) << "the row has a time stamp since theirs was read";
+
+    // Copied with its identity into a fresh row, a read without a stamp
+    // stores none either.
+    exec("UPDATE AgentSite SET update_ts = NULL WHERE name = 'ETL host (Unix)'");
+    ASSERT_EQ(theirs.retrieve(L"ETL host (Unix)").code, 0);
+    const DIRId held = theirs.getId();
+    AgentSite copy;
+    ASSERT_EQ(copy.copyFrom(theirs).code, 0);
+    exec("DELETE FROM AgentSite WHERE qrtid = '" + held.toString().toMultiByte() + "'");
+    rc = copy.create(DIRBase::Identity::AsHeld);
+    ASSERT_EQ(rc.code, 0) << describe(rc);
+    EXPECT_EQ(queryValue(rowOf(L"update_ts", L".AgentSite", held)), qrt_test::kNull);
+}
+
 TEST_F(WriteSide, RenamedDatabaseKeepsTheDatabaseNameOfItsTablesAndColumns) {
     InformationResource db;
     ASSERT_EQ(db.retrieve(L"SALESDB").code, 0);
