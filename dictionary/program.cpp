@@ -133,7 +133,10 @@ HQRC UDPBaseFunc::setVBForm(const HQSTRING& text) {
 
 // Program definitions -----------------------------------------------------------
 
-ProgFunc::ProgFunc() : UDPBaseFunc(kProgFuncInfo, rel::ProgParm_TO_ProgFunc) {}
+// A new program is a definition, so that it is found by name once created.
+ProgFunc::ProgFunc() : UDPBaseFunc(kProgFuncInfo, rel::ProgParm_TO_ProgFunc) {
+    f_.uniqueKey = L"ProgFunc";
+}
 
 HQRC ProgFunc::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L" WHERE name = ? and uniquekey = 'ProgFunc'",
