@@ -176,10 +176,10 @@ InformationResource* BusinessView::databaseOf(const wchar_t* operation,
         rc = passUp(rc, operation);
         return nullptr;
     }
-    if (database == nullptr) // no table, or a table that names no database
+    if (table == nullptr) // no table: no database
         rc = makeError(missing, operation, objectTypeToString(DIRObjectType::BusinessView),
                        getName());
-    return database;
+    return database; // null with code 0 for a table that names no database
 }
 
 InformationResource* BusinessView::getSourceIR(HQRC& rc) {
@@ -200,7 +200,8 @@ int32_t BusinessView::retryValue(const wchar_t* operation, int32_t stored,
         return *resolved;
     InformationResource* database = getSourceIR(rc);
     if (database == nullptr) {
-        rc = passUp(rc, operation);
+        if (rc.code != 0)
+            rc = passUp(rc, operation);
         return Fields::kRetryFromDatabase;
     }
     resolved = database->fields().*fallback;

@@ -100,12 +100,14 @@ public:
 
     // The source (target) database: the one related to the step explicitly,
     // else the database of the first source (target) table; null with 3714
-    // (3713) when the step has neither.
+    // (3713) when the step has neither, null with code 0 when that table
+    // names no database.
     InformationResource* getSourceIR(HQRC& rc);
     InformationResource* getTargetIR(HQRC& rc);
     // The retry interval and count as stored, or the source database's
     // default where the step leaves them to it (stored -99 or NULL); -99 with
-    // the failure of getSourceIR when that database cannot be found.
+    // the failure of getSourceIR when that database cannot be found, -99 with
+    // code 0 when the first source table names no database.
     int32_t getRetryInterval(HQRC& rc);
     int32_t getRetryCount(HQRC& rc);
 

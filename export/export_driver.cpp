@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "dictionary/information_resource.h"
+#include "dictionary/process.h"
 #include "dictionary/program_group.h"
 #include "dictionary/star_schema.h"
 #include "export/database_export.h"
 #include "export/export_error.h"
+#include "export/process_export.h"
 #include "export/program_export.h"
 #include "export/star_schema_export.h"
 #include "export/tag_file.h"
@@ -32,9 +34,14 @@ public:
     }
 };
 
-// The sections of the input file and the cascade step. A row without a
-// factory is not available in this version: a name in it ends the run with
-// 13104.
+// The cascade step: the relations between the steps exported in the run and
+// the steps they start.
+class CascadePass final : public SectionExporter {
+public:
+    void exportName(const HQSTRING&, HQRC& result) override { result = export_all_cascades(); }
+};
+
+// The sections of the input file and the cascade step.
 const std::array<ExportSection, 6> sectionTable = {{
     {SectionRole::keyword, L"<IR>", L":COMMENT. Start IR export", L":COMMENT. Exporting Database ",
      objectSection<InformationResource>(
@@ -45,11 +52,12 @@ const std::array<ExportSection, 6> sectionTable = {{
              export_IR_root(&database);
              return HQRC();
          })},
-    {SectionRole::keyword,
-     L"<PROC>",
-     L":COMMENT. Start Process export",
+    {SectionRole::keyword, L"<PROC>", L":COMMENT. Start Process export",
      L":COMMENT. Exporting Process ",
-     {}},
+     objectSection<Process>([](Process& process, const HQSTRING& name, const ExportSwitches& s) {
+         raiseIfFailed(process.retrieve(name));
+         return export_Process_root(&process, s.cascade, s.relation);
+     })},
     {SectionRole::keyword, L"<BV>", L"", L"",
      [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
          return std::make_unique<IgnoredStepNames>();
@@ -67,14 +75,11 @@ const std::array<ExportSection, 6> sectionTable = {{
              raiseIfFailed(group.retrieve(name));
              return export_UDPGrouping(&group);
          })},
-    {SectionRole::cascade, L"/s", L"", L"", {}},
+    {SectionRole::cascade, L"/s", L"", L"",
+     [](const ExportSwitches&) -> std::unique_ptr<SectionExporter> {
+         return std::make_unique<CascadePass>();
+     }},
 }};
-
-HQRC notAvailable(std::wstring_view keyword) {
-    HQRC rc = tagHQRCset(13104, L"export_tagfile", HQSTRING(tagxport_module));
-    rc.token1 = HQSTRING(keyword);
-    return rc;
-}
 
 // Any other exception (an allocation failure, an index out of range ...)
 // ends the run as an internal inconsistency, its text as the message token.
@@ -152,21 +157,18 @@ public:
         const ExportSection& section = sections_[*mode_];
         if (!section.nameComment.empty())
             Tag_File::write_line(section.nameComment + line);
-        if (!handlers_[*mode_])
-            throw notAvailable(section.keyword);
-        handlers_[*mode_]->exportName(line, result_);
+        if (handlers_[*mode_])
+            handlers_[*mode_]->exportName(line, result_);
     }
 
+    // The cascade step of the table, if it has one.
     void runCascade() {
         for (const ExportSection& section : sections_) {
-            if (section.role != SectionRole::cascade)
-                continue;
-            if (!section.start)
-                throw notAvailable(section.keyword);
-            section.start(switches_)->exportName(HQSTRING(), result_);
-            return;
+            if (section.role == SectionRole::cascade && section.start) {
+                section.start(switches_)->exportName(HQSTRING(), result_);
+                return;
+            }
         }
-        throw notAvailable(L"/s");
     }
 
     const HQRC& result() const { return result_; }

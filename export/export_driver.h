@@ -43,7 +43,7 @@ struct ExportSection {
     std::wstring_view keyword;      // input line of the section; "/s" for the cascade step
     std::wstring_view startComment; // line written when the keyword is met (empty: none)
     std::wstring_view nameComment;  // written before each name, followed by it (empty: none)
-    SectionFactory start;           // empty: not available in this version (13104)
+    SectionFactory start;           // empty: the section's names export nothing
 };
 
 // A section over one retrieval object of type Object, made once per run.

@@ -3,12 +3,11 @@
 // key map.
 #include "export/key_export.h"
 
-#include <array>
-
 #include "dictionary/attribute.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
+#include "export/column_passes.h"
 #include "export/export_registry.h"
 #include "export/list_walk.h"
 #include "export/property_table.h"
@@ -42,15 +41,10 @@ const ExportRecord<KeyMap> kKeyMapRecord{DIRObjectType::KeyMap, kKeyMapPropertie
 
 // The two column passes of a key map, in this order: the column of the
 // primary-key side, then the column of the foreign-key side.
-struct ColumnPass {
-    RelatedObject<Attribute> KeyMap::*column;
-    NameNType2::relobjType relationType;
-};
-
-const std::array<ColumnPass, 2> kColumnPasses = {{
+const ColumnPass<KeyMap> kColumnPasses[] = {
     {&KeyMap::getPKeyAttribute, NameNType2::MapPCol},
     {&KeyMap::getFKeyAttribute, NameNType2::MapFCol},
-}};
+};
 
 // The key maps of a key, each with ownerType as the source of its CONTAIN
 // record.
@@ -98,18 +92,8 @@ void export_KeyMap(KeyMap* map, Euit_ParmList& ownerKeys, DIRObjectType ownerTyp
     Euit_ParmList mapKeys;
     if (!writeNewRecord(kKeyMapRecord, *map, mapKeys))
         return;
-    for (const ColumnPass& pass : kColumnPasses) {
-        HQRC rc;
-        Attribute* column = (map->*pass.column)(rc);
-        raiseIfFailed(rc);
-        if (!column)
-            continue;
-        Euit_ParmList columnKeys;
-        Tag_ExpList::getInstance().getKeys(column, columnKeys);
-        export_relinstance(pass.relationType, mapKeys);
-        writeContain(pass.relationType, mapKeys, DIRObjectType::Attribute, columnKeys);
-        writeContain(DIRObjectType::KeyMap, mapKeys, pass.relationType, mapKeys);
-    }
+    writeColumnPasses<KeyMap>(*map, DIRObjectType::KeyMap, mapKeys, kColumnPasses,
+                              {.contain = true, .columnRecordFirst = true});
     writeContain(ownerType, ownerKeys, DIRObjectType::KeyMap, mapKeys);
     Tag_File::write_chkpid();
 }

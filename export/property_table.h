@@ -12,6 +12,7 @@
 #include <string_view>
 #include <variant>
 
+#include "dictionary/dir_id.h"
 #include "export/export_error.h"
 #include "export/tag_property.h"
 #include "export/tag_vocabulary.h"
@@ -111,6 +112,23 @@ private:
     PropertyForm form_;
     Value value_;
     Condition condition_;
+};
+
+// An object together with what its record needs besides the object itself (a
+// switch of the run, the keys of its owner, a side file written for it). Its
+// property rows (PropertyRow<ObjectInContext<T, Context>>) read the object's
+// fields and common values as those of T, and the context as `context`.
+template <class T, class Context> struct ObjectInContext {
+    using Fields = typename T::Fields;
+
+    T& object;
+    Context context;
+
+    const Fields& fields() const { return object.fields(); }
+    const HQSTRING& getName() const { return object.getName(); }
+    const HQSTRING& getShortDescription() const { return object.getShortDescription(); }
+    HQSTRING getLongDescription(HQRC& rc) { return object.getLongDescription(rc); }
+    const DIRId& getId() const { return object.getId(); }
 };
 
 // Writes one property in its form (nothing for an empty value of an

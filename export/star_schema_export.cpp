@@ -2,12 +2,11 @@
 // the schema's tables and links, and the column passes of a column join.
 #include "export/star_schema_export.h"
 
-#include <array>
-
 #include "dictionary/attribute.h"
 #include "dictionary/attribute_link.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/star_schema.h"
+#include "export/column_passes.h"
 #include "export/export_registry.h"
 #include "export/list_walk.h"
 #include "export/property_table.h"
@@ -63,15 +62,10 @@ const ExportRecord<AttributeLink> kAttributeLinkRecord{
 
 // The two column passes of a column join, in this order: its first column,
 // then its second.
-struct LinkColumnPass {
-    RelatedObject<Attribute> AttributeLink::*column;
-    NameNType2::relobjType relationType;
-};
-
-const std::array<LinkColumnPass, 2> kLinkColumnPasses = {{
+const ColumnPass<AttributeLink> kLinkColumnPasses[] = {
     {&AttributeLink::getAttribute1, NameNType2::ATLAttr1},
     {&AttributeLink::getAttribute2, NameNType2::ATLAttr2},
-}};
+};
 
 } // namespace
 
@@ -104,19 +98,9 @@ void export_AttributeLink(AttributeLink* link, Euit_ParmList& ownerKeys, DIRObje
     Euit_ParmList linkKeys;
     if (!writeNewRecord(kAttributeLinkRecord, *link, linkKeys, {ownerType, &ownerKeys}))
         return;
-    if (isColumnJoin(*link)) {
-        for (const LinkColumnPass& pass : kLinkColumnPasses) {
-            HQRC rc;
-            Attribute* column = (link->*pass.column)(rc);
-            raiseIfFailed(rc);
-            if (!column)
-                continue;
-            Euit_ParmList columnKeys;
-            Tag_ExpList::getInstance().getKeys(column, columnKeys);
-            export_relinstance(pass.relationType, linkKeys);
-            writeLink(DIRObjectType::AttributeLink, linkKeys, pass.relationType, linkKeys);
-            writeLink(pass.relationType, linkKeys, DIRObjectType::Attribute, columnKeys);
-        }
-    }
+    if (isColumnJoin(*link))
+        writeColumnPasses<AttributeLink>(*link, DIRObjectType::AttributeLink, linkKeys,
+                                         kLinkColumnPasses,
+                                         {.contain = false, .columnRecordFirst = false});
     Tag_File::write_chkpid();
 }

@@ -3,14 +3,16 @@
 -- Three databases: SALESDB (the relational source), FLATFILES (a flat-file
 -- source on the LAN) and WAREHOUSE (the target); their tables with columns,
 -- primary and foreign keys (one of them self-referencing) and key maps; two
--- agent sites; security groups with user functions and a user; seven steps
+-- agent sites; security groups with user functions and a user; eight steps
 -- with SQL, binary SQL data, column maps of every kind, correlations,
--- aliases, schedules, cascades (one step starting itself, two starting each
--- other), notification and programs; the process "Nightly sales load" in the
--- subject "Sales"; three program groups (one predefined) with their programs,
--- types, parameters and program instances; the star schemas "Sales star" (join
--- links of every type), "Price star ..." (across three databases) and "Empty
--- star". Long texts are split over several rows of QRTSTRINGS.
+-- aliases, schedules, cascades (steps starting themselves on success and on
+-- failure, steps starting each other), notification and programs; the
+-- processes "Nightly sales load" in the subject "Sales", "Year-end close ..."
+-- without a subject and "Weekly prices" in the subject "Prices ..."; three
+-- program groups (one predefined) with their programs, types, parameters and
+-- program instances; the star schemas "Sales star" (join links of every
+-- type), "Price star ..." (across three databases) and "Empty star". Long
+-- texts are split over several rows of QRTSTRINGS.
 --
 -- Identifiers are ten decimal digits; the hundreds name the kind of object
 -- (01xx databases, 02xx tables, 03xx columns, 04xx keys, 05xx key maps, 06xx
@@ -238,7 +240,13 @@ VALUES
     0, 1, 1, 0, 0,
     0, 0, 0, 2, 1, 0, 0,
     0, NULL, 0, 1, 100, 3,
-    NULL, 0);
+    NULL, 0),
+('0000001008', 'ADMIN', '2024-03-02 10:07:00', 'Notify year-end (mail)', 'Mails the finance team',
+    0, 'Production', 1, NULL, 0, '2024-01-12 09:20:00', 0,
+    0, 0, 0, 0, 0,
+    -99, -99, 0, 3, 0, 0, 0,
+    0, NULL, 0, 0, 0, 0,
+    '0000001510', 0);
 
 INSERT INTO map (qrtid, updated_by, update_ts, name, short_description,
     typeOfMap, BVName, seqNo, attr1Flags, attr2Flags, transName, iAttrCRELName)
@@ -281,7 +289,9 @@ VALUES
 -- schedules of "Year-end close" are stored out of their calendar order, two
 -- of them at the same time with different types, one without a name and one
 -- named with blanks only; "Quarterly (Q1)" starts at the same time as those
--- two, with the type of one of them, in the other process.
+-- two, with the type of one of them, in the other process. The two schedules
+-- of "Load sales fact" start at the same time, one without a name (it takes
+-- the step's); "Weekly (Monday)" belongs to "Weekly prices".
 INSERT INTO BVSchedule (qrtid, updated_by, update_ts, name, short_description,
     schedType, second, minute, hour, dayOfWeek, dayOfMonth, monthOfYear, year,
     frequencyType, datesInMonth, daysInMonth, endDateDay, endDateMonth, endDateYear)
@@ -292,7 +302,10 @@ VALUES
 ('0000001205', 'ADMIN', '2024-03-02 10:24:00', '   ', 'Blanks for a name', 3, 7, 6, 5, 0, 4, 3, 101, 2, 1, 0, 31, 12, 99),
 ('0000001204', 'ADMIN', '2024-03-02 10:24:00', '', NULL, 2, 7, 6, 5, 0, 4, 3, 101, 2, 0, 0, 31, 12, 99),
 ('0000001206', 'ADMIN', '2024-03-02 10:25:00', 'Year end', 'Follows the year-end calendar', 4, 0, 0, 23, -1, -1, 12, 100, 5, 0, 0, 0, 0, 0),
-('0000001207', 'ADMIN', '2024-03-02 10:26:00', 'Quarterly (Q1)', NULL, 2, 7, 6, 5, 0, 4, 3, 101, 3, 0, 1, 1, 1, 125);
+('0000001207', 'ADMIN', '2024-03-02 10:26:00', 'Quarterly (Q1)', NULL, 2, 7, 6, 5, 0, 4, 3, 101, 3, 0, 1, 1, 1, 125),
+('0000001208', 'ADMIN', '2024-03-02 10:27:00', '', 'Named after its step', 1, 0, 45, 23, 0, 30, 6, 124, 1, 0, 0, 0, 0, 0),
+('0000001209', 'ADMIN', '2024-03-02 10:27:00', 'Month end (fact)', NULL, 4, 0, 45, 23, 0, 30, 6, 124, 5, 0, 0, 31, 12, 99),
+('0000001210', 'ADMIN', '2024-03-02 10:28:00', 'Weekly (Monday)', NULL, 3, 0, 0, 6, 1, -1, -1, 124, 2, 0, 0, 0, 0, 0);
 
 INSERT INTO CUSTCAL (qrtid, updated_by, update_ts, name, short_description)
 VALUES
@@ -316,13 +329,18 @@ VALUES ('0000002601', 'ADMIN', '2024-03-02 10:24:00', 'Sales cube', NULL, 'BI te
 -- Process and subject -----------------------------------------------------------
 
 INSERT INTO Subject (qrtid, updated_by, update_ts, name, short_description, contact)
-VALUES ('0000001401', 'ADMIN', '2024-03-02 10:30:00', 'Sales', 'Sales reporting', 'Mary O''Brien');
+VALUES
+('0000001401', 'ADMIN', '2024-03-02 10:30:00', 'Sales', 'Sales reporting', 'Mary O''Brien'),
+('0000001402', 'ADMIN', '2024-03-02 10:33:00', 'Prices (weekly) – Ström', NULL, NULL);
 
 -- "Year-end close" has no subject; its type 2 keeps it out of the general list.
+-- "Weekly prices" holds the steps whose child " Derive product dim " has
+-- blanks at both ends of its name.
 INSERT INTO Process (qrtid, updated_by, update_ts, name, short_description, SubjectName, contact, processType)
 VALUES
 ('0000001301', 'ADMIN', '2024-03-02 10:31:00', 'Nightly sales load', 'Loads the sales star every night', 'Sales', 'Operations team', 1),
-('0000001302', 'ADMIN', '2024-03-02 10:32:00', 'Year-end close (O''Brien''s)', NULL, NULL, NULL, 2);
+('0000001302', 'ADMIN', '2024-03-02 10:32:00', 'Year-end close (O''Brien''s)', NULL, NULL, NULL, 2),
+('0000001303', 'ADMIN', '2024-03-02 10:34:00', 'Weekly prices', 'Archives orders, derives the product prices', 'Prices (weekly) – Ström', NULL, 1);
 
 -- Programs: groups, types, definitions, instances and parameters ---------------
 
@@ -350,7 +368,8 @@ VALUES
 ('0000001506', 'ADMIN', '2024-03-02 10:45:00', 'Refresh (summary) tables', 'Calls O''Neil''s refresh procedure – nightly', 'WHS.REFRESH_SUMMARY', 'refresh', 'ProgFunc', 'Lars Ekström (DBA)', 'whsload', NULL, 0, 'com.example.whs.Refresh'),
 ('0000001507', 'ADMIN', '2024-03-02 10:45:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, 'REFRESHFORM', NULL, NULL),
 ('0000001508', 'ADMIN', '2024-03-02 10:45:00', 'Archive (old) orders', NULL, '/opt/whs/bin/archive', NULL, 'ProgFunc', NULL, 'etluser', NULL, 0, NULL),
-('0000001509', 'ADMIN', '2024-03-02 10:45:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, NULL, NULL, NULL);
+('0000001509', 'ADMIN', '2024-03-02 10:45:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, NULL, NULL, NULL),
+('0000001510', 'ADMIN', '2024-03-02 10:46:00', NULL, NULL, NULL, NULL, 'AggreFunc', NULL, NULL, NULL, NULL, NULL);
 
 INSERT INTO ProgParm (qrtid, updated_by, update_ts, name, short_description,
     orderNo, parmData, HQProgKey, parmDataLong, parmDataType, notifyCondition)
@@ -370,7 +389,8 @@ VALUES
 ('0000001813', 'ADMIN', '2024-03-02 10:50:00', 'Statement', NULL, 3, 'CALL WHS.REFRESH_SUMMARY(''SALES'')', 0, NULL, 'String', 0),
 ('0000001814', 'ADMIN', '2024-03-02 10:50:00', 'Degree', NULL, 2, '8', 0, NULL, 'Number', 0),
 ('0000001815', 'ADMIN', '2024-03-02 10:51:00', 'Older than (days)', NULL, 1, '365', 0, NULL, 'Number', 0),
-('0000001816', 'ADMIN', '2024-03-02 10:51:00', 'Older than (days)', NULL, 1, '730', 0, NULL, 'Number', 0);
+('0000001816', 'ADMIN', '2024-03-02 10:51:00', 'Older than (days)', NULL, 1, '730', 0, NULL, 'Number', 0),
+('0000001817', 'ADMIN', '2024-03-02 10:52:00', 'Recipients', NULL, 1, 'finance@example.com', 0, NULL, 'String', 2);
 
 -- Star schema and join links ------------------------------------------------------
 
@@ -641,6 +661,36 @@ VALUES
 ('CustCal_TO_Date', '0000002302', '0000002403'),
 ('Process_TO_BVPOSTCAS', '0000001302', '0000001004'),
 ('Process_TO_BVPOSTCAF', '0000001302', '0000001003'),
+-- "Load sales fact": two schedules at the same time, one on the month-end
+-- calendar; it and "Notify load failure" start each other (on failure, on
+-- success); "Clean staging" starts itself again when it fails
+('BV_TO_Schedule', '0000001002', '0000001208'),
+('BV_TO_Schedule', '0000001002', '0000001209'),
+('BVS_TO_CustCalender', '0000001209', '0000002301'),
+('BV_POSTCASCADE_TO_BV', '0000001004', '0000001002'),
+('BV_POSTCAS_TO_BVFAIL', '0000001003', '0000001003'),
+-- "Notify year-end (mail)", a second notification program step, is in both
+-- lists of "Year-end close": it is notified on neither outcome
+('BV_TO_AggregFunc', '0000001008', '0000001510'),
+('BV_TO_AgentSite', '0000000601', '0000001008'),
+('UDP_TO_AggreFuncs', '0000001510', '0000001503'),
+('ProgParm_TOAggreFunc', '0000001510', '0000001817'),
+('Process_TO_BVPOSTCAS', '0000001302', '0000001008'),
+('Process_TO_BVPOSTCAF', '0000001302', '0000001008'),
+-- "Weekly prices" in its subject: "Archive orders" (with its child " Derive
+-- product dim ") and "Reload 'orders' ...", each running a program instance,
+-- the flat file and the product dimension, a schedule; it notifies
+-- "Notify load failure" when it succeeds
+('COLL_TO_Process', '0000001402', '0000001303'),
+('COLL_TO_SG', '0000001402', '0000000702'),
+('Process_TO_BV', '0000001303', '0000001006'),
+('Process_TO_BV', '0000001303', '0000001007'),
+('Process_TO_DR', '0000001303', '0000000203'),
+('Process_TO_DR', '0000001303', '0000000205'),
+('Process_TO_BVSchedul', '0000001303', '0000001210'),
+('Process_TO_BVPOSTCAS', '0000001303', '0000001004'),
+('BV_TO_AggregFunc', '0000001006', '0000001509'),
+('BV_TO_AggregFunc', '0000001007', '0000001507'),
 -- programs: groups, types, agent sites, databases, parameters, instances
 ('UDP_TO_Grouping', '0000001501', '0000001601'),
 ('UDP_TO_Grouping', '0000001503', '0000001602'),

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program and its message files (not the
 # tests), loads the sample warehouse into a SQLite control database with its
-# DSN, and exports its databases; the tag file is printed and the program's
-# exit status is the script's. The build folder is the one the tests use, so
-# tools/run_tests.sh afterwards only adds the test programs.
+# DSN, and exports every section of it (databases, processes with their
+# cascades, program groups, star schemas: samples/export.inp with /s); the tag
+# file is printed and the program's exit status is the script's. The build
+# folder is the one the tests use, so tools/run_tests.sh afterwards only adds
+# the test programs.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/tools/install_deps.sh"
@@ -21,7 +23,7 @@ cp "$top/samples/export.inp" "$demo/export.inp"
 
 cd "$demo"
 status=0
-"$HQSPATH/bin/qrt2exp2" export.inp QRTSAMPLE demo demo || status=$?
+"$HQSPATH/bin/qrt2exp2" export.inp QRTSAMPLE demo demo /s || status=$?
 if [ -f export.tag ]; then
     echo "---- $demo/export.tag"
     cat export.tag

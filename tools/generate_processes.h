@@ -1,7 +1,8 @@
 // The processes of the warehouse generator: processes (one in four without
 // a subject, some of the types 2 and 3 that general lists leave out) with
 // their subjects, tables, security groups, steps, notification steps and
-// schedules, and the custom calendars some schedules follow. Schedules store
+// schedules, the schedules of some steps, and the custom calendars some
+// schedules follow. Schedules store
 // their years as years since 1900, months and days now and then as -1; some
 // pairs of a process's schedules start at the same time, and they are
 // written out of their calendar order. Names are hostile like the rest of
@@ -44,6 +45,8 @@ struct ProcessMembers {
     std::vector<std::string> steps;
     // Steps whose program is a notification program (program type 6).
     std::vector<std::string> notificationSteps;
+    // Steps with schedules.
+    std::vector<std::string> scheduledSteps;
 };
 
 class ProcessWriter {
@@ -72,6 +75,8 @@ public:
         std::vector<std::string> processIds;
         for (long p = 0; p < processes; ++p)
             processIds.push_back(writeProcess(p, members));
+        for (size_t s = 0; s < members.scheduledSteps.size(); ++s)
+            writeSchedules(static_cast<long>(s), members.scheduledSteps[s], "BV_TO_Schedule");
         // Each step belongs to at most one process, and is started by at
         // most one process on success and one on failure; every fifth step
         // belongs to none.
@@ -100,6 +105,13 @@ public:
     long objectCount() const {
         return processRows.count() + subjectRows.count() + scheduleRows.count() +
                calendarRows.count() + dateRows.count();
+    }
+
+    // Names the processes under "<PROC>" in the input file.
+    void listProcesses(std::ostream& input) const {
+        input << "<PROC>\n";
+        for (const std::string& name : processNames)
+            input << name << '\n';
     }
 
 private:
@@ -162,6 +174,7 @@ private:
             "Process %ld (nightly) 'load'", "Prozeß %ld – Ärger's", "Proc_%ld", "処理 %ld (月末)"};
         const std::string id = hooks.newId();
         const std::string name = format(names[p % std::size(names)], p);
+        processNames.push_back(name);
         const bool withSubject = p % 4 != 3;
         const auto& [subjectId, subjectName] = subjects[static_cast<size_t>(p) % subjects.size()];
         const long type = p % 6 == 2 ? 2 : p % 6 == 5 ? 3 : 1;
@@ -183,14 +196,15 @@ private:
             hooks.relate("Process_TO_SG", id,
                          members.groups[static_cast<size_t>(p) % members.groups.size()]);
         if (p % 5 != 3)
-            writeSchedules(p, id);
+            writeSchedules(p, id, "Process_TO_BVSchedul");
         return id;
     }
 
-    // One to three schedules. In one process of three the second starts
-    // with the first, with another type (with the same type in one of six);
-    // the rows are written last one first.
-    void writeSchedules(long p, const std::string& processId) {
+    // One to three schedules of a process or step (the relation's source).
+    // In one owner of three the second starts with the first, with another
+    // type (with the same type in one of six); the rows are written last one
+    // first.
+    void writeSchedules(long p, const std::string& ownerId, const char* relation) {
         const long count = 1 + p % 3;
         std::vector<std::pair<std::string, ScheduleFields>> schedules;
         for (long s = 0; s < count; ++s) {
@@ -217,7 +231,7 @@ private:
                  Value::number(f[8]), Value::number(f[9]), Value::number(f[10]),
                  Value::number(f[11]), Value::number(f[12]), Value::number(f[13])});
             hooks.longDescription("BVSched", id, "schedule");
-            hooks.relate("Process_TO_BVSchedul", processId, id);
+            hooks.relate(relation, ownerId, id);
             if (rng.oneIn(3))
                 hooks.relate("BVS_TO_CustCalender", id,
                              calendarIds[rng.below(static_cast<uint32_t>(calendarIds.size()))]);
@@ -249,7 +263,7 @@ private:
     Rng& rng;
     ProcessHooks hooks;
     InsertBatch processRows, subjectRows, scheduleRows, calendarRows, dateRows;
-    std::vector<std::string> calendarIds;
+    std::vector<std::string> calendarIds, processNames;
     size_t scheduleCount = 0;
     std::vector<std::pair<std::string, std::string>> subjects; // identifier, name
 };

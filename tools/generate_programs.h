@@ -52,8 +52,12 @@ public:
             input << name << '\n';
     }
 
-    // The program instances, for steps to run.
+    // The program instances, for steps to run, and those of them whose
+    // program is a notification program (program type 6).
     const std::vector<std::string>& instanceIds() const { return instances; }
+    const std::vector<std::string>& notificationInstanceIds() const {
+        return notificationInstances;
+    }
     long objectCount() const {
         return groupRows.count() + typeRows.count() + programRows.count() + parmRows.count();
     }
@@ -93,6 +97,7 @@ private:
         for (const auto& type : kTypes) {
             const std::string id = newId();
             typeIds.push_back(id);
+            typeNumbers.push_back(type.number);
             typeRows.add({Value::text(id), admin(), stamp(typeRows.count()), Value::text(type.name),
                           Value::null(), Value::text(type.name), Value::number(type.number),
                           Value::text(type.delimiter)});
@@ -195,6 +200,8 @@ private:
                          Value::null(), Value::null(), Value::text("AggreFunc"), Value::null(),
                          Value::null(), Value::text("FORM"), Value::null(), Value::null()});
         relate("UDP_TO_AggreFuncs", instance, id);
+        if (typeNumbers[p % typeNumbers.size()] == 6)
+            notificationInstances.push_back(instance);
         for (long k = 0; k < parms; ++k)
             writeParm(instance, "ProgParm_TOAggreFunc", p, k, true);
     }
@@ -204,7 +211,8 @@ private:
     InsertBatch& relRows;
     InsertBatch& textRows;
     InsertBatch groupRows, typeRows, programRows, parmRows;
-    std::vector<std::string> typeIds, groupIds, groupNames, instances;
+    std::vector<std::string> typeIds, groupIds, groupNames, instances, notificationInstances;
+    std::vector<long> typeNumbers;
 };
 
 } // namespace warehouse_sql

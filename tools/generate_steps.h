@@ -5,7 +5,9 @@
 // size, maps of every kind with expressions, correlations, aliases, agent
 // sites, notification groups, child steps, cascades on success and on
 // failure including a step that starts itself and two that start each
-// other), with hostile names and texts.
+// other, program instances, among them notification programs, schedules on
+// every fourth step), with hostile names and texts: one step in five has
+// blanks at both ends of its name (unless asked not to).
 #pragma once
 
 #include <algorithm>
@@ -29,11 +31,13 @@ class StepWriter {
 public:
     // Rows of relationships and long texts go to the warehouse's batches;
     // identifiers come from newId. largeSql > 0 gives the first step binary
-    // SQL of that many bytes.
+    // SQL of that many bytes; edgeBlanks false trims the names that would
+    // have blanks at their ends.
     StepWriter(std::ostream& out, Rng& rng, InsertBatch& relations, InsertBatch& texts,
-               std::function<std::string()> newId, long steps, long largeSql)
+               std::function<std::string()> newId, long steps, long largeSql,
+               bool edgeBlanks = true)
         : rng(rng), relRows(relations), textRows(texts), newId(std::move(newId)), steps(steps),
-          largeSql(largeSql),
+          largeSql(largeSql), edgeBlanks(edgeBlanks),
           stepRows(out, "BusinessView",
                    "qrtid, updated_by, update_ts, name, short_description, persistentFlag, "
                    "status, version, contact, max_editions, create_ts, atomic_flag, "
@@ -56,21 +60,48 @@ public:
         (target ? targets : sources).push_back({id, databaseId, columnIds});
     }
 
-    void write(const std::vector<std::string>& siteIds, const std::vector<std::string>& groupIds) {
+    // Writes the steps. Every third step runs an instance of a notification
+    // program while there are some (a notification step), every sixth one
+    // from the second on an instance of another program.
+    void write(const std::vector<std::string>& siteIds, const std::vector<std::string>& groupIds,
+               const std::vector<std::string>& instances = {},
+               const std::vector<std::string>& notificationInstances = {}) {
         for (long i = 0; i < steps; ++i) {
             stepIds.push_back(newId());
             names.push_back(stepName(i));
         }
-        for (long i = 0; i < steps; ++i)
+        std::vector<std::string> plain;
+        for (const std::string& instance : instances)
+            if (std::find(notificationInstances.begin(), notificationInstances.end(), instance) ==
+                notificationInstances.end())
+                plain.push_back(instance);
+        size_t nextNotification = 0;
+        size_t nextPlain = 0;
+        for (long i = 0; i < steps; ++i) {
             writeStep(i, siteIds, groupIds);
+            if (i % 3 == 2 && nextNotification < notificationInstances.size()) {
+                relate("BV_TO_AggregFunc", stepIds[i], notificationInstances[nextNotification++]);
+                notifying.push_back(stepIds[i]);
+            } else if (i % 6 == 1 && nextPlain < plain.size()) {
+                relate("BV_TO_AggregFunc", stepIds[i], plain[nextPlain++]);
+            }
+        }
     }
 
     long objectCount() const {
         return stepRows.count() + mapRows.count() + correlationRows.count() + aliasRows.count();
     }
     long binaryCount() const { return binaryRows.count(); }
-    // The identifiers of the steps, in the order written.
+    // The identifiers of the steps, in the order written; of those running a
+    // notification program; of those with schedules (their schedules flag set).
     const std::vector<std::string>& ids() const { return stepIds; }
+    const std::vector<std::string>& notificationIds() const { return notifying; }
+    std::vector<std::string> scheduledIds() const {
+        std::vector<std::string> scheduled;
+        for (size_t i = 0; i < stepIds.size(); i += 4)
+            scheduled.push_back(stepIds[i]);
+        return scheduled;
+    }
 
 private:
     struct Table {
@@ -82,7 +113,14 @@ private:
                                                  "O'Neil's step %ld", "Schritt_%ld – Größe",
                                                  "步骤 %ld (a(b))"};
 
-    static std::string stepName(long i) { return format(kStepNames[i % std::size(kStepNames)], i); }
+    std::string stepName(long i) const {
+        std::string name = format(kStepNames[i % std::size(kStepNames)], i);
+        if (!edgeBlanks) {
+            name.erase(0, name.find_first_not_of(' '));
+            name.erase(name.find_last_not_of(' ') + 1);
+        }
+        return name;
+    }
     static Value stamp(long i) {
         return Value::text(format("2024-%02ld-%02ld ", 1 + i % 12, 1 + i % 28) +
                            format("%02ld:%02ld:00", i % 24, i % 60));
@@ -162,7 +200,7 @@ private:
                       Value::number(i % 2 == 0),
                       Value::number(i * 100 % 1000),
                       Value::number(i % 4),
-                      Value::number(0)});
+                      Value::number(i % 4 == 0)});
 
         for (const Table* t : in)
             relate("BV_TO_Input_DR", id, t->id);
@@ -296,8 +334,9 @@ private:
     std::function<std::string()> newId;
     long steps;
     long largeSql;
+    bool edgeBlanks;
     std::vector<Table> sources, targets;
-    std::vector<std::string> stepIds, names;
+    std::vector<std::string> stepIds, names, notifying;
     InsertBatch stepRows, mapRows, correlationRows, aliasRows, binaryRows;
 };
 

@@ -4,7 +4,7 @@
 //   generate_warehouse [--seed=N] [--databases=N] [--tables=N] [--columns=N]
 //                      [--objects=N] [--agents=N] [--groups=N] [--functions=N]
 //                      [--processes=N] [--steps=N] [--large-sql=BYTES]
-//                      [--programs=N] [--schemas=N]
+//                      [--programs=N] [--schemas=N] [--edge-blanks=0|1]
 //                      SQLFILE INPUTFILE
 //
 // The warehouse holds databases (every third one a flat-file source, every
@@ -16,10 +16,12 @@
 // --large-sql gives the first step binary SQL of that size), processes with
 // their subjects, schedules and calendars (tools/generate_processes.h), and
 // star schemas over the tables (tools/generate_schemas.h), all tied together
-// by relationship rows. Names and texts are hostile on purpose: quotes,
+// by relationship rows. The input file names the databases, program groups,
+// star schemas and processes. Names and texts are hostile on purpose: quotes,
 // parentheses, blanks, dots in file names, non-ASCII letters, NULL columns and
-// long descriptions spread over several string rows. The same options and
-// seed always give the same bytes.
+// long descriptions spread over several string rows; --edge-blanks=0 gives no
+// step a name with blanks at its ends (such a step stops an export with
+// cascades). The same options and seed always give the same bytes.
 // --objects=N chooses the number of tables per database so that the
 // warehouse holds about N objects. SQLFILE "-" writes to standard output.
 #include <algorithm>
@@ -61,6 +63,7 @@ struct Options {
     long largeSql = 0;
     long programs = 12;
     long schemas = 4;
+    long edgeBlanks = 1;
     std::string sqlFile;
     std::string inputFile;
 };
@@ -154,7 +157,8 @@ public:
           programs(
               out, rng, [this] { return newId(); }, relRows, textRows),
           steps(
-              out, rng, relRows, textRows, [this] { return newId(); }, opt.steps, opt.largeSql),
+              out, rng, relRows, textRows, [this] { return newId(); }, opt.steps, opt.largeSql,
+              opt.edgeBlanks != 0),
           processWriter(out, rng, processHooks()), schemas(opt.seed, opt.schemas, out) {}
 
     void write(std::ostream& input) {
@@ -177,16 +181,19 @@ public:
         for (const DatabasePlan& db : databases)
             for (const TablePlan& t : db.tables)
                 steps.addTable(t.id, db.id, db.kind == 2, t.columnIds);
-        steps.write(siteIds, groupIds);
+        steps.write(siteIds, groupIds, programs.instanceIds(), programs.notificationInstanceIds());
         ProcessMembers members;
         members.groups = groupIds;
         for (const DatabasePlan& db : databases)
             for (const TablePlan& tp : db.tables)
                 members.tables.push_back(tp.id);
         members.steps = steps.ids();
+        members.notificationSteps = steps.notificationIds();
+        members.scheduledSteps = steps.scheduledIds();
         processWriter.write(opt.processes, members);
         schemas.write(
             databases, [this] { return newId(); }, input);
+        processWriter.listProcesses(input);
     }
 
     long objectCount() const {
@@ -534,12 +541,13 @@ private:
 
 bool parseOptions(int argc, char** argv, Options& opt) {
     const std::map<std::string_view, long*> numbers = {
-        {"--databases", &opt.databases}, {"--tables", &opt.tables},
-        {"--columns", &opt.columns},     {"--objects", &opt.objects},
-        {"--agents", &opt.agents},       {"--groups", &opt.groups},
-        {"--functions", &opt.functions}, {"--processes", &opt.processes},
-        {"--steps", &opt.steps},         {"--large-sql", &opt.largeSql},
-        {"--programs", &opt.programs},   {"--schemas", &opt.schemas}};
+        {"--databases", &opt.databases},   {"--tables", &opt.tables},
+        {"--columns", &opt.columns},       {"--objects", &opt.objects},
+        {"--agents", &opt.agents},         {"--groups", &opt.groups},
+        {"--functions", &opt.functions},   {"--processes", &opt.processes},
+        {"--steps", &opt.steps},           {"--large-sql", &opt.largeSql},
+        {"--programs", &opt.programs},     {"--schemas", &opt.schemas},
+        {"--edge-blanks", &opt.edgeBlanks}};
     std::vector<std::string> files;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -577,7 +585,7 @@ int main(int argc, char** argv) {
         std::cout << "usage: generate_warehouse [--seed=N] [--databases=N] [--tables=N] "
                      "[--columns=N] [--objects=N] [--agents=N] [--groups=N] [--functions=N] "
                      "[--processes=N] [--steps=N] [--large-sql=BYTES] [--programs=N] "
-                     "[--schemas=N] "
+                     "[--schemas=N] [--edge-blanks=0|1] "
                      "SQLFILE INPUTFILE\n";
         return 2;
     }

@@ -39,6 +39,8 @@ Texts ids(DIRBase& object, HQRC first) {
 
 const wchar_t* const kNightly = L"Nightly sales load";
 const wchar_t* const kYearEnd = L"Year-end close (O'Brien's)";
+const wchar_t* const kWeekly = L"Weekly prices";
+const wchar_t* const kPrices = L"Prices (weekly) \u2013 Str\u00f6m";
 } // namespace
 
 using ProcessModel = SampleWarehouse;
@@ -58,9 +60,9 @@ TEST_F(ProcessModel, ProcessesByNameSubjectAndType) {
     ASSERT_EQ(p.retrieve(kYearEnd).code, 0);
     EXPECT_EQ(p.fields().processType, 2);
     EXPECT_EQ(p.getLongDescription(rc), L"Closes the year: and tells the operators (by mail).");
-    EXPECT_EQ(names(p, p.listFirst()), Texts{kNightly});
+    EXPECT_EQ(names(p, p.listFirst()), (Texts{kNightly, kWeekly}));
     exec("UPDATE Process SET processType = 3 WHERE qrtid = '0000001301';");
-    EXPECT_EQ(names(p, p.listFirst()), Texts{});
+    EXPECT_EQ(names(p, p.listFirst()), Texts{kWeekly});
     ASSERT_EQ(p.retrieveByProcessType(3).code, 0);
     EXPECT_EQ(p.getName(), kNightly);
 
@@ -92,16 +94,16 @@ TEST_F(ProcessModel, ProcessAndSubjectListsFollowTheirRelations) {
     EXPECT_EQ(names(p, p.listFirstBySubject(id("0000001401"))), Texts{kNightly});
     EXPECT_EQ(names(p, p.listFirstByBV(id("0000001004"))), Texts{kYearEnd});
     EXPECT_EQ(names(p, p.listFirstBySG(id("0000000702"))), Texts{kYearEnd});
-    // Both processes hold a table of the warehouse, only one a price file.
-    EXPECT_EQ(names(p, p.listFirstByIR(id("0000000103"))), (Texts{kNightly, kYearEnd}));
-    EXPECT_EQ(names(p, p.listFirstByIR(id("0000000102"))), Texts{kNightly});
+    // Every process holds a table of the warehouse, two a price file.
+    EXPECT_EQ(names(p, p.listFirstByIR(id("0000000103"))), (Texts{kNightly, kWeekly, kYearEnd}));
+    EXPECT_EQ(names(p, p.listFirstByIR(id("0000000102"))), (Texts{kNightly, kWeekly}));
 
     Subject s;
-    EXPECT_EQ(names(s, s.listFirst()), Texts{L"Sales"});
+    EXPECT_EQ(names(s, s.listFirst()), (Texts{L"Sales", kPrices}));
     EXPECT_EQ(names(s, s.listFirstByProcess(id("0000001301"))), Texts{L"Sales"});
     EXPECT_EQ(names(s, s.listFirstByBV(id("0000001002"))), Texts{L"Sales"});
-    EXPECT_EQ(names(s, s.listFirstBySG(id("0000000702"))), Texts{L"Sales"});
-    EXPECT_EQ(names(s, s.listFirstByIR(id("0000000102"))), Texts{L"Sales"});
+    EXPECT_EQ(names(s, s.listFirstBySG(id("0000000702"))), (Texts{L"Sales", kPrices}));
+    EXPECT_EQ(names(s, s.listFirstByIR(id("0000000102"))), (Texts{L"Sales", kPrices}));
     EXPECT_EQ(names(s, s.listFirstByIR(id("0000000101"))), Texts{L"Sales"});
     ASSERT_EQ(s.retrieve(L"Sales").code, 0);
     EXPECT_EQ(s.fields().contact, L"Mary O'Brien");

@@ -129,12 +129,15 @@ TEST_F(Steps, SourceAndTargetDatabasesExplicitDerivedAndMissing) {
     EXPECT_EQ(rc.location, L"BusinessView::getSourceIR");
     EXPECT_EQ(notify->getTargetIR(rc), nullptr);
     EXPECT_EQ(rc.code, 3713);
-    // A source table that names no database gives none either.
+    // A source table that names no database gives none, without a failure;
+    // the retry values left to that database stay -99.
     exec("DELETE FROM RELATIONSHIP WHERE relation_name = 'IR_TO_DR_Rel' AND target_qrtid = "
          "'0000000203';");
     product = step(L" Derive product dim ");
     EXPECT_EQ(product->getSourceIR(rc), nullptr);
-    EXPECT_EQ(rc.code, 3714);
+    EXPECT_EQ(rc.code, 0);
+    EXPECT_EQ(product->getRetryInterval(rc), -99);
+    EXPECT_EQ(rc.code, 0);
     // A step never read.
     BusinessView unread;
     EXPECT_EQ(unread.getSourceIR(rc), nullptr);
@@ -242,7 +245,7 @@ TEST_F(Steps, ListsByProcessSubjectTableAndCascade) {
     EXPECT_EQ(listed(s, [&] { return s.listFirstBySubject(id("0000001401")); }),
               (Names{L"Load customers", L"Load sales fact"}));
     const Names all = listed(s, [&] { return s.listFirst(); });
-    ASSERT_EQ(all.size(), 7u);
+    ASSERT_EQ(all.size(), 8u);
     EXPECT_EQ(all.front(), L" Derive product dim ");
     EXPECT_EQ(listed(s, [&] { return s.listFirstBySourceTable(id("0000000203")); }),
               (Names{L"Load sales fact", L" Derive product dim ", L"Archive orders"}));
@@ -422,6 +425,7 @@ TEST_F(Steps, EveryFetchStartsFromFreshContent) {
                         L"Load customers|5|0|16|ETL host (Unix)",
                         L"Load sales fact|30|0|30|ETL host (Unix)",
                         L"Notify load failure|-99|0|0|Default agent site",
+                        L"Notify year-end (mail)|-99|0|0|Default agent site",
                         L"Reload 'orders' (2nd try)|0|81|0|ETL host (Unix)"}));
 
     // Maps, correlations and aliases as well.

@@ -26,7 +26,7 @@ std::vector<size_t> positionsOf(const std::string& tag, const std::vector<std::s
 
 TEST(SqlitePostgresExport, SampleDatabasesGiveTheSameTagFile) {
     const fs::path sample = fs::path(QRT_SOURCE_DIR) / "samples/warehouse.sql";
-    const std::string input = readFile(fs::path(QRT_SOURCE_DIR) / "samples/export.inp");
+    const std::string input = readFile(fs::path(QRT_SOURCE_DIR) / "samples/export_ir.inp");
 
     const fs::path liteDir = qrt_test::makeTempDir("cmp-sqlite");
     const ExportResult lite = exportSqlite(liteDir, sample, input, "QRTCMP");

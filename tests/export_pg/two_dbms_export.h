@@ -37,22 +37,27 @@ inline void psql(const fs::path& dir, const std::string& database, const std::st
     ASSERT_EQ(runCommand(command), 0) << sql << "\n" << readFile(dir / "psql.log");
 }
 
-// Exports from a database of the test cluster; the masked tag file.
+// Exports from a database of the test cluster with the options; the masked
+// tag file.
 inline std::string exportPostgres(const fs::path& dir, const std::string& database,
-                                  const std::string& prefix, const std::string& input) {
+                                  const std::string& prefix, const std::string& input,
+                                  const std::string& options = "") {
     qrt_test::useOdbcIni(dir, qrt_test::postgresDsn("QRTWH", database));
-    const ExportResult r = runExport(dir, "QRTWH", input, QRT_PG_USER, QRT_PG_PASSWORD, prefix);
+    const ExportResult r =
+        runExport(dir, "QRTWH", input, QRT_PG_USER, QRT_PG_PASSWORD, prefix, options);
     EXPECT_EQ(r.status, 0) << r.output;
     return maskRunLines(r.tag);
 }
 
-// Exports from a new SQLite control database holding the data file.
+// Exports from a new SQLite control database holding the data file, with
+// the options.
 inline ExportResult exportSqlite(const fs::path& dir, const fs::path& data,
-                                 const std::string& input, const std::string& prefix) {
+                                 const std::string& input, const std::string& prefix,
+                                 const std::string& options = "") {
     const fs::path database = dir / "control.db";
     EXPECT_TRUE(loadSqlite(database, {data})) << readFile(database.string() + ".load.log");
     qrt_test::useOdbcIni(dir, qrt_test::sqliteDsn("QRTWH", database));
-    return runExport(dir, "QRTWH", input, "qrt", "qrtpw", prefix);
+    return runExport(dir, "QRTWH", input, "qrt", "qrtpw", prefix, options);
 }
 
 } // namespace export_test

@@ -76,19 +76,20 @@ struct ExportResult {
 };
 
 // One run of the program in dir with the given input text against a DSN of
-// the odbc.ini that ODBCINI names, with the control tables under prefix.
+// the odbc.ini that ODBCINI names, with the control tables under prefix and
+// further options ("/s /r").
 inline ExportResult runExport(const fs::path& dir, const std::string& dsn, const std::string& input,
                               const std::string& user = "qrt",
                               const std::string& password = "qrtpw",
-                              const std::string& prefix = "QRT") {
+                              const std::string& prefix = "QRT", const std::string& options = "") {
     const fs::path inputFile = dir / "export.inp";
     writeFile(inputFile, input);
     fs::remove(dir / "export.tag");
     fs::remove(dir / "feedback.txt");
     const std::string command = "cd '" + dir.string() + "' && HQSPATH='" QRT_STAGE_DIR "' '" +
                                 QRT_PROGRAM + "' export.inp '" + dsn + "' '" + user + "' '" +
-                                password + "' prefix=" + prefix +
-                                " feedback=feedback.txt > output.txt 2>&1";
+                                password + "' prefix=" + prefix + " feedback=feedback.txt " +
+                                options + " > output.txt 2>&1";
     ExportResult result;
     result.status = runCommand(command);
     result.tag = readFile(dir / "export.tag");

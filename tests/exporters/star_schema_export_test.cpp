@@ -4,8 +4,6 @@
 // a schema without tables, and a name that does not exist.
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "dictionary/attribute_link.h"
 #include "dictionary/star_schema.h"
 #include "tests/exporters/scratch_warehouse.h"
@@ -56,19 +54,6 @@ ExportResult exportSchemas(ScratchWarehouse& w, const std::string& input) {
     return runExport(w.dir(), "QRTWH", input);
 }
 
-// The tag text with every checkpoint number replaced by "n".
-std::string anyCheckpoint(const std::string& tag) {
-    static const std::regex checkpoint(R"(:COMMIT\.CHKPID\(\d+\))");
-    return std::regex_replace(tag, checkpoint, ":COMMIT.CHKPID(n)");
-}
-
-size_t positionOf(const std::string& tag, const std::string& text) {
-    const size_t pos = tag.find(text);
-    EXPECT_NE(pos, std::string::npos) << "missing:\n" << text << "\nin:\n" << tag;
-    return pos;
-}
-
-const std::string kCheckpoint = ":COMMIT.CHKPID(n)\n";
 const std::string kSchemaKeys = "NAME(S'('1')') ";
 
 std::string linkKeys(const std::string& id) {

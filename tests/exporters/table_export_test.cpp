@@ -8,17 +8,6 @@
 
 using namespace export_test;
 
-namespace {
-
-// Position of text in the tag, failing the test when it is absent.
-size_t positionOf(const std::string& tag, const std::string& text) {
-    const size_t pos = tag.find(text);
-    EXPECT_NE(pos, std::string::npos) << "missing:\n" << text;
-    return pos;
-}
-
-} // namespace
-
 TEST(TableExport, FlagsNumbersAndTheStoredCreateStatementTakeTheirForms) {
     ScratchWarehouse w("flags");
     w.database("DB00000001", "ORA", "Oracle");

@@ -3,6 +3,9 @@
 // exact lines they expect.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -47,6 +50,21 @@ inline std::string tableKeys(const std::string& database, const std::string& own
 inline std::string columnKeys(const std::string& database, const std::string& owner,
                               const std::string& table, const std::string& column) {
     return tableKeys(database, owner, table) + "COLUMNS(" + column + ") ";
+}
+
+// The tag text with every checkpoint number replaced by "n".
+inline std::string anyCheckpoint(const std::string& tag) {
+    static const std::regex checkpoint(R"(:COMMIT\.CHKPID\(\d+\))");
+    return std::regex_replace(tag, checkpoint, ":COMMIT.CHKPID(n)");
+}
+
+inline const std::string kCheckpoint = ":COMMIT.CHKPID(n)\n";
+
+// Where text starts in tag; fails the test when it is missing.
+inline size_t positionOf(const std::string& tag, const std::string& text) {
+    const size_t pos = tag.find(text);
+    EXPECT_NE(pos, std::string::npos) << "missing:\n" << text << "\nin:\n" << tag;
+    return pos;
 }
 
 } // namespace export_test

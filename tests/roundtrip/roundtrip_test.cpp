@@ -1,6 +1,6 @@
 // A generated warehouse, copied object by object through the object model's
 // write side into an empty control database, exports to the same tag file as
-// the original, section by section, on SQLite and on PostgreSQL; and every
+// the original (<IR>, <UDP>, <SCHEMA>, <PROC>), on SQLite and on PostgreSQL; and every
 // control table holds as many rows in the copy as in the original.
 #include <gtest/gtest.h>
 
@@ -77,7 +77,8 @@ std::string generate(const fs::path& dir) {
 void expectEverySection(const std::string& input, const std::string& tag) {
     for (const auto& [section, record] :
          {std::pair{"<IR>", ":OBJECT.TYPE(DATABASE)"}, std::pair{"<UDP>", ":OBJECT.TYPE(QRTUDPGR)"},
-          std::pair{"<SCHEMA>", ":OBJECT.TYPE(STARSCHM)"}}) {
+          std::pair{"<SCHEMA>", ":OBJECT.TYPE(STARSCHM)"},
+          std::pair{"<PROC>", ":OBJECT.TYPE(PROCESS)"}}) {
         EXPECT_NE(input.find(section), std::string::npos) << section;
         EXPECT_GT(countOf(tag, record), 0u) << section;
     }

@@ -58,12 +58,10 @@ TEST(MessageResolver, ResolvesFromTheStagedCatalogue) {
     EXPECT_EQ(resolve(notFound),
               L"No InformationResource named \"SALES\" was found in the control database.");
 
-    HQRC section(13104, 0, DomainExport);
-    EXPECT_EQ(resolve(section),
-              L"Export of section ? is not available in this version of the program.");
-    section.token1 = L"<PROC>";
-    EXPECT_EQ(resolve(section),
-              L"Export of section <PROC> is not available in this version of the program.");
+    HQRC input(13101, 0, DomainExport);
+    EXPECT_EQ(resolve(input), L"The input file ? could not be opened for reading.");
+    input.token1 = L"export.inp";
+    EXPECT_EQ(resolve(input), L"The input file export.inp could not be opened for reading.");
 
     // Tokens keep any bytes, whatever their encoding.
     HQRC setting(9162, 0, DomainWhsDDD);
@@ -78,7 +76,7 @@ TEST(MessageResolver, EveryCodeTheProgramRaisesHasAText) {
                              2010,  2011,  2012,  2013,  2014,  2015,  2016,  2017, 2018, 3103,
                              3104,  3105,  3106,  3107,  3110,  3116,  3142,  3150, 3708, 3709,
                              3711,  3712,  3713,  3714,  8461,  8462,  8463,  9162, 9163, 9164,
-                             13001, 13101, 13102, 13103, 13104, 13105, 13106, 13233};
+                             13001, 13101, 13102, 13103, 13105, 13106, 13233};
     for (const int32_t code : codes) {
         const std::wstring text = resolve(HQRC(code, 0, DomainWhsSrv));
         EXPECT_GT(text.size(), 20u) << code;
@@ -91,15 +89,15 @@ TEST(MessageResolver, NativeTextDependsOnTheDomain) {
     HQSTRING native;
     HQRC odbc = makeRc(2014, DomainODBC);
     odbc.nativeMessage = L"[unixODBC] syntax error";
-    odbc.nativeCode = 13104; // not looked up outside the socket domain
+    odbc.nativeCode = 13101; // not looked up outside the socket domain
     resolve(odbc, &native);
     EXPECT_EQ(native, L"[unixODBC] syntax error");
 
     HQRC sockets = makeRc(2003, DomainSockets);
-    sockets.nativeCode = 13104;
+    sockets.nativeCode = 13101;
     sockets.nativeMessage = L"unused";
     resolve(sockets, &native);
-    EXPECT_EQ(native, L"Export of section t1 is not available in this version of the program.");
+    EXPECT_EQ(native, L"The input file t1 could not be opened for reading.");
 
     HQRC system = makeRc(2003, DomainWindows);
     system.nativeMessage = L"unused";

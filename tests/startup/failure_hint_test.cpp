@@ -98,11 +98,11 @@ TEST(FailureHint, DriverMessageIsOneLineAndNeverShowsThePassword) {
 }
 
 TEST(FailureHint, ExportFailureGivesPlaceMessageCodeAndStatus) {
-    HQRC rc(13104, 0, DomainExport);
+    HQRC rc(13101, 0, DomainExport);
     rc.location = L"export_tagfile";
-    EXPECT_EQ(exportHint(rc, "Export of section <PROC> is not available in this version.", "pw"),
-              "qrt2exp2: the export failed in export_tagfile: Export of section <PROC> is not "
-              "available in this version. (return code 13104, exit status 48)");
+    EXPECT_EQ(exportHint(rc, "The input file x.inp could not be opened for reading.", "pw"),
+              "qrt2exp2: the export failed in export_tagfile: The input file x.inp could not be "
+              "opened for reading. (return code 13101, exit status 45)");
     HQRC fetch(2015, 7, DomainODBC);
     fetch.location = L"HQOdbcCursor::fetch";
     fetch.sqlState = L"HY000";

@@ -1,0 +1,4225 @@
+:DISKCNTL.SEQUENCE( 1,-)
+:COMMENT.SYSTEM(V7.1.0)
+:COMMENT.------------------------------
+:COMMENT. Nordbase 7.1 
+:COMMENT. Source Database name: QRTWH
+:COMMENT. Output File name: <masked>
+:COMMENT. Time: <masked>
+:COMMENT.------------------------------
+:COMMENT. Start Process export
+:COMMENT. Exporting Process Nightly sales load
+:COMMENT.------------------------------
+:COMMENT.  Begin PROCESS Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(PROCESS)
+:INSTANCE.
+    NAME(Nightly sales load)
+    SHRTDESC(Loads the sales star every night)
+    LONGDESC(Loads customers, then orders; cleans the staging area; mails the operators when the fact load fails.)
+    CONTACT(Operations team)
+    PRCTYPE(1)
+:COMMENT.
+:COMMENT.  End PROCESS Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(151)
+:COMMENT.------------------------------
+:COMMENT.  Begin INFOGRPS Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(INFOGRPS)
+:INSTANCE.
+    NAME(Sales)
+    SHRTDESC(Sales reporting)
+    LONGDESC(Everything about sales.)
+    CONTACT(Mary O'Brien)
+:COMMENT.
+:COMMENT.  End INFOGRPS Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(152)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCGRP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCGRP)
+:INSTANCE.
+    NAME(Sales analysts)
+    SHRTDESC(Read the sales sources)
+    CONTACT(Mary O'Brien)
+:COMMENT.
+:COMMENT.  End QRTSCGRP Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(153)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTUFUNC Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTUFUNC)
+:INSTANCE.
+    NAME(Business Views Definition)
+:COMMENT.
+:COMMENT.  End QRTUFUNC Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
+:INSTANCE.
+    SOURCEKEY(NAME(Sales analysts) )
+    TARGETKEY(NAME(Business Views Definition) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(154)
+:COMMENT.------------------------------
+:COMMENT.  Relation: INFOGRPS to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(INFOGRPS) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(Sales) )
+    TARGETKEY(NAME(Sales analysts) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(155)
+:COMMENT.------------------------------
+:COMMENT.  Relation: INFOGRPS to PROCESS
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(INFOGRPS) TARGETYPE(PROCESS)
+:INSTANCE.
+    SOURCEKEY(NAME(Sales) )
+    TARGETKEY(NAME(Nightly sales load) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(156)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSAVU Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSAVU)
+:INSTANCE.
+    NAME(Load customers)
+    SHRTDESC(Copy customers into the dimension)
+    LONGDESC(Copies the customers of the order-entry database into the customer dimension of the warehouse.)
+    QRTCMPOS(Y)
+    QRTRQSCH(N)
+    QRTCONTA(Mary O'Brien)
+    QRTRTRYI(5)
+    QRTRTRYC(3)
+    QRTSELGN(N)
+    QRTSELST(SELECT C.CUST_ID, TRIM'('C.CUST_NAME')', C.REGION FROM SALES.CUSTOMER C WHERE C.REGION <> 'XX')
+    QRTEXPOP(N)
+    QRTBVTYP(1)
+    QRTSQLW(0)
+    QRTDIST(Y)
+    QRTGROUP(N)
+    QRTAVING(N)
+    QRTRQDAT(1)
+    QRTCOMIT(N)
+    QRTCROWS(0)
+    HASSCHED(Y)
+    QRTSQLFR(SALES.CUSTOMER C)
+:COMMENT.
+:COMMENT.  End QRTSAVU Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(157)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTBVALI Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTBVALI)
+:INSTANCE.
+    NAME(V_CUSTOMER)
+    SHRTDESC(View of the customer dimension)
+:COMMENT.
+:COMMENT.  End QRTBVALI Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTBVALI
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTBVALI)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(V_CUSTOMER) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(158)
+:COMMENT.------------------------------
+:COMMENT.  Begin DATABASE Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(DATABASE)
+:INSTANCE.
+    NAME(WAREHOUSE)
+    DBNAME(WHSDSN)
+    SHRTDESC(Target warehouse '('star schema')')
+    LONGDESC(Target of all loads: the sales star schema.)
+    DBTYPE(20)
+    DBETYPE(20)
+    ISWH(Y)
+    USERID(whsload)
+    CONTACT(Mary O'Brien)
+    USEODBC(Y)
+    ODBCSTR(DSN=WHSDSN;UID=whsload)
+    CODEPAGE(1208)
+    SERVER(whs01)
+    POSTACMD(analyze '('all')')
+    RETRYCNT(2)
+    RETRYINT(15)
+    VERSION(19c)
+    DBMSSERV(WHSSRV)
+:COMMENT.
+:COMMENT.  End DATABASE Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(159)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTAGENT Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTAGENT)
+:INSTANCE.
+    NAME(Default agent site)
+    SHRTDESC(Agent on the warehouse server)
+    AGTOSTYP(1)
+    AGTHOST(localhost)
+    AGTMODNM(QRT2AGNT)
+:COMMENT.
+:COMMENT.  End QRTAGENT Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(NAME(Default agent site) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(160)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCGRP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCGRP)
+:INSTANCE.
+    NAME(Default security group)
+    SHRTDESC(Every user)
+:COMMENT.
+:COMMENT.  End QRTSCGRP Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(161)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTUFUNC Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTUFUNC)
+:INSTANCE.
+    NAME(Administration)
+    SHRTDESC(Administer the warehouse)
+:COMMENT.
+:COMMENT.  End QRTUFUNC Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
+:INSTANCE.
+    SOURCEKEY(NAME(Default security group) )
+    TARGETKEY(NAME(Administration) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(162)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTUFUNC Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTUFUNC)
+:INSTANCE.
+    NAME(Operations)
+    SHRTDESC(Run and monitor steps)
+:COMMENT.
+:COMMENT.  End QRTUFUNC Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
+:INSTANCE.
+    SOURCEKEY(NAME(Default security group) )
+    TARGETKEY(NAME(Operations) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(163)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
+:INSTANCE.
+    SOURCEKEY(NAME(Default security group) )
+    TARGETKEY(NAME(Business Views Definition) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(164)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(NAME(Default security group) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(165)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCGRP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCGRP)
+:INSTANCE.
+    NAME(Warehouse operators)
+    SHRTDESC(Load the warehouse)
+    LONGDESC(Operators start and watch the loads; they may update the warehouse tables.)
+    CONTACT(Operations team)
+:COMMENT.
+:COMMENT.  End QRTSCGRP Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(166)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSCGRP to QRTUFUNC
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSCGRP) TARGETYPE(QRTUFUNC)
+:INSTANCE.
+    SOURCEKEY(NAME(Warehouse operators) )
+    TARGETKEY(NAME(Operations) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(167)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(NAME(Warehouse operators) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(168)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVTARIR Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVTARIR)
+:INSTANCE.
+    NAME(Load customers) 
+:COMMENT.
+:COMMENT.  End BVTARIR Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVTARIR
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVTARIR)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVTARIR to DATABASE
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVTARIR) TARGETYPE(DATABASE)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(169)
+:COMMENT.------------------------------
+:COMMENT.  Begin DATABASE Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(DATABASE)
+:INSTANCE.
+    NAME(SALESDB)
+    DBNAME(SALESDSN)
+    SHRTDESC(Order entry database '('sales')')
+    LONGDESC(The order-entry database of the sales department. It holds customers and orders '('one row per order line')'; the warehouse reads it every night.)
+    DBTYPE(1)
+    DBETYPE(18)
+    ISWH(N)
+    USERID(salesrd)
+    CONTACT(Mary O'Brien)
+    USEODBC(N)
+    CODEPAGE(1208)
+    SERVER(dbhost01)
+    PREACCMD(mount /sales)
+    RETRYCNT(3)
+    RETRYINT(5)
+    VERSION(07.02.0000)
+    DBMSSERV(SALESSRV)
+:COMMENT.
+:COMMENT.  End DATABASE Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(170)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+    TARGETKEY(NAME(Default agent site) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(171)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTAGENT Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTAGENT)
+:INSTANCE.
+    NAME(ETL host '('Unix')')
+    SHRTDESC(Agent next to the sources)
+    LONGDESC(Runs next to the source databases.)
+    CONTACT(Operations team)
+    AGTOSTYP(7)
+    AGTHOST(etl01.example.com)
+    AGTUSRID(etluser)
+    AGTMODNM(QRT2AGNT)
+:COMMENT.
+:COMMENT.  End QRTAGENT Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+    TARGETKEY(NAME(ETL host '('Unix')') )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(172)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+    TARGETKEY(NAME(Sales analysts) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(173)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+    TARGETKEY(NAME(Warehouse operators) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(174)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVSRCIR Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVSRCIR)
+:INSTANCE.
+    NAME(Load customers) 
+:COMMENT.
+:COMMENT.  End BVSRCIR Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVSRCIR
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVSRCIR)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVSRCIR to DATABASE
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVSRCIR) TARGETYPE(DATABASE)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(175)
+:COMMENT.------------------------------
+:COMMENT.  Begin TABLES Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(TABLES)
+:INSTANCE.
+    NAME(WHS.CUSTOMER_DIM)
+    SHRTDESC(Customer dimension)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(CUSTOMER_DIM) 
+    TBLISBIN(N)
+    TBLFTYPE(0)
+    TBLL1NAM(N)
+    CREATYPE(2)
+    TABVIEW(N)
+    TABALIAS(N)
+    QRTDRATN(Y)
+    QRTMAXED(0)
+    QRTCREGN(N)
+    QRTCRERU()
+    QRTCRTAR(Y)
+    QRTGRANT(Y)
+    IDSDIM(Y)
+    IDSFACT(N)
+    IDSREPL(N)
+    PARTTBSP(N)
+:COMMENT.
+:COMMENT.  End TABLES Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(DATABASE) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(176)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(CUST_KEY)
+    SHRTDESC(Surrogate key)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(1)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(CUSTOMER_DIM) 
+    COLUMNS(CUST_KEY) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(1)
+    COLTYPE(K)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(CUST_KEY) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(177)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(CUST_NAME)
+    DATATYPE(VARCHAR)
+    LENGTH(40)
+    SCALE(0)
+    POSNO(2)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(CUSTOMER_DIM) 
+    COLUMNS(CUST_NAME) 
+    NATIVEDT(VARCHAR)
+    OFFSET(-1)
+    ORDINAL(2)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(CUST_NAME) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(178)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(REGION)
+    DATATYPE(CHAR)
+    LENGTH(2)
+    SCALE(0)
+    POSNO(3)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(CUSTOMER_DIM) 
+    COLUMNS(REGION) 
+    NATIVEDT(CHAR)
+    OFFSET(-1)
+    ORDINAL(3)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(REGION) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(179)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(EDITION)
+    SHRTDESC(Load edition)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(4)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(CUSTOMER_DIM) 
+    COLUMNS(EDITION) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(4)
+    COLTYPE(E)
+    EDTNCOL(Y)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(EDITION) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(180)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPKEY)
+:INSTANCE.
+    NAME(CUSTOMER_DIM_PK)
+    KEYID(0000000403)
+:COMMENT.
+:COMMENT.  End QRTPKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+    TARGETKEY(KEYID(0000000403) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(CUSTOMER_DIM_PK_1)
+    MAPSEQNO(1)
+    MAPID(0000000503)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000503) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000503) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(CUST_KEY) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000503) )
+    TARGETKEY(MAPID(0000000503) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000403) )
+    TARGETKEY(MAPID(0000000503) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(181)
+:COMMIT.CHKPID(182)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVOUTTBL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVOUTTBL)
+:INSTANCE.
+    NAME(Load customers) 
+:COMMENT.
+:COMMENT.  End BVOUTTBL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVOUTTBL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVOUTTBL)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVOUTTBL to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVOUTTBL) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(183)
+:COMMENT.------------------------------
+:COMMENT.  Begin TABLES Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(TABLES)
+:INSTANCE.
+    NAME(SALES.CUSTOMER)
+    SHRTDESC(Customers '('active and closed')')
+    LONGDESC(Every customer that ever ordered, including closed accounts '('REGION = 'XX'')'.)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(CUSTOMER) 
+    TBLISBIN(N)
+    TBLNAMSP(TSSALES INDEX IN TSSALESIX)
+    TBLFTYPE(0)
+    TBLL1NAM(N)
+    CREATYPE(1)
+    TABVIEW(N)
+    TABALIAS(N)
+    QRTDRATN(Y)
+    QRTMAXED(0)
+    QRTCREGN(N)
+    QRTCRERU(CREATE TABLE SALES.CUSTOMER'('   CUST_ID INTEGER NOT NULL,   CUST_NAME VARCHAR'('40')',   REGION CHAR'('2')',   PARENT_CUST_ID INTEGER')' IN TSSALES)
+    QRTCRTAR(N)
+    QRTGRANT(N)
+    IDSDIM(N)
+    IDSFACT(N)
+    CDSCHEMA(SALESCD)
+    CDTABNAM(CD_CUSTOMER)
+    BEFORIMG(X_)
+    IDSREPL(Y)
+    NAMINDEX(TSSALESIX)
+    PARTTBSP(N)
+:COMMENT.
+:COMMENT.  End TABLES Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(DATABASE) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(184)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(CUST_ID)
+    SHRTDESC(Customer number)
+    LONGDESC(Assigned by the order-entry system; never reused.)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(1)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(CUSTOMER) 
+    COLUMNS(CUST_ID) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(1)
+    COLTYPE(K)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(CUST_ID) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(185)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(CUST_NAME)
+    SHRTDESC(Name '('as registered')')
+    DATATYPE(VARCHAR)
+    LENGTH(40)
+    SCALE(0)
+    POSNO(2)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(CUSTOMER) 
+    COLUMNS(CUST_NAME) 
+    NATIVEDT(VARCHAR)
+    OFFSET(-1)
+    ORDINAL(2)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(CUST_NAME) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(186)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(REGION)
+    DATATYPE(CHAR)
+    LENGTH(2)
+    SCALE(0)
+    POSNO(3)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(CUSTOMER) 
+    COLUMNS(REGION) 
+    NATIVEDT(CHAR)
+    OFFSET(-1)
+    ORDINAL(3)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(REGION) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(187)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(PARENT_CUST_ID)
+    SHRTDESC(Parent company)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(4)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(CUSTOMER) 
+    COLUMNS(PARENT_CUST_ID) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(4)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(PARENT_CUST_ID) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(188)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPKEY)
+:INSTANCE.
+    NAME(CUSTOMER_PK)
+    SHRTDESC(Primary key of SALES.CUSTOMER)
+    KEYID(0000000401)
+:COMMENT.
+:COMMENT.  End QRTPKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+    TARGETKEY(KEYID(0000000401) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(CUSTOMER_PK_1)
+    MAPSEQNO(1)
+    MAPID(0000000501)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000501) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000501) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(CUST_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000501) )
+    TARGETKEY(MAPID(0000000501) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000401) )
+    TARGETKEY(MAPID(0000000501) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(189)
+:COMMIT.CHKPID(190)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTFKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTFKEY)
+:INSTANCE.
+    NAME(CUSTOMER_PARENT_FK)
+    SHRTDESC(Parent company of a customer)
+    KEYID(0000000412)
+:COMMENT.
+:COMMENT.  End QRTFKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTFKEY) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000412) )
+    TARGETKEY(KEYID(0000000401) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTFKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTFKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+    TARGETKEY(KEYID(0000000412) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(CUSTOMER_PARENT_FK_1)
+    MAPSEQNO(1)
+    MAPID(0000000512)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000512) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000512) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(CUST_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000512) )
+    TARGETKEY(MAPID(0000000512) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPFCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPFCOL)
+:INSTANCE.
+    MAPID(0000000512) 
+:COMMENT.
+:COMMENT.  End MAPFCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPFCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPFCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000512) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(PARENT_CUST_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPFCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPFCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000512) )
+    TARGETKEY(MAPID(0000000512) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTFKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000412) )
+    TARGETKEY(MAPID(0000000512) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(191)
+:COMMIT.CHKPID(192)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVINPTBL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVINPTBL)
+:INSTANCE.
+    NAME(Load customers) 
+:COMMENT.
+:COMMENT.  End BVINPTBL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVINPTBL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVINPTBL)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVINPTBL to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVINPTBL) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(193)
+:COMMENT.------------------------------
+:COMMENT.  Begin CORRELNM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(CORRELNM)
+:INSTANCE.
+    NAME(C)
+    KEYID(0000002101)
+:COMMENT.
+:COMMENT.  End CORRELNM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: CORRELNM to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(CORRELNM) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000002101) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: CORRELNM to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(CORRELNM) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000002101) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(194)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTBVMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTBVMAP)
+:INSTANCE.
+    NAME(CUST_KEY)
+    MAPBVNAM(Load customers)
+    MAPSEQNO(1)
+    MAPTYPE(2)
+    ATTR1FLG(0)
+    ATTR2FLG(0)
+:COMMENT.
+:COMMENT.  End QRTBVMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTBVMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTBVMAP)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(1) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPINCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPINCOL)
+:INSTANCE.
+    MAPBVNAM(Load customers) 
+    MAPSEQNO(1) 
+:COMMENT.
+:COMMENT.  End MAPINCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPINCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPINCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(1) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(1) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPINCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPINCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(1) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(CUST_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPOTCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPOTCOL)
+:INSTANCE.
+    MAPBVNAM(Load customers) 
+    MAPSEQNO(1) 
+:COMMENT.
+:COMMENT.  End MAPOTCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPOTCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPOTCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(1) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(1) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPOTCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPOTCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(1) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(CUST_KEY) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(195)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTBVMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTBVMAP)
+:INSTANCE.
+    NAME(CUST_NAME)
+    MAPBVNAM(Load customers)
+    MAPSEQNO(2)
+    MAPTYPE(2)
+    MAPEXPR(TRIM'('C.CUST_NAME')')
+    TRANSNAM(TRIM)
+    ATTR1FLG(0)
+    ATTR2FLG(0)
+:COMMENT.
+:COMMENT.  End QRTBVMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTBVMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTBVMAP)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(2) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPINCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPINCOL)
+:INSTANCE.
+    MAPBVNAM(Load customers) 
+    MAPSEQNO(2) 
+:COMMENT.
+:COMMENT.  End MAPINCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPINCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPINCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(2) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(2) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPINCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPINCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(2) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(CUST_NAME) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPOTCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPOTCOL)
+:INSTANCE.
+    MAPBVNAM(Load customers) 
+    MAPSEQNO(2) 
+:COMMENT.
+:COMMENT.  End MAPOTCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPOTCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPOTCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(2) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(2) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPOTCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPOTCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(2) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(CUST_NAME) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(196)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTBVMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTBVMAP)
+:INSTANCE.
+    NAME(REGION)
+    MAPBVNAM(Load customers)
+    MAPSEQNO(3)
+    MAPTYPE(2)
+    ATTR1FLG(0)
+    ATTR2FLG(0)
+:COMMENT.
+:COMMENT.  End QRTBVMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTBVMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTBVMAP)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(3) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPINCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPINCOL)
+:INSTANCE.
+    MAPBVNAM(Load customers) 
+    MAPSEQNO(3) 
+:COMMENT.
+:COMMENT.  End MAPINCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPINCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPINCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(3) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(3) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPINCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPINCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(3) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(REGION) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPOTCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPOTCOL)
+:INSTANCE.
+    MAPBVNAM(Load customers) 
+    MAPSEQNO(3) 
+:COMMENT.
+:COMMENT.  End MAPOTCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPOTCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPOTCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(3) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(3) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPOTCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPOTCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(3) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(REGION) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(197)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTBVMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTBVMAP)
+:INSTANCE.
+    NAME(EDITION)
+    MAPBVNAM(Load customers)
+    SHRTDESC(Edition of the load)
+    MAPSEQNO(4)
+    MAPTYPE(0)
+    MAPEXPR(&CURRENT_EDITION)
+    ATTR1FLG(0)
+    ATTR2FLG(1)
+:COMMENT.
+:COMMENT.  End QRTBVMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTBVMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTBVMAP)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(4) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPOTCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPOTCOL)
+:INSTANCE.
+    MAPBVNAM(Load customers) 
+    MAPSEQNO(4) 
+:COMMENT.
+:COMMENT.  End MAPOTCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPOTCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPOTCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(4) )
+    TARGETKEY(MAPBVNAM(Load customers) MAPSEQNO(4) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPOTCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPOTCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load customers) MAPSEQNO(4) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(EDITION) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(198)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTSAVU) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(ETL host '('Unix')') )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(199)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Nightly 02:30)
+    SCHTYPE(1)
+    SCHDAYOW(0)
+    SCHYEAR(2024)
+    SCHMONOY(00)
+    SCHDAYOM(00)
+    SCHHOUR(02)
+    SCHMIN(30)
+    SCHSEC(00)
+    SCHTIME(2024-00-00-02:30:00)
+    SCHFTYPE(1)
+    SCHDATES(0)
+    SCHDAYS(0)
+    SCHENDDY(31)
+    SCHENDMN(12)
+    SCHENDYR(2030)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) SCHTYPE(1) SCHTIME(2024-00-00-02:30:00.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(200)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Month end)
+    SCHTYPE(4)
+    SHRTDESC(Follows the month-end calendar)
+    SCHDAYOW(0)
+    SCHYEAR(2024)
+    SCHMONOY(00)
+    SCHDAYOM(00)
+    SCHHOUR(22)
+    SCHMIN(00)
+    SCHSEC(00)
+    SCHTIME(2024-00-00-22:00:00)
+    SCHFTYPE(5)
+    SCHDATES(0)
+    SCHDAYS(0)
+    SCHENDDY(0)
+    SCHENDMN(0)
+    SCHENDYR(1900)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) SCHTYPE(4) SCHTIME(2024-00-00-22:00:00.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(201)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSAVU Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSAVU)
+:INSTANCE.
+    NAME(Load sales fact)
+    SHRTDESC(Orders priced from the price list)
+    QRTCMPOS(Y)
+    QRTRQSCH(N)
+    QRTRTRYI(30)
+    QRTRTRYC(5)
+    QRTSELGN(N)
+    QRTSELST(SELECT O.ORDER_ID, O.CUST_ID, O.ITEM, O.AMOUNT * P.PRICE FROM SALES.ORDERS O, "prices.csv" P WHERE O.ITEM = P.ITEM)
+    QRTEXPOP(N)
+    QRTBVTYP(1)
+    QRTSQLW(1)
+    QRTDIST(N)
+    QRTGROUP(Y)
+    QRTAVING(Y)
+    QRTRQDAT(0)
+    QRTCOMIT(Y)
+    QRTCROWS(5000)
+    HASSCHED(Y)
+    QRTSQLFR(SALES.ORDERS O, "prices.csv" P)
+:COMMENT.
+:COMMENT.  End QRTSAVU Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(202)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVPARENT Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVPARENT)
+:INSTANCE.
+    NAME(Load sales fact) 
+:COMMENT.
+:COMMENT.  End BVPARENT Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVPARENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVPARENT)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSAVU Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSAVU)
+:INSTANCE.
+    NAME(Clean staging)
+    SHRTDESC(Runs the clean-up program)
+    QRTCMPOS(Y)
+    QRTRQSCH(Y)
+    QRTSELGN(N)
+    QRTSELST()
+    QRTEXPOP(N)
+    QRTBVTYP(3)
+    QRTSQLW(0)
+    QRTDIST(N)
+    QRTGROUP(N)
+    QRTAVING(N)
+    QRTRQDAT(0)
+    QRTCOMIT(N)
+    QRTCROWS(0)
+:COMMENT.
+:COMMENT.  End QRTSAVU Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(203)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVTARIR Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVTARIR)
+:INSTANCE.
+    NAME(Clean staging) 
+:COMMENT.
+:COMMENT.  End BVTARIR Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVTARIR
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVTARIR)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(NAME(Clean staging) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVTARIR to DATABASE
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVTARIR) TARGETYPE(DATABASE)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(204)
+:COMMENT.------------------------------
+:COMMENT.  Begin TABLES Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(TABLES)
+:INSTANCE.
+    NAME(WHS.SALES_FACT)
+    SHRTDESC(Sales fact '('one row per order line')')
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(SALES_FACT) 
+    TBLISBIN(N)
+    TBLNAMSP(TSFACT)
+    TBLFTYPE(0)
+    TBLL1NAM(N)
+    CREATYPE(2)
+    TABVIEW(N)
+    TABALIAS(N)
+    QRTDRATN(N)
+    QRTMAXED(7)
+    QRTCREGN(Y)
+    QRTCRTAR(Y)
+    QRTGRANT(Y)
+    IDSDIM(N)
+    IDSFACT(Y)
+    IDSREPL(N)
+    PARTTBSP(Y)
+:COMMENT.
+:COMMENT.  End TABLES Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(DATABASE) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(205)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(ORDER_ID)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(1)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(SALES_FACT) 
+    COLUMNS(ORDER_ID) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(1)
+    COLTYPE(K)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(ORDER_ID) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(206)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(CUST_KEY)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(2)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(SALES_FACT) 
+    COLUMNS(CUST_KEY) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(2)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(CUST_KEY) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(207)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(ITEM)
+    DATATYPE(CHAR)
+    LENGTH(8)
+    SCALE(0)
+    POSNO(3)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(SALES_FACT) 
+    COLUMNS(ITEM) 
+    NATIVEDT(CHAR)
+    OFFSET(-1)
+    ORDINAL(3)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(ITEM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(208)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(AMOUNT)
+    DATATYPE(DECIMAL)
+    LENGTH(11)
+    SCALE(2)
+    POSNO(4)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(SALES_FACT) 
+    COLUMNS(AMOUNT) 
+    NATIVEDT(DECIMAL)
+    OFFSET(-1)
+    ORDINAL(4)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(AMOUNT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(209)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPKEY)
+:INSTANCE.
+    NAME(SALES_FACT_PK)
+    KEYID(0000000405)
+:COMMENT.
+:COMMENT.  End QRTPKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+    TARGETKEY(KEYID(0000000405) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(SALES_FACT_PK_1)
+    MAPSEQNO(1)
+    MAPID(0000000505)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000505) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000505) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(ORDER_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000505) )
+    TARGETKEY(MAPID(0000000505) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000405) )
+    TARGETKEY(MAPID(0000000505) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(210)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(SALES_FACT_PK_2)
+    MAPSEQNO(2)
+    MAPID(0000000506)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000506) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000506) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(ITEM) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000506) )
+    TARGETKEY(MAPID(0000000506) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000405) )
+    TARGETKEY(MAPID(0000000506) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(211)
+:COMMIT.CHKPID(212)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTFKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTFKEY)
+:INSTANCE.
+    NAME(FACT_CUSTOMER_FK)
+    KEYID(0000000413)
+:COMMENT.
+:COMMENT.  End QRTFKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTFKEY) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000413) )
+    TARGETKEY(KEYID(0000000403) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTFKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTFKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+    TARGETKEY(KEYID(0000000413) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(FACT_CUSTOMER_FK_1)
+    MAPSEQNO(1)
+    MAPID(0000000513)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000513) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000513) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) COLUMNS(CUST_KEY) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000513) )
+    TARGETKEY(MAPID(0000000513) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPFCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPFCOL)
+:INSTANCE.
+    MAPID(0000000513) 
+:COMMENT.
+:COMMENT.  End MAPFCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPFCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPFCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000513) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(CUST_KEY) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPFCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPFCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000513) )
+    TARGETKEY(MAPID(0000000513) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTFKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000413) )
+    TARGETKEY(MAPID(0000000513) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(213)
+:COMMIT.CHKPID(214)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTFKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTFKEY)
+:INSTANCE.
+    NAME(FACT_PRODUCT_FK)
+    KEYID(0000000414)
+:COMMENT.
+:COMMENT.  End QRTFKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin TABLES Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(TABLES)
+:INSTANCE.
+    NAME(WHS.PRODUCT_DIM)
+    SHRTDESC(Product dimension)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(PRODUCT_DIM) 
+    TBLISBIN(N)
+    TBLFTYPE(0)
+    TBLL1NAM(N)
+    CREATYPE(2)
+    TABVIEW(N)
+    TABALIAS(N)
+    QRTDRATN(Y)
+    QRTMAXED(0)
+    QRTCREGN(Y)
+    QRTCRTAR(Y)
+    QRTGRANT(N)
+    IDSDIM(Y)
+    IDSFACT(N)
+    IDSREPL(N)
+    PARTTBSP(N)
+:COMMENT.
+:COMMENT.  End TABLES Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(DATABASE) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(215)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(ITEM)
+    DATATYPE(CHAR)
+    LENGTH(8)
+    SCALE(0)
+    POSNO(1)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(PRODUCT_DIM) 
+    COLUMNS(ITEM) 
+    NATIVEDT(CHAR)
+    OFFSET(-1)
+    ORDINAL(1)
+    COLTYPE(K)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) COLUMNS(ITEM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(216)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(PRICE)
+    DATATYPE(DECIMAL)
+    LENGTH(7)
+    SCALE(2)
+    POSNO(2)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(WAREHOUSE) 
+    OWNER(WHS) 
+    TABLES(PRODUCT_DIM) 
+    COLUMNS(PRICE) 
+    NATIVEDT(DECIMAL)
+    OFFSET(-1)
+    ORDINAL(2)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) COLUMNS(PRICE) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(217)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPKEY)
+:INSTANCE.
+    NAME(PRODUCT_DIM_PK)
+    KEYID(0000000404)
+:COMMENT.
+:COMMENT.  End QRTPKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) )
+    TARGETKEY(KEYID(0000000404) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(PRODUCT_DIM_PK_1)
+    MAPSEQNO(1)
+    MAPID(0000000504)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000504) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000504) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) COLUMNS(ITEM) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000504) )
+    TARGETKEY(MAPID(0000000504) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000404) )
+    TARGETKEY(MAPID(0000000504) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(218)
+:COMMIT.CHKPID(219)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTFKEY) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000414) )
+    TARGETKEY(KEYID(0000000404) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTFKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTFKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+    TARGETKEY(KEYID(0000000414) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(FACT_PRODUCT_FK_1)
+    MAPSEQNO(1)
+    MAPID(0000000514)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000514) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000514) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) COLUMNS(ITEM) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000514) )
+    TARGETKEY(MAPID(0000000514) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTFKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000414) )
+    TARGETKEY(MAPID(0000000514) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(220)
+:COMMIT.CHKPID(221)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVOUTTBL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVOUTTBL)
+:INSTANCE.
+    NAME(Clean staging) 
+:COMMENT.
+:COMMENT.  End BVOUTTBL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVOUTTBL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVOUTTBL)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(NAME(Clean staging) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVOUTTBL to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVOUTTBL) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(222)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVUDPOUT Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVUDPOUT)
+:INSTANCE.
+    NAME(Clean staging) 
+:COMMENT.
+:COMMENT.  End BVUDPOUT Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVUDPOUT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVUDPOUT)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(NAME(Clean staging) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVUDPOUT to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVUDPOUT) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(223)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTAGGRF Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTAGGRF)
+:INSTANCE.
+    PGMUNKEY(AggreFunc)
+:COMMENT.
+:COMMENT.  End QRTAGGRF Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPROGF Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPROGF)
+:INSTANCE.
+    NAME(Clean staging tables)
+    PGMNAME(/opt/whs/bin/cleanstg)
+    SHRTDESC(Deletes old rows from staging tables)
+    LONGDESC(Deletes the rows older than the given number of days from a staging table.)
+    PGMTYPE(1)
+    PGMFCNAM(main)
+    PGMCONTA(Operations team)
+    USERID(etluser)
+:COMMENT.
+:COMMENT.  End QRTPROGF Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPARM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPARM)
+:INSTANCE.
+    NAME(Table)
+    SHRTDESC(Staging table to clean)
+    PRMORDER(1)
+    PRMDATA(STG.ORDERS)
+    PRMTYPE(1)
+    PRMID(0000001801)
+:COMMENT.
+:COMMENT.  End QRTPARM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to QRTPARM
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPROGF) TARGETYPE(QRTPARM)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(PRMID(0000001801) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(224)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPARM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPARM)
+:INSTANCE.
+    NAME(Days)
+    SHRTDESC(Keep rows this many days)
+    PRMORDER(2)
+    PRMDATA(30)
+    PRMTYPE(2)
+    PRMID(0000001802)
+:COMMENT.
+:COMMENT.  End QRTPARM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to QRTPARM
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPROGF) TARGETYPE(QRTPARM)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(PRMID(0000001802) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(225)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPARM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPARM)
+:INSTANCE.
+    NAME(Password)
+    PRMORDER(3)
+    PRMTYPE(3)
+    PRMID(0000001803)
+:COMMENT.
+:COMMENT.  End QRTPARM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to QRTPARM
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPROGF) TARGETYPE(QRTPARM)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(PRMID(0000001803) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(226)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPARM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPARM)
+:INSTANCE.
+    NAME(Target)
+    PRMORDER(4)
+    PRMDATA(&TTBN)
+    PRMTYPE(4)
+    PRMID(0000001804)
+:COMMENT.
+:COMMENT.  End QRTPARM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to QRTPARM
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPROGF) TARGETYPE(QRTPARM)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(PRMID(0000001804) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(227)
+:COMMIT.CHKPID(228)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTUDPGR Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTUDPGR)
+:INSTANCE.
+    NAME(Warehouse utilities)
+    SHRTDESC(House-keeping programs)
+    LONGDESC(Programs that keep the warehouse tidy.)
+    CONTACT(Operations team)
+    PGRTYPE(0)
+:COMMENT.
+:COMMENT.  End QRTUDPGR Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(229)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTUDPGR to QRTPROGF
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTUDPGR) TARGETYPE(QRTPROGF)
+:INSTANCE.
+    SOURCEKEY(NAME(Warehouse utilities) )
+    TARGETKEY(NAME(Clean staging tables) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(230)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTPROGF) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(NAME(Default agent site) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(231)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTPROGF) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(NAME(ETL host '('Unix')') )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(232)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to DATABASE
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPROGF) TARGETYPE(DATABASE)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(233)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPROGF to QRTAGGRF
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPROGF) TARGETYPE(QRTAGGRF)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging tables) )
+    TARGETKEY(PGMUNKEY(AggreFunc) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTAGGRF
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTAGGRF)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(PGMUNKEY(AggreFunc) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPARM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPARM)
+:INSTANCE.
+    NAME(Table)
+    PRMORDER(1)
+    PRMDATA(STG.ORDERS_2024)
+    PRMTYPE(1)
+    PRMID(0000001805)
+:COMMENT.
+:COMMENT.  End QRTPARM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTAGGRF to QRTPARM
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTAGGRF) TARGETYPE(QRTPARM)
+:INSTANCE.
+    SOURCEKEY(PGMUNKEY(AggreFunc) )
+    TARGETKEY(PRMID(0000001805) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(234)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPARM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPARM)
+:INSTANCE.
+    NAME(Days)
+    PRMORDER(2)
+    PRMDATA(45)
+    PRMTYPE(2)
+    PRMID(0000001806)
+:COMMENT.
+:COMMENT.  End QRTPARM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTAGGRF to QRTPARM
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTAGGRF) TARGETYPE(QRTPARM)
+:INSTANCE.
+    SOURCEKEY(PGMUNKEY(AggreFunc) )
+    TARGETKEY(PRMID(0000001806) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(235)
+:COMMIT.CHKPID(236)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTSAVU) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(NAME(Default agent site) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(237)
+:COMMIT.CHKPID(238)
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVPARENT to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVPARENT) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Clean staging) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(239)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVTARIR Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVTARIR)
+:INSTANCE.
+    NAME(Load sales fact) 
+:COMMENT.
+:COMMENT.  End BVTARIR Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVTARIR
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVTARIR)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVTARIR to DATABASE
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVTARIR) TARGETYPE(DATABASE)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(WAREHOUSE) DBNAME(WHSDSN) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(240)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVSRCIR Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVSRCIR)
+:INSTANCE.
+    NAME(Load sales fact) 
+:COMMENT.
+:COMMENT.  End BVSRCIR Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVSRCIR
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVSRCIR)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVSRCIR to DATABASE
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVSRCIR) TARGETYPE(DATABASE)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(241)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVOUTTBL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVOUTTBL)
+:INSTANCE.
+    NAME(Load sales fact) 
+:COMMENT.
+:COMMENT.  End BVOUTTBL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVOUTTBL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVOUTTBL)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVOUTTBL to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVOUTTBL) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(242)
+:COMMENT.------------------------------
+:COMMENT.  Begin TABLES Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(TABLES)
+:INSTANCE.
+    NAME(SALES.ORDERS)
+    SHRTDESC(Orders)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(ORDERS) 
+    TBLISBIN(N)
+    TBLNAMSP(T)
+    TBLFTYPE(0)
+    TBLL1NAM(N)
+    CREATYPE(1)
+    TABVIEW(N)
+    TABALIAS(N)
+    QRTDRATN(Y)
+    QRTMAXED(0)
+    QRTCREGN(N)
+    QRTCRERU(CREATE TABLE SALES.ORDERS'('ORDER_ID INTEGER NOT NULL, CUST_ID INTEGER NOT NULL, ORDER_DATE DATE NOT NULL, AMOUNT DECIMAL'('9,2')', ITEM CHAR'('8')' NOT NULL')')
+    QRTCRTAR(N)
+    QRTGRANT(N)
+    IDSDIM(N)
+    IDSFACT(N)
+    IDSREPL(N)
+    PARTTBSP(N)
+:COMMENT.
+:COMMENT.  End TABLES Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(DATABASE) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(SALESDB) DBNAME(SALESDSN) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(243)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(ORDER_ID)
+    SHRTDESC(Order number)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(1)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(ORDERS) 
+    COLUMNS(ORDER_ID) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(1)
+    COLTYPE(K)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(ORDER_ID) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(244)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(CUST_ID)
+    SHRTDESC(Ordering customer)
+    DATATYPE(INTEGER)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(2)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(ORDERS) 
+    COLUMNS(CUST_ID) 
+    NATIVEDT(INTEGER)
+    OFFSET(-1)
+    ORDINAL(2)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(CUST_ID) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(245)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(ORDER_DATE)
+    DATATYPE(DATE)
+    LENGTH(10)
+    SCALE(0)
+    POSNO(3)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(ORDERS) 
+    COLUMNS(ORDER_DATE) 
+    NATIVEDT(DATE)
+    OFFSET(-1)
+    ORDINAL(3)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(ORDER_DATE) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(246)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(AMOUNT)
+    SHRTDESC(Amount '('EUR')')
+    LONGDESC(Net amount in euros '('without VAT')'.)
+    DATATYPE(DECIMAL)
+    LENGTH(9)
+    SCALE(2)
+    POSNO(4)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(ORDERS) 
+    COLUMNS(AMOUNT) 
+    NATIVEDT(DECIMAL)
+    OFFSET(-1)
+    ORDINAL(4)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(AMOUNT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(247)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(ITEM)
+    SHRTDESC(Item number)
+    DATATYPE(CHAR)
+    LENGTH(8)
+    SCALE(0)
+    POSNO(5)
+    NULLS(N)
+    ISTEXT(Y)
+    DBNAME(SALESDB) 
+    OWNER(SALES) 
+    TABLES(ORDERS) 
+    COLUMNS(ITEM) 
+    NATIVEDT(CHAR)
+    OFFSET(-1)
+    ORDINAL(5)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(ITEM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(248)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTPKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTPKEY)
+:INSTANCE.
+    NAME(ORDERS_PK)
+    KEYID(0000000402)
+:COMMENT.
+:COMMENT.  End QRTPKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+    TARGETKEY(KEYID(0000000402) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(ORDERS_PK_1)
+    MAPSEQNO(1)
+    MAPID(0000000502)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000502) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000502) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(ORDER_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000502) )
+    TARGETKEY(MAPID(0000000502) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTPKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTPKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000402) )
+    TARGETKEY(MAPID(0000000502) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(249)
+:COMMIT.CHKPID(250)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTFKEY Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTFKEY)
+:INSTANCE.
+    NAME(ORDERS_CUSTOMER_FK)
+    SHRTDESC(Order '('customer')')
+    KEYID(0000000411)
+:COMMENT.
+:COMMENT.  End QRTFKEY Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTPKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTFKEY) TARGETYPE(QRTPKEY)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000411) )
+    TARGETKEY(KEYID(0000000401) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to QRTFKEY
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(QRTFKEY)
+:INSTANCE.
+    SOURCEKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+    TARGETKEY(KEYID(0000000411) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTKYMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTKYMAP)
+:INSTANCE.
+    NAME(ORDERS_CUSTOMER_FK_1)
+    SHRTDESC(CUST_ID to CUST_ID)
+    MAPSEQNO(1)
+    MAPID(0000000511)
+:COMMENT.
+:COMMENT.  End QRTKYMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPPCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPPCOL)
+:INSTANCE.
+    MAPID(0000000511) 
+:COMMENT.
+:COMMENT.  End MAPPCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPPCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPPCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000511) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) COLUMNS(CUST_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPPCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPPCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000511) )
+    TARGETKEY(MAPID(0000000511) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPFCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPFCOL)
+:INSTANCE.
+    MAPID(0000000511) 
+:COMMENT.
+:COMMENT.  End MAPFCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPFCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPFCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000511) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(CUST_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTKYMAP to MAPFCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTKYMAP) TARGETYPE(MAPFCOL)
+:INSTANCE.
+    SOURCEKEY(MAPID(0000000511) )
+    TARGETKEY(MAPID(0000000511) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTFKEY to QRTKYMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTFKEY) TARGETYPE(QRTKYMAP)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000000411) )
+    TARGETKEY(MAPID(0000000511) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(251)
+:COMMIT.CHKPID(252)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVINPTBL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVINPTBL)
+:INSTANCE.
+    NAME(Load sales fact) 
+:COMMENT.
+:COMMENT.  End BVINPTBL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVINPTBL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVINPTBL)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVINPTBL to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVINPTBL) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(253)
+:COMMENT.------------------------------
+:COMMENT.  Begin DATABASE Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(DATABASE)
+:INSTANCE.
+    NAME(FLATFILES)
+    DBNAME(PRICEDIR)
+    SHRTDESC(Price lists delivered as files)
+    DBTYPE(70)
+    DBETYPE(70)
+    ISWH(N)
+    CONTACT(Lars Ekström)
+    USEODBC(N)
+    CODEPAGE(819)
+    RETRYCNT(1)
+    RETRYINT(10)
+    DFLTDEL(`)
+:COMMENT.
+:COMMENT.  End DATABASE Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(254)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(FLATFILES) DBNAME(PRICEDIR) )
+    TARGETKEY(NAME(ETL host '('Unix')') )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(255)
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(DATABASE) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(FLATFILES) DBNAME(PRICEDIR) )
+    TARGETKEY(NAME(Warehouse operators) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(256)
+:COMMENT.------------------------------
+:COMMENT.  Begin TABLES Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(TABLES)
+:INSTANCE.
+    NAME(prices.csv)
+    SHRTDESC(Weekly price list)
+    LONGDESC(Comma-separated; the first line holds the column names.)
+    DBNAME(FLATFILES) 
+    OWNER() 
+    TABLES(prices.csv) 
+    TBLISBIN(N)
+    TBLFTYPE(1)
+    TBLL1NAM(Y)
+    CHARDELM(,)
+    CREATYPE(1)
+    TABVIEW(N)
+    TABALIAS(N)
+    QRTDRATN(Y)
+    QRTMAXED(0)
+    QRTCREGN(N)
+    QRTCRERU()
+    QRTCRTAR(N)
+    QRTGRANT(N)
+    IDSDIM(N)
+    IDSFACT(N)
+    IDSREPL(N)
+    PARTTBSP(N)
+:COMMENT.
+:COMMENT.  End TABLES Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: DATABASE to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(DATABASE) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(FLATFILES) DBNAME(PRICEDIR) )
+    TARGETKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(257)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(ITEM)
+    DATATYPE(CHAR)
+    LENGTH(8)
+    SCALE(0)
+    POSNO(1)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(FLATFILES) 
+    OWNER() 
+    TABLES(prices.csv) 
+    COLUMNS(ITEM) 
+    NATIVEDT(CHARACTER)
+    OFFSET(0)
+    ORDINAL(1)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) )
+    TARGETKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) COLUMNS(ITEM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(258)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(PRICE)
+    SHRTDESC(Unit price)
+    DATATYPE(NUMERIC)
+    LENGTH(7)
+    SCALE(2)
+    POSNO(2)
+    NULLS(Y)
+    ISTEXT(Y)
+    DBNAME(FLATFILES) 
+    OWNER() 
+    TABLES(prices.csv) 
+    COLUMNS(PRICE) 
+    NATIVEDT(NUMERIC)
+    OFFSET(9)
+    ORDINAL(2)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) )
+    TARGETKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) COLUMNS(PRICE) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(259)
+:COMMENT.------------------------------
+:COMMENT.  Begin COLUMN Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(COLUMN)
+:INSTANCE.
+    NAME(PICTURE)
+    SHRTDESC(Packshot bytes)
+    DATATYPE(VARBINARY)
+    LENGTH(20)
+    SCALE(0)
+    POSNO(3)
+    NULLS(Y)
+    ISTEXT(N)
+    DBNAME(FLATFILES) 
+    OWNER() 
+    TABLES(prices.csv) 
+    COLUMNS(PICTURE) 
+    NATIVEDT(VARCHAR)
+    OFFSET(17)
+    ORDINAL(3)
+    EDTNCOL(N)
+:COMMENT.
+:COMMENT.  End COLUMN Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: TABLES to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(TABLES) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) )
+    TARGETKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) COLUMNS(PICTURE) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(260)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVINPTBL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVINPTBL)
+:INSTANCE.
+    NAME(Load sales fact) 
+:COMMENT.
+:COMMENT.  End BVINPTBL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVINPTBL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVINPTBL)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVINPTBL to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVINPTBL) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(261)
+:COMMENT.------------------------------
+:COMMENT.  Begin CORRELNM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(CORRELNM)
+:INSTANCE.
+    NAME(O)
+    KEYID(0000002102)
+:COMMENT.
+:COMMENT.  End CORRELNM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: CORRELNM to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(CORRELNM) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000002102) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: CORRELNM to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(CORRELNM) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000002102) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(262)
+:COMMENT.------------------------------
+:COMMENT.  Begin CORRELNM Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(CORRELNM)
+:INSTANCE.
+    NAME(P)
+    KEYID(0000002103)
+:COMMENT.
+:COMMENT.  End CORRELNM Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: CORRELNM to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(CORRELNM) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000002103) )
+    TARGETKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: CORRELNM to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(CORRELNM) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(KEYID(0000002103) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(263)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTBVMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTBVMAP)
+:INSTANCE.
+    NAME(AMOUNT)
+    MAPBVNAM(Load sales fact)
+    MAPSEQNO(4)
+    MAPTYPE(1)
+    MAPEXPR(0.00)
+    ATTR1FLG(0)
+    ATTR2FLG(0)
+:COMMENT.
+:COMMENT.  End QRTBVMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTBVMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTBVMAP)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(MAPBVNAM(Load sales fact) MAPSEQNO(4) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPOTCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPOTCOL)
+:INSTANCE.
+    MAPBVNAM(Load sales fact) 
+    MAPSEQNO(4) 
+:COMMENT.
+:COMMENT.  End MAPOTCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPOTCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPOTCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load sales fact) MAPSEQNO(4) )
+    TARGETKEY(MAPBVNAM(Load sales fact) MAPSEQNO(4) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPOTCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPOTCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load sales fact) MAPSEQNO(4) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(AMOUNT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(264)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTBVMAP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTBVMAP)
+:INSTANCE.
+    NAME(ORDER_ID)
+    MAPBVNAM(Load sales fact)
+    MAPSEQNO(1)
+    MAPTYPE(2)
+    ATTR1FLG(0)
+    ATTR2FLG(0)
+:COMMENT.
+:COMMENT.  End QRTBVMAP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTBVMAP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTBVMAP)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(MAPBVNAM(Load sales fact) MAPSEQNO(1) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPINCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPINCOL)
+:INSTANCE.
+    MAPBVNAM(Load sales fact) 
+    MAPSEQNO(1) 
+:COMMENT.
+:COMMENT.  End MAPINCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPINCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPINCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load sales fact) MAPSEQNO(1) )
+    TARGETKEY(MAPBVNAM(Load sales fact) MAPSEQNO(1) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPINCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPINCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load sales fact) MAPSEQNO(1) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) COLUMNS(ORDER_ID) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin MAPOTCOL Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(MAPOTCOL)
+:INSTANCE.
+    MAPBVNAM(Load sales fact) 
+    MAPSEQNO(1) 
+:COMMENT.
+:COMMENT.  End MAPOTCOL Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTBVMAP to MAPOTCOL
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTBVMAP) TARGETYPE(MAPOTCOL)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load sales fact) MAPSEQNO(1) )
+    TARGETKEY(MAPBVNAM(Load sales fact) MAPSEQNO(1) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: MAPOTCOL to COLUMN
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(MAPOTCOL) TARGETYPE(COLUMN)
+:INSTANCE.
+    SOURCEKEY(MAPBVNAM(Load sales fact) MAPSEQNO(1) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) COLUMNS(ORDER_ID) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(265)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTSAVU) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(ETL host '('Unix')') )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(266)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Load sales fact)
+    SCHTYPE(1)
+    SHRTDESC(Named after its step)
+    SCHDAYOW(0)
+    SCHYEAR(2024)
+    SCHMONOY(06)
+    SCHDAYOM(30)
+    SCHHOUR(23)
+    SCHMIN(45)
+    SCHSEC(00)
+    SCHTIME(2024-06-30-23:45:00)
+    SCHFTYPE(1)
+    SCHDATES(0)
+    SCHDAYS(0)
+    SCHENDDY(0)
+    SCHENDMN(0)
+    SCHENDYR(1900)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) SCHTYPE(1) SCHTIME(2024-06-30-23:45:00.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(267)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Month end '('fact')')
+    SCHTYPE(4)
+    SCHDAYOW(0)
+    SCHYEAR(2024)
+    SCHMONOY(06)
+    SCHDAYOM(30)
+    SCHHOUR(23)
+    SCHMIN(45)
+    SCHSEC(00)
+    SCHTIME(2024-06-30-23:45:00)
+    SCHFTYPE(5)
+    SCHDATES(0)
+    SCHDAYS(0)
+    SCHENDDY(31)
+    SCHENDMN(12)
+    SCHENDYR(1999)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) SCHTYPE(4) SCHTIME(2024-06-30-23:45:00.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(268)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSAVU Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSAVU)
+:INSTANCE.
+    NAME(Notify load failure)
+    SHRTDESC(Mails the operators)
+    QRTCMPOS(Y)
+    QRTRQSCH(N)
+    QRTSELGN(N)
+    QRTSELST()
+    QRTEXPOP(N)
+    QRTBVTYP(3)
+    QRTSQLW(0)
+    QRTDIST(N)
+    QRTGROUP(N)
+    QRTAVING(N)
+    QRTRQDAT(0)
+    QRTCOMIT(N)
+    QRTCROWS(0)
+:COMMENT.
+:COMMENT.  End QRTSAVU Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(269)
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to QRTAGENT
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTSAVU) TARGETYPE(QRTAGENT)
+:INSTANCE.
+    SOURCEKEY(NAME(Notify load failure) )
+    TARGETKEY(NAME(Default agent site) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(270)
+:COMMIT.CHKPID(271)
+:COMMIT.CHKPID(272)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVNTFYSG Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVNTFYSG)
+:INSTANCE.
+    NAME(Load customers) 
+:COMMENT.
+:COMMENT.  End BVNTFYSG Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVNTFYSG
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(QRTSAVU) TARGETYPE(BVNTFYSG)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCGRP Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCGRP)
+:INSTANCE.
+    NAME(Warehouse operators)
+    SHRTDESC(Load the warehouse)
+    LONGDESC(Operators start and watch the loads; they may update the warehouse tables.)
+    CONTACT(Operations team)
+:COMMENT.
+:COMMENT.  End QRTSCGRP Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVNTFYSG to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(BVNTFYSG) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Warehouse operators) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(273)
+:COMMIT.CHKPID(274)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(275)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(276)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Clean staging) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(277)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(CUSTOMER) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(278)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(DBNAME(SALESDB) OWNER(SALES) TABLES(ORDERS) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(279)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(DBNAME(FLATFILES) OWNER() TABLES(prices.csv) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(280)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(CUSTOMER_DIM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(281)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(282)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Warehouse operators) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(283)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Quarterly '('Q1')')
+    SCHTYPE(2)
+    SCHDAYOW(0)
+    SCHYEAR(2001)
+    SCHMONOY(03)
+    SCHDAYOM(04)
+    SCHHOUR(05)
+    SCHMIN(06)
+    SCHSEC(07)
+    SCHTIME(2001-03-04-05:06:07)
+    SCHFTYPE(3)
+    SCHDATES(0)
+    SCHDAYS(1)
+    SCHENDDY(1)
+    SCHENDMN(1)
+    SCHENDYR(2025)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Nightly sales load) SCHTYPE(2) SCHTIME(2001-03-04-05:06:07.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(284)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Nightly 02:15)
+    SCHTYPE(1)
+    SCHDAYOW(0)
+    SCHYEAR(2024)
+    SCHMONOY(00)
+    SCHDAYOM(00)
+    SCHHOUR(02)
+    SCHMIN(15)
+    SCHSEC(00)
+    SCHTIME(2024-00-00-02:15:00)
+    SCHFTYPE(1)
+    SCHDATES(0)
+    SCHDAYS(0)
+    SCHENDDY(31)
+    SCHENDMN(12)
+    SCHENDYR(2030)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Nightly sales load) SCHTYPE(1) SCHTIME(2024-00-00-02:15:00.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(285)
+:COMMIT.CHKPID(286)
+:COMMENT.------------------------------
+:COMMENT.  Begin PRFAILBV Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(PRFAILBV)
+:INSTANCE.
+    NAME(Nightly sales load) 
+:COMMENT.
+:COMMENT.  End PRFAILBV Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to PRFAILBV
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(PRFAILBV)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Nightly sales load) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PRFAILBV to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PRFAILBV) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Nightly sales load) )
+    TARGETKEY(NAME(Notify load failure) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(287)
+:COMMENT. Exporting Process Year-end close (O'Brien's)
+:COMMENT.------------------------------
+:COMMENT.  Begin PROCESS Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(PROCESS)
+:INSTANCE.
+    NAME(Year-end close '('O'Brien's')')
+    LONGDESC(Closes the year: and tells the operators '('by mail')'.)
+    PRCTYPE(2)
+:COMMENT.
+:COMMENT.  End PROCESS Instance
+:COMMENT.------------------------------
+:COMMIT.CHKPID(288)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(NAME(Notify load failure) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(289)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(PRODUCT_DIM) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(290)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to TABLES
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(TABLES)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(DBNAME(WAREHOUSE) OWNER(WHS) TABLES(SALES_FACT) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(291)
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSCGRP
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(QRTSCGRP)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(NAME(Sales analysts) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(292)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Year end)
+    SCHTYPE(4)
+    SHRTDESC(Follows the year-end calendar)
+    SCHDAYOW(-1)
+    SCHYEAR(2000)
+    SCHMONOY(12)
+    SCHDAYOM(-1)
+    SCHHOUR(23)
+    SCHMIN(00)
+    SCHSEC(00)
+    SCHTIME(2000-12--1-23:00:00)
+    SCHFTYPE(5)
+    SCHDATES(0)
+    SCHDAYS(0)
+    SCHENDDY(0)
+    SCHENDMN(0)
+    SCHENDYR(1900)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(NAME(Year-end close '('O'Brien's')') SCHTYPE(4) SCHTIME(2000-12--1-23:00:00.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(293)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(Year-end close '('O'Brien's')')
+    SCHTYPE(2)
+    SCHDAYOW(0)
+    SCHYEAR(2001)
+    SCHMONOY(03)
+    SCHDAYOM(04)
+    SCHHOUR(05)
+    SCHMIN(06)
+    SCHSEC(07)
+    SCHTIME(2001-03-04-05:06:07)
+    SCHFTYPE(2)
+    SCHDATES(0)
+    SCHDAYS(0)
+    SCHENDDY(31)
+    SCHENDMN(12)
+    SCHENDYR(1999)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(NAME(Year-end close '('O'Brien's')') SCHTYPE(2) SCHTIME(2001-03-04-05:06:07.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(294)
+:COMMENT.------------------------------
+:COMMENT.  Begin QRTSCHED Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(QRTSCHED)
+:INSTANCE.
+    NAME(   )
+    SCHTYPE(3)
+    SHRTDESC(Blanks for a name)
+    SCHDAYOW(0)
+    SCHYEAR(2001)
+    SCHMONOY(03)
+    SCHDAYOM(04)
+    SCHHOUR(05)
+    SCHMIN(06)
+    SCHSEC(07)
+    SCHTIME(2001-03-04-05:06:07)
+    SCHFTYPE(2)
+    SCHDATES(1)
+    SCHDAYS(0)
+    SCHENDDY(31)
+    SCHENDMN(12)
+    SCHENDYR(1999)
+:COMMENT.
+:COMMENT.  End QRTSCHED Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to QRTSCHED
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(PROCESS) TARGETYPE(QRTSCHED)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(NAME(Year-end close '('O'Brien's')') SCHTYPE(3) SCHTIME(2001-03-04-05:06:07.000000) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(295)
+:COMMENT.------------------------------
+:COMMENT.  Begin PRPOSTBV Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(PRPOSTBV)
+:INSTANCE.
+    NAME(Year-end close '('O'Brien's')') 
+:COMMENT.
+:COMMENT.  End PRPOSTBV Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PROCESS to PRPOSTBV
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PROCESS) TARGETYPE(PRPOSTBV)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(NAME(Year-end close '('O'Brien's')') )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: PRPOSTBV to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(LINK) SOURCETYPE(PRPOSTBV) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Year-end close '('O'Brien's')') )
+    TARGETKEY(NAME(Notify load failure) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(296)
+:COMMIT.CHKPID(297)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVPOSTBV Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVPOSTBV)
+:INSTANCE.
+    NAME(Load customers) 
+:COMMENT.
+:COMMENT.  End BVPOSTBV Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVPOSTBV
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVPOSTBV)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load customers) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVPOSTBV to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVPOSTBV) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Load customers) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(298)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVFAILBV Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVFAILBV)
+:INSTANCE.
+    NAME(Load sales fact) 
+:COMMENT.
+:COMMENT.  End BVFAILBV Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVFAILBV
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVFAILBV)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVFAILBV to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVFAILBV) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Load sales fact) )
+    TARGETKEY(NAME(Notify load failure) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(299)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVFAILBV Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVFAILBV)
+:INSTANCE.
+    NAME(Clean staging) 
+:COMMENT.
+:COMMENT.  End BVFAILBV Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVFAILBV
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVFAILBV)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(NAME(Clean staging) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVFAILBV to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVFAILBV) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Clean staging) )
+    TARGETKEY(NAME(Clean staging) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(300)
+:COMMENT.------------------------------
+:COMMENT.  Begin BVPOSTBV Instance
+:COMMENT.
+:ACTION.OBJINST(MERGE)
+:OBJECT.TYPE(BVPOSTBV)
+:INSTANCE.
+    NAME(Notify load failure) 
+:COMMENT.
+:COMMENT.  End BVPOSTBV Instance
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: QRTSAVU to BVPOSTBV
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(QRTSAVU) TARGETYPE(BVPOSTBV)
+:INSTANCE.
+    SOURCEKEY(NAME(Notify load failure) )
+    TARGETKEY(NAME(Notify load failure) )
+:COMMENT.------------------------------
+:COMMENT.------------------------------
+:COMMENT.  Relation: BVPOSTBV to QRTSAVU
+:COMMENT.
+:ACTION.RELATION(ADD)
+:RELTYPE.TYPE(CONTAIN) SOURCETYPE(BVPOSTBV) TARGETYPE(QRTSAVU)
+:INSTANCE.
+    SOURCEKEY(NAME(Notify load failure) )
+    TARGETKEY(NAME(Load sales fact) )
+:COMMENT.------------------------------
+:COMMIT.CHKPID(301)
+:COMMENT.------------------------------
+:COMMENT. End of Tag file: <masked>
+:COMMENT. Time:  <masked>
+:COMMENT.------------------------------
