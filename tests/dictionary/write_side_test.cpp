@@ -143,6 +143,8 @@ TEST_F(WriteSide, PasswordsAreStoredOnlyInTheCiphersForm) {
         EXPECT_EQ(stored[0][1], encipherBinary(plain)) << HQSTRING(r.table).toMultiByte();
     }
     EXPECT_EQ(queryValue(rowOf(L"password", L".inforesource", db.getId())), encipherText(plain));
+    // Nor anywhere else in the control database.
+    EXPECT_EQ(dump().find(plain), std::string::npos);
 
     InformationResource readDb;
     ASSERT_EQ(readDb.retrieveId(db.getId()).code, 0);
