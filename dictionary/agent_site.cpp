@@ -3,8 +3,10 @@
 
 namespace {
 using F = AgentSiteFields;
+// A site on which steps run is in use.
+constexpr RelationEnd kInUseBy[] = {{&rel::BV_TO_AgentSite, RelationSide::Source}};
 const ClassInfo kInfo{DIRObjectType::AgentSite, L".AgentSite", L"DDDPAGST", "AgentSite",
-                      L"Called from "};
+                      L"Called from ",          kInUseBy};
 
 // The sites of a database, the sites of a program.
 HQSTRING sitesOfDatabase() {
@@ -108,10 +110,6 @@ HQRC AgentSite::listFirstUnEncrypted() {
 
 HQRC AgentSite::listFirstEncryptedNonBinary() {
     return listFirstWhere(L"listFirstEncryptedNonBinary", L" where encrypted = 1", {});
-}
-
-bool AgentSite::isInUse(HQRC& rc) {
-    return getBusinessViewList.entries(rc) > 0;
 }
 
 HQRC AgentSite::setSiteHostName(const HQSTRING& text) {

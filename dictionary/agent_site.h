@@ -46,8 +46,6 @@ public:
     HQRC listNextUnEncrypted() { return listNext(); }
 
     const HQSTRING& getPassword() const { return f_.sitePassword.plainText(); }
-    // True when a step uses the site.
-    bool isInUse(HQRC& rc);
 
     // 3110 when the text has more characters than its column holds.
     HQRC setSiteHostName(const HQSTRING& text);

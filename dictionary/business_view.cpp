@@ -5,12 +5,22 @@
 #include "dictionary/agent_site.h"
 #include "dictionary/data_resource.h"
 #include "dictionary/information_resource.h"
+#include "dictionary/program.h"
 
 namespace {
 using F = BusinessViewFields;
-const ClassInfo kInfo{DIRObjectType::BusinessView, L".BusinessView", L"DDDPBUSV", "BVLDesc", L""};
+// The maps, aliases, schedules, program instance and join links of a step
+// belong to it.
+constexpr RelationEnd kDependents[] = {{&rel::BV_TO_Map, RelationSide::Target},
+                                       {&rel::BV_TO_BVAlias, RelationSide::Source},
+                                       {&rel::BV_TO_Schedule, RelationSide::Source},
+                                       {&rel::BV_TO_AggregFunc, RelationSide::Source},
+                                       {&rel::BV_TO_AttLink_Rel, RelationSide::Target}};
+const ClassInfo kInfo{
+    DIRObjectType::BusinessView, L".BusinessView", L"DDDPBUSV", "BVLDesc", L"", {}, kDependents};
 
 constexpr int32_t kNoTargetDatabase = 3713;
+
 constexpr int32_t kNoSourceDatabase = 3714;
 // Program type of the programs that notify people of a process's outcome.
 constexpr int32_t kNotificationProgramType = 6;
@@ -211,4 +221,55 @@ int32_t BusinessView::getRetryCount(HQRC& rc) {
 size_t BusinessView::getBLOBDATALength(HQRC& rc) {
     blobData_.getData(rc);
     return blobData_.getLength();
+}
+
+void BusinessView::setStatement(const char* key, const HQSTRING& text) {
+    if (DIRString* statement = getString(key))
+        statement->setValue(text);
+}
+
+bool BusinessView::isInUse(HQRC& rc) {
+    rc = HQRC();
+    if (f_.status != L"Production")
+        return false;
+    inUseBy_ = L"status Production";
+    return true;
+}
+
+bool BusinessView::isNotificationStep(HQRC& rc) {
+    AggreFunc* instance = getAggreFunc(rc);
+    ProgFunc* program = instance == nullptr ? nullptr : instance->getProgFunc(rc);
+    if (program == nullptr)
+        return false;
+    const int32_t type = program->getProgType(rc);
+    if (isNotFound(rc)) // a program without a type notifies nobody
+        rc = HQRC();
+    return rc.code == 0 && type == kNotificationProgramType;
+}
+
+HQRC BusinessView::destroyParticular() {
+    HQRC rc;
+    for (RelationCollection<BusinessView>* started :
+         {getChildList(rc), getPostCascadeList(rc), getPostCascadeFailList(rc)}) {
+        if (started == nullptr)
+            return rc;
+        std::vector<DIRId> steps;
+        for (RelationElement* e = started->getFirstElement(rc); e != nullptr;
+             e = started->getNextElement(rc))
+            if (!(e->getId() == getId()))
+                steps.push_back(e->getId());
+        for (const DIRId& id : steps) {
+            if (rc.code != 0)
+                return rc;
+            BusinessView step;
+            rc = step.retrieveId(id);
+            if (isNotFound(rc)) {
+                rc = HQRC();
+                continue;
+            }
+            if (rc.code == 0 && step.isNotificationStep(rc))
+                rc = step.destroyId(id);
+        }
+    }
+    return rc;
 }

@@ -124,6 +124,15 @@ public:
     const std::string& getBLOBDATA(HQRC& rc) { return blobData_.getData(rc); }
     size_t getBLOBDATALength(HQRC& rc);
 
+    // Write side: the statements and binary data, stored by create and update.
+    void setStatement(const char* key, const HQSTRING& text);
+    void setBLOBDATA(std::string bytes) { blobData_.setData(std::move(bytes)); }
+    // A step in production is in use: it is taken out of production before
+    // it may be deleted.
+    bool isInUse(HQRC& rc) override;
+    // True for a step that runs a notification program (program type 6).
+    bool isNotificationStep(HQRC& rc);
+
     // The related objects; a getter of a collection gives null with 3104 when
     // the step was never read, a getter of one object null with code 0 when
     // there is none.
@@ -173,6 +182,8 @@ public:
 
 protected:
     void resetFields() override;
+    // The notification steps that this step starts go with it.
+    HQRC destroyParticular() override;
 
 private:
     // The database related explicitly, else the one of the first table of

@@ -46,6 +46,45 @@ bool isFixedSize(ColumnKind kind) {
 }
 } // namespace
 
+size_t columnRoom(const ColumnDesc& column, const NameLimits& limits) {
+    const size_t bound = boundSize(column, limits);
+    return bufferType(column.kind) == SQL_C_BINARY ? bound : bound - 1;
+}
+
+namespace columnwrite {
+WriteValue text(const HQSTRING& value) {
+    return WriteValue::text(value.toMultiByte());
+}
+
+WriteValue int32(int32_t value) {
+    return WriteValue::int32(value);
+}
+
+WriteValue int16(int16_t value) {
+    return WriteValue::int16(value);
+}
+
+WriteValue stamp(const TimeStamp& value) {
+    SQL_TIMESTAMP_STRUCT record{};
+    value.toOdbc(record);
+    return WriteValue::stamp(record);
+}
+
+WriteValue binary(const std::string& value) {
+    return WriteValue::binary(value);
+}
+
+WriteValue secret(ColumnKind kind, const HQSTRING& plain, size_t room) {
+    const std::string bytes = plain.toMultiByte();
+    if (kind == ColumnKind::SecretBinary)
+        return bytes.empty() ? WriteValue::nullOf(SQL_C_BINARY, SQL_VARBINARY)
+                             : WriteValue::binary(encipherBinary(bytes));
+    if (bytes.empty() || bytes.size() > room)
+        return WriteValue::nullOf(SQL_C_CHAR, SQL_VARCHAR);
+    return WriteValue::text(encipherText(bytes));
+}
+} // namespace columnwrite
+
 ColumnBuffer::ColumnBuffer(std::span<const ColumnDesc> columns, const NameLimits& limits)
     : columns_(columns), indicators_(columns.size(), SQL_NULL_DATA) {
     buffers_.reserve(columns.size());

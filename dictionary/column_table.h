@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@
 
 #include "dictionary/control_database.h"
 #include "dictionary/password_cipher.h"
+#include "dictionary/statement_builder.h"
 #include "runtime/hq_string.h"
 #include "runtime/time_stamp.h"
 
@@ -45,6 +47,28 @@ struct ColumnDesc {
     ColumnKind kind;
     int32_t size; // bound length of character and binary buffers (with terminator)
 };
+
+// The most bytes a value of a character or binary column may have: what its
+// read buffer holds (a character buffer keeps one byte for the terminator).
+size_t columnRoom(const ColumnDesc& column, const NameLimits& limits);
+
+// A value that does not fit its column: the column and its room in bytes.
+struct ColumnMisfit {
+    const wchar_t* column;
+    size_t room;
+};
+
+// The stored forms of a value, as the column kinds write them.
+namespace columnwrite {
+WriteValue text(const HQSTRING& value);
+WriteValue int32(int32_t value);
+WriteValue int16(int16_t value);
+WriteValue stamp(const TimeStamp& value);
+WriteValue binary(const std::string& value);
+// An enciphered password; NULL for none and, in the text form, for one
+// longer than the column holds (the binary form keeps it).
+WriteValue secret(ColumnKind kind, const HQSTRING& plain, size_t room);
+} // namespace columnwrite
 
 // Buffers and length words for the columns of one table, bound to a select.
 class ColumnBuffer {
@@ -92,6 +116,7 @@ template <class F> struct ColumnEntry {
     ColumnDesc desc;
     Member member;
     int32_t (*fromText)(const HQSTRING&) = nullptr;
+    HQSTRING (*toText)(int32_t) = nullptr;
 };
 
 // A class's extra columns in select order, each with the field it fills.
@@ -111,7 +136,85 @@ public:
                 store(entries_[i], buffer, i, fields);
     }
 
+    // The first field whose value does not fit its column; none when all fit.
+    std::optional<ColumnMisfit> verify(const F& fields, const NameLimits& limits) const {
+        for (const ColumnEntry<F>& e : entries_) {
+            const size_t room = columnRoom(e.desc, limits);
+            size_t length = 0;
+            switch (e.desc.kind) {
+            case ColumnKind::Text:
+            case ColumnKind::SecretPlain:
+            case ColumnKind::EnumText:
+                length = valueOf(e, fields).bytes.size();
+                break;
+            case ColumnKind::Binary:
+                length = (fields.*std::get<std::string F::*>(e.member)).size();
+                break;
+            case ColumnKind::SecretBinary:
+                length =
+                    (fields.*std::get<SecretText F::*>(e.member)).plainText().toMultiByte().size();
+                break;
+            case ColumnKind::SecretText:
+                // A password too long for the text form is kept by the binary form alone.
+                if (!hasBinaryForm(e))
+                    length = (fields.*std::get<SecretText F::*>(e.member))
+                                 .plainText()
+                                 .toMultiByte()
+                                 .size();
+                break;
+            default:
+                break;
+            }
+            if (length > room)
+                return ColumnMisfit{e.desc.name, room};
+        }
+        return std::nullopt;
+    }
+
+    // The stored value of every column, in table order.
+    template <class Sink>
+    void values(const F& fields, const NameLimits& limits, Sink&& sink) const {
+        for (const ColumnEntry<F>& e : entries_) {
+            if (e.desc.kind == ColumnKind::SecretText || e.desc.kind == ColumnKind::SecretBinary)
+                sink(e.desc.name,
+                     columnwrite::secret(e.desc.kind,
+                                         (fields.*std::get<SecretText F::*>(e.member)).plainText(),
+                                         columnRoom(e.desc, limits)));
+            else
+                sink(e.desc.name, valueOf(e, fields));
+        }
+    }
+
 private:
+    static WriteValue valueOf(const ColumnEntry<F>& e, const F& f) {
+        switch (e.desc.kind) {
+        case ColumnKind::EnumText:
+            return columnwrite::text(e.toText(f.*std::get<int32_t F::*>(e.member)));
+        case ColumnKind::Int32:
+            return columnwrite::int32(f.*std::get<int32_t F::*>(e.member));
+        case ColumnKind::Int16:
+            return columnwrite::int16(f.*std::get<int16_t F::*>(e.member));
+        case ColumnKind::Stamp:
+            return columnwrite::stamp(f.*std::get<TimeStamp F::*>(e.member));
+        case ColumnKind::Binary:
+            return columnwrite::binary(f.*std::get<std::string F::*>(e.member));
+        case ColumnKind::SecretText:
+        case ColumnKind::SecretBinary:
+        case ColumnKind::SecretPlain:
+            return columnwrite::text((f.*std::get<SecretText F::*>(e.member)).plainText());
+        case ColumnKind::Text:
+            break;
+        }
+        return columnwrite::text(f.*std::get<HQSTRING F::*>(e.member));
+    }
+
+    bool hasBinaryForm(const ColumnEntry<F>& text) const {
+        for (const ColumnEntry<F>& e : entries_)
+            if (e.desc.kind == ColumnKind::SecretBinary && e.member == text.member)
+                return true;
+        return false;
+    }
+
     static void store(const ColumnEntry<F>& e, const ColumnBuffer& b, size_t i, F& f) {
         switch (e.desc.kind) {
         case ColumnKind::Text:
@@ -180,8 +283,10 @@ ColumnEntry<F> secretBinary(const wchar_t* name, int32_t size, SecretText F::*m)
 template <class F> ColumnEntry<F> secretPlain(const wchar_t* name, int32_t size, SecretText F::*m) {
     return {{name, ColumnKind::SecretPlain, size}, m};
 }
+// A number stored as its text in a vocabulary: fromText reads it (0 for a
+// text outside the vocabulary), toText writes it.
 template <class F>
 ColumnEntry<F> enumText(const wchar_t* name, int32_t size, int32_t F::*m,
-                        int32_t (*fromText)(const HQSTRING&)) {
-    return {{name, ColumnKind::EnumText, size}, m, fromText};
+                        int32_t (*fromText)(const HQSTRING&), HQSTRING (*toText)(int32_t)) {
+    return {{name, ColumnKind::EnumText, size}, m, fromText, toText};
 }

@@ -4,8 +4,15 @@
 #include <cstdio>
 
 namespace {
-const ClassInfo kCalenderInfo{DIRObjectType::CustomCalender, L".CUSTCAL", L"DDDPUSCH",
-                              "CUSTCALDesc", L""};
+// The dates of a calendar belong to it.
+constexpr RelationEnd kCalendarDates[] = {{&rel::CustCal_TO_Date, RelationSide::Source}};
+const ClassInfo kCalenderInfo{DIRObjectType::CustomCalender,
+                              L".CUSTCAL",
+                              L"DDDPUSCH",
+                              "CUSTCALDesc",
+                              L"",
+                              {},
+                              kCalendarDates};
 const ClassInfo kDateInfo{DIRObjectType::CalenderDate, L".CALDATE", L"DDDPCDAT", "CALDDesc", L""};
 
 // A time stamp as a parameter: its text "YYYY-MM-DD hh:mm:ss", which the

@@ -8,7 +8,24 @@
 
 namespace {
 using F = DataResourceFields;
-const ClassInfo kInfo{DIRObjectType::DataResource, L".DataResource", L"DDDPDRES", "DRLDesc", L""};
+// A table that steps read or write or that a star schema holds is in use;
+// its columns, correlations and keys belong to it.
+constexpr RelationEnd kInUseBy[] = {{&rel::BV_TO_Input_DR, RelationSide::Target},
+                                    {&rel::BV_TO_Output_DR, RelationSide::Target},
+                                    {&rel::BV_TO_UDPManagedDR, RelationSide::Target},
+                                    {&rel::BV_TO_UDPManagedDRC, RelationSide::Target},
+                                    {&rel::StarSchema_TO_DR, RelationSide::Target}};
+constexpr RelationEnd kDependents[] = {{&rel::DR_TO_Attr_Rel, RelationSide::Source},
+                                       {&rel::DR_TO_Correlation, RelationSide::Source},
+                                       {&rel::DR_TO_PrimaryKey_Rel, RelationSide::Source},
+                                       {&rel::DR_TO_ForeignKey_Rel, RelationSide::Source}};
+const ClassInfo kInfo{DIRObjectType::DataResource,
+                      L".DataResource",
+                      L"DDDPDRES",
+                      "DRLDesc",
+                      L"",
+                      kInUseBy,
+                      kDependents};
 
 // Replication control columns that take the second form of their expression.
 bool isReplicationControlColumn(const HQSTRING& name) {

@@ -89,6 +89,9 @@ public:
     int32_t getFileTypeNumber() const { return controldb::leadingNumber(f_.fileType); }
     int32_t getTypeOfCreationNumber() const { return controldb::leadingNumber(f_.TypeofCreation); }
     const HQSTRING& getPassword() const { return f_.password.plainText(); }
+    // Write side: the table and what belongs to it (see DIRBase::destroyId).
+    HQRC destroyID(const DIRId& id) { return destroyId(id); }
+    void setCreateStmt(const HQSTRING& text) { createStmt_.setValue(text); }
 
     // Its database, columns, primary key (at most one), foreign keys, the
     // steps that read and write it, its star schemas; null with 3104 when the

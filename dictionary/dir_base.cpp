@@ -183,9 +183,11 @@ HQRC DIRBase::checkPopulated(const wchar_t* operation) const {
 void DIRBase::resetContent() {
     updatedBy_.clear();
     updateTs_ = TimeStamp();
+    updateTsNull_ = false;
     id_ = DIRId();
     name_.clear();
     shortDescription_.clear();
+    storedName_.clear();
     for (DIRString* text : strings_)
         text->reset();
     for (DIRBinary* data : binaries_)
@@ -289,12 +291,15 @@ bool DIRBase::takeRow(const DIRCommonColumns& c, const ColumnBuffer& buffer, HQR
         updatedBy_ = textOf(c.updatedBy, sizeof c.updatedBy, c.updatedByInd);
     if (c.updateTsInd != SQL_NULL_DATA)
         updateTs_.fromOdbc(c.updateTs);
+    else
+        updateTsNull_ = true;
     if (c.nameInd != SQL_NULL_DATA)
         name_ = textOf(c.name, sizeof c.name, c.nameInd);
     if (c.shortDescriptionInd != SQL_NULL_DATA)
         shortDescription_ =
             textOf(c.shortDescription, sizeof c.shortDescription, c.shortDescriptionInd);
     populateProxy(buffer);
+    storedName_ = name_;
     state_ = 1;
     return true;
 }

@@ -33,11 +33,20 @@ enum DIRCode : int32_t {
     kDirInternal = 99,
     kDirInvalidTarget = 3103,
     kDirNotPopulated = 3104,
+    kDirInUse = 3105,            // a delete refused: the object is still referred to
+    kDirChangedElsewhere = 3106, // an update refused: the row was stored by someone else
+    kDirNotStored = 3107,        // an update of an object that was never read or stored
     kDirTooLong = 3110,
     kDirNoCursor = 3116,
     kDirNotFound = 3142,
     kDirNoColumnBuffer = 3711,
     kDirNoStatement = 3712,
+};
+
+// One relation collection of an object: the relation and the object's side.
+struct RelationEnd {
+    const Relation* relation;
+    RelationSide side;
 };
 
 // What a class declares once about itself.
@@ -47,6 +56,11 @@ struct ClassInfo {
     const wchar_t* sourceToken;   // e.g. "DDDPIR"
     const char* longDescKey;      // key of the long description in the strings table
     const wchar_t* commentPrefix; // put before "Class::operation" when passing errors up
+    // Write side: the collections whose members keep the object in use (its
+    // delete is refused while one has a member), and those whose members
+    // belong to it (deleted with it).
+    std::span<const RelationEnd> inUseBy = {};
+    std::span<const RelationEnd> dependents = {};
 };
 
 // A parameter of a condition, kept by value until the statement is built.
@@ -67,6 +81,10 @@ struct QueryParm {
 class DIRBase {
 public:
     using objectType = DIRObjectType;
+    // How create identifies the new row: a new identifier, updated by the
+    // logged-on user now; or the identifier, user and time stamp the object
+    // holds (a copy of an object read from another control database).
+    enum class Identity { New, AsHeld };
 
     virtual ~DIRBase();
     DIRBase(const DIRBase&) = delete;
@@ -88,6 +106,7 @@ public:
     HQRC setName(const HQSTRING& name);
     HQRC setShortDescription(const HQSTRING& text);
     void setId(const DIRId& id) { id_ = id; }
+    void setLongDescription(const HQSTRING& text) { longDescription_.setValue(text); }
     // False in state 1, true in state 2; any other state throws HQRC 99 "Unknown State".
     bool isCreated() const;
     // True exactly for code 3142 in domain 2.
@@ -120,6 +139,10 @@ public:
     virtual HQRC retrieveId(const DIRId& id);
     // Fills this object from the next row of the open list; 3142 at the end.
     HQRC listNext();
+    // Opens a list over every row of the class's table (in identifier
+    // order). A table that holds objects of several classes (".Key",
+    // ".ProgFunc2") lists them all.
+    HQRC listFirstAll() { return listFirstWhere(L"listFirstAll", L"", {}); }
 
     // While a read snapshot keeps rows (controldb::SnapshotStore): makes sure
     // the rows of the objects of this class related through `relation` to
@@ -148,6 +171,56 @@ public:
     // A row whose values do not fit their fields is refused (code 3150 naming
     // the table, the column and the row's identifier): 0 with rc set.
     int SQLFetch(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cursor, HQRC& rc);
+
+    // Write side -------------------------------------------------------------
+    // Each operation runs in one transaction (controldb::WriteTransaction):
+    // when it fails, the control database is left as it was.
+
+    // The field checks: 3110 (tokens: the column, its room in bytes) for a
+    // value longer than its column holds.
+    HQRC verifyAttributes() const;
+    // Inserts the object: its row, its long texts and binary data, and the
+    // relation rows its collections hold. State 2 afterwards.
+    HQRC create(Identity identity = Identity::New);
+    // Stores the fields of an object read (or created) before, unless the
+    // row was stored by someone else since (3106, nothing changed); then the
+    // long texts and binary data that were given new values.
+    HQRC update();
+    // Makes this new object a copy of `source` (same class) in memory: the
+    // common fields (identifier, user and time stamp included), the class's
+    // fields, the long texts and binary data, read from the control database
+    // where they were not yet. No relation is copied.
+    HQRC copyFrom(DIRBase& source);
+    // Stores a copy of `source` under a new name and identifier, related to
+    // the same objects wherever those may have several partners of its kind.
+    HQRC copy(DIRBase& source, const HQSTRING& newName);
+    // Deletes the object with this identifier: refused with 3105 while it is
+    // in use; deletes the objects that belong to it, its long texts and
+    // binary data, its relation rows and its row. This object is left empty.
+    HQRC destroyId(const DIRId& id);
+    // True when another object still refers to the object, so that it may not
+    // be deleted; rc tells a failure to find out.
+    virtual bool isInUse(HQRC& rc);
+    // Deletes the object's long texts and binary data from their tables.
+    HQRC removeDB();
+    // Deletes every relation row that names the object on the side of its type.
+    HQRC destroyRelations();
+    // Relates this object to `other` through the collection this object keeps
+    // for the relation, or else through the one `other` keeps.
+    HQRC relate(const Relation& relation, RelationSide side, DIRBase& other);
+
+    // Statement builders of the write side. SQLInsert draws a new identifier
+    // first when newId is 1, and draws again while the identifier is taken.
+    HQRC SQLInsert(int newId, DIRInsert& insert, HQOdbcCursor& cursor);
+    // Changes no row when the row's time stamp is no longer the one read
+    // (changedRows 0).
+    HQRC SQLUpdate(DIRInsert& insert, HQOdbcCursor& cursor, SQLLEN& changedRows);
+    HQRC SQLDeleteId(const HQSTRING& table, const DIRId& id, HQOdbcCursor& cursor);
+
+    // The long text or binary data of this object registered under a key;
+    // null for a key the class does not have.
+    DIRString* getString(std::string_view key) const;
+    DIRBinary* getBinary(std::string_view name) const;
 
     const ClassInfo& classInfo() const { return info_; }
     // The configured schema followed by the class's table.
@@ -199,6 +272,24 @@ protected:
     // data, relation collections and the class's fields return to their defaults.
     void resetContent();
 
+    // Write side, what a class adds: its own columns and their values, its
+    // fields' checks and copy; whether the name and short description are
+    // its row's own (a program instance takes them from its definition).
+    virtual void addWriteColumns(DIRInsert&) const {}
+    virtual std::optional<ColumnMisfit> verifyFields() const { return std::nullopt; }
+    virtual bool copyFields(const DIRBase&) { return false; }
+    virtual bool ownsCommonTexts() const { return true; }
+    // What a class does besides the generic steps of an update (after the
+    // row is stored) and of a delete (before the generic dependents go).
+    virtual HQRC updateParticular() { return HQRC(); }
+    virtual HQRC destroyParticular() { return HQRC(); }
+    // The name as stored in the control database by the last fetch, create
+    // or update.
+    const HQSTRING& storedName() const { return storedName_; }
+    // Set by isInUse when it answers true: what keeps the object in use (the
+    // third token of 3105).
+    HQSTRING inUseBy_;
+
     NameLimits limits_;
 
 private:
@@ -227,10 +318,18 @@ private:
                                       RelationSide known, const DIRId& id);
     // Fills this object from the next row of the list answered from kept rows.
     HQRC nextKept(const wchar_t* operation);
+    // The row's insert: common columns and the class's columns.
+    HQRC insertRow(Identity identity);
+    // The members of the dependent collections, each deleted.
+    HQRC destroyDependents();
+    friend class RelationCollectionBase;
 
     const ClassInfo& info_;
     HQSTRING updatedBy_;
     TimeStamp updateTs_;
+    // The row was read without a time stamp: a copy stores none either, and
+    // the optimistic update looks for a row without one.
+    bool updateTsNull_ = false;
     DIRId id_;
     HQSTRING name_;
     HQSTRING shortDescription_;
@@ -238,6 +337,7 @@ private:
     std::vector<DIRBinary*> binaries_;
     std::vector<RelationCollectionBase*> collections_;
     int state_ = 0;
+    HQSTRING storedName_;
     DIRString longDescription_;
     // Open list: all three set while a list is open, all null otherwise.
     std::unique_ptr<controldb::PooledCursor> listCursor_;
@@ -265,5 +365,25 @@ protected:
     void populateProxy(const ColumnBuffer& buffer) override { F::columns().populate(buffer, f_); }
     void resetFields() override { f_ = F{}; }
 
+    void addWriteColumns(DIRInsert& insert) const override {
+        F::columns().values(f_, limits_, [&](const wchar_t* column, const WriteValue& value) {
+            insert.addValue(column, value);
+        });
+    }
+    std::optional<ColumnMisfit> verifyFields() const override {
+        return F::columns().verify(f_, limits_);
+    }
+    bool copyFields(const DIRBase& source) override {
+        const auto* same = dynamic_cast<const DIRRecord<F>*>(&source);
+        if (same == nullptr)
+            return false;
+        f_ = same->f_;
+        return true;
+    }
+
     F f_;
+
+public:
+    // The fields, to be changed before create or update (which check them).
+    F& editFields() { return f_; }
 };

@@ -11,11 +11,15 @@
 #include "dictionary/control_database.h"
 #include "dictionary/dir_base.h"
 #include "dictionary/snapshot_store.h"
+#include "dictionary/write_transaction.h"
 #include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 
 namespace {
 constexpr SQLLEN kTextBuffer = 128000;
+// The most bytes one row of the strings table takes (its text column holds
+// 4000 characters; a piece never has more bytes than characters allowed).
+constexpr size_t kPiece = 4000;
 constexpr SQLLEN kBinaryBuffer = 131072;
 
 // The two parameters of a keyed read: the key name and the owner's
@@ -194,20 +198,82 @@ HQRC readBinary(const std::string& name, const DIRId& owner, std::string& value)
     }
     return rc;
 }
+
+// "DELETE FROM <table> WHERE name = ? AND qrtid = ?" for a key and owner.
+HQRC deleteKeyed(const wchar_t* table, const std::string& key, const DIRId& owner) {
+    return controldb::executeWrite(L"DELETE FROM " + controldb::table(table) +
+                                       L" WHERE name = ? AND qrtid = ?",
+                                   {WriteValue::text(key), controldb::idValue(owner.view())});
+}
+
+// The pieces of a text's bytes, each at most kPiece bytes, never cutting a
+// character of the UTF-8 form.
+std::vector<std::string_view> piecesOf(std::string_view bytes) {
+    std::vector<std::string_view> pieces;
+    for (size_t at = 0; at < bytes.size();) {
+        size_t end = std::min(bytes.size(), at + kPiece);
+        while (end < bytes.size() && end > at + 1 &&
+               (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
+            --end;
+        pieces.push_back(bytes.substr(at, end - at));
+        at = end;
+    }
+    return pieces;
+}
 } // namespace
 
 DIRString::DIRString(DIRBase& owner, const char* keyName) : owner_(owner), keyName_(keyName) {
     owner.addString(this);
 }
 
-void DIRString::setValue(const HQSTRING& value) {
+void DIRString::keep(const HQSTRING& value) {
     value_ = value;
     loaded_ = true;
+}
+
+void DIRString::setValue(const HQSTRING& value) {
+    keep(value);
+    changed_ = true;
 }
 
 void DIRString::reset() {
     value_.clear();
     loaded_ = false;
+    changed_ = false;
+}
+
+HQRC DIRString::store() {
+    controldb::WriteTransaction transaction;
+    HQRC rc = transaction.begun();
+    if (rc.code == 0)
+        rc = deleteKeyed(L".QRTSTRINGS", keyName_, owner_.getId());
+    const std::string bytes = value_.toMultiByte();
+    int32_t seqno = 0;
+    const HQSTRING insert = L"INSERT INTO " + controldb::table(L".QRTSTRINGS") +
+                            L" (name, qrtid, seqno, text) values(?,?,?,?)";
+    for (std::string_view piece : piecesOf(bytes)) {
+        if (rc.code != 0)
+            break;
+        rc = controldb::executeWrite(
+            insert, {WriteValue::text(keyName_), controldb::idValue(owner_.getId().view()),
+                     WriteValue::int32(++seqno), WriteValue::text(std::string(piece))});
+    }
+    if (rc.code != 0)
+        rc.AddComment(L"DIRString::store");
+    rc = transaction.finish(rc);
+    if (rc.code == 0)
+        changed_ = false;
+    return rc;
+}
+
+HQRC DIRString::remove() {
+    controldb::WriteTransaction transaction;
+    HQRC rc = transaction.begun();
+    if (rc.code == 0)
+        rc = deleteKeyed(L".QRTSTRINGS", keyName_, owner_.getId());
+    if (rc.code != 0)
+        rc.AddComment(L"DIRString::remove");
+    return transaction.finish(rc);
 }
 
 HQSTRING DIRString::getValue(HQRC& rc) {
@@ -229,7 +295,7 @@ HQSTRING DIRString::getValue(HQRC& rc) {
         rc.AddComment(L"DIRString::getValue");
         return {};
     }
-    setValue(HQSTRING(bytes));
+    keep(HQSTRING(bytes));
     return value_;
 }
 
@@ -240,6 +306,42 @@ DIRBinary::DIRBinary(DIRBase& owner, const char* name) : owner_(owner), name_(na
 void DIRBinary::reset() {
     data_.clear();
     loaded_ = false;
+    changed_ = false;
+}
+
+void DIRBinary::setData(std::string bytes) {
+    data_ = std::move(bytes);
+    loaded_ = true;
+    changed_ = true;
+}
+
+HQRC DIRBinary::store() {
+    controldb::WriteTransaction transaction;
+    HQRC rc = transaction.begun();
+    if (rc.code == 0)
+        rc = deleteKeyed(L".BINARYDATA", name_, owner_.getId());
+    if (rc.code == 0 && !data_.empty())
+        rc = controldb::executeWrite(L"INSERT INTO " + controldb::table(L".BINARYDATA") +
+                                         L" (name, qrtid, data) values(?,?,?)",
+                                     {WriteValue::text(name_),
+                                      controldb::idValue(owner_.getId().view()),
+                                      WriteValue::binary(data_)});
+    if (rc.code != 0)
+        rc.AddComment(L"DIRBinary::store");
+    rc = transaction.finish(rc);
+    if (rc.code == 0)
+        changed_ = false;
+    return rc;
+}
+
+HQRC DIRBinary::remove() {
+    controldb::WriteTransaction transaction;
+    HQRC rc = transaction.begun();
+    if (rc.code == 0)
+        rc = deleteKeyed(L".BINARYDATA", name_, owner_.getId());
+    if (rc.code != 0)
+        rc.AddComment(L"DIRBinary::remove");
+    return transaction.finish(rc);
 }
 
 const std::string& DIRBinary::getData(HQRC& rc) {

@@ -1,8 +1,15 @@
 // Warehouse users: column table, retrievals and list conditions.
 #include "dictionary/hq_user.h"
 
+#include "runtime/configuration.h"
+
 namespace {
 using F = HQUserFields;
+// The user id of the logged-on user, empty while none is set.
+HQSTRING& loggedOnUser() {
+    static HQSTRING userid;
+    return userid;
+}
 const ClassInfo kInfo{DIRObjectType::HQUser, L".HQUser", L"DDDPUSER", "USERLDesc", L"Called from "};
 } // namespace
 
@@ -56,4 +63,19 @@ HQRC HQUser::listFirstUnEncrypted() {
 
 HQRC HQUser::listFirstEncryptedNonBinary() {
     return listFirstWhere(L"listFirstEncryptedNonBinary", L" where encrypted = 1", {});
+}
+
+void HQUser::setLoggedOnUser(const HQUser& user) {
+    loggedOnUser() = user.fields().userid;
+}
+
+bool HQUser::isLoggedOnUser() const {
+    return !loggedOnUser().empty() && loggedOnUser() == f_.userid;
+}
+
+HQSTRING HQUser::loggedOnUserId() {
+    if (!loggedOnUser().empty())
+        return loggedOnUser();
+    HQRC rc;
+    return HQConfiguration::getValueString(ComponentEnum::DDD, L"userid", rc);
 }

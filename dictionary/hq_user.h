@@ -38,6 +38,16 @@ public:
     HQRC listNextUnEncrypted() { return listNext(); }
 
     const HQSTRING& getPassword() const { return f_.password.plainText(); }
+    // Sets the password, stored enciphered by create and update.
+    void setPassword(const HQSTRING& plain) { f_.password.assign(plain); }
+
+    // The user logged on to the process: the write side stores its user id
+    // as the updated_by of every row it writes.
+    static void setLoggedOnUser(const HQUser& user);
+    bool isLoggedOnUser() const;
+    // The user id of the logged-on user; without one, the user the control
+    // database was connected as.
+    static HQSTRING loggedOnUserId();
     // Its security groups; null with 3104 when the object was never read.
     RelationList<SecurityGroup> getSecurityGroupList{*this, rel::User_TO_SecGr_Rel,
                                                      RelationSide::Source, L"getSecurityGroupList"};

@@ -6,19 +6,32 @@
 #include "dictionary/data_resource.h"
 #include "dictionary/database_types.h"
 #include "dictionary/security_group.h"
+#include "dictionary/write_transaction.h"
 
 namespace {
 using F = InformationResourceFields;
-const ClassInfo kInfo{DIRObjectType::InformationResource, L".inforesource", L"DDDPIR", "IRLDesc",
-                      L""};
+// A database that steps name as their source or target is in use; its
+// tables belong to it.
+constexpr RelationEnd kInUseBy[] = {{&rel::BV_TO_SourceIR, RelationSide::Target},
+                                    {&rel::BV_TO_TargetIR, RelationSide::Target}};
+constexpr RelationEnd kDependents[] = {{&rel::IR_TO_DR_Rel, RelationSide::Source}};
+const ClassInfo kInfo{DIRObjectType::InformationResource,
+                      L".inforesource",
+                      L"DDDPIR",
+                      "IRLDesc",
+                      L"",
+                      kInUseBy,
+                      kDependents};
 
 } // namespace
 
 const ColumnTable<F>& F::columns() {
     static const ColumnTable<F> table{
         col(L"dbName", 41, &F::dbName),
-        enumText(L"dbType", 41, &F::dbType, &InformationResource::dbaseTypeFromString),
-        enumText(L"subdbType", 41, &F::subdbType, &InformationResource::sdbTypeFromString),
+        enumText(L"dbType", 41, &F::dbType, &InformationResource::dbaseTypeFromString,
+                 &InformationResource::dbaseTypeToString),
+        enumText(L"subdbType", 41, &F::subdbType, &InformationResource::sdbTypeFromString,
+                 &InformationResource::sdbTypeToString),
         col(L"userId", 129, &F::userId),
         secret(L"password", 15, &F::password),
         col(L"isWarehouse", &F::isWarehouse),
@@ -85,6 +98,30 @@ HQRC InformationResource::listFirstBySystemDB(const HQSTRING& hostAndDb,
                           L"subdbtype = '" +
                               getNameSingleQ(subTypeText) + L"'",
                           {QueryParm::text(hostAndDb, 106)});
+}
+
+HQRC InformationResource::updateDR() {
+    return controldb::executeWrite(
+        L"UPDATE " + controldb::table(L".dataresource") + L" SET IRname = ? WHERE qrtid in " +
+            relatedIdsQuery(rel::IR_TO_DR_Rel, RelationSide::Source),
+        {columnwrite::text(getName()), controldb::idValue(getId().view())});
+}
+
+HQRC InformationResource::updateAttr() {
+    return controldb::executeWrite(
+        L"UPDATE " + controldb::table(L".attribute") + L" SET IRname = ? WHERE qrtid in " +
+            relatedIdsQuery(rel::DR_TO_Attr_Rel, RelationSide::Source,
+                            relatedIdsQuery(rel::IR_TO_DR_Rel, RelationSide::Source)),
+        {columnwrite::text(getName()), controldb::idValue(getId().view())});
+}
+
+HQRC InformationResource::updateParticular() {
+    if (getName() == storedName())
+        return HQRC();
+    HQRC rc = updateDR();
+    if (rc.code == 0)
+        rc = updateAttr();
+    return rc.code != 0 ? passUp(rc, L"updateParticular") : rc;
 }
 
 HQSTRING InformationResource::getODBCConnectString(int mask) const {

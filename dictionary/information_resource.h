@@ -87,6 +87,15 @@ public:
     RelationList<AgentSite> getAgentSiteList{*this, rel::IR_TO_AgentSite, RelationSide::Target,
                                              L"getAgentSiteList"};
 
+    // Write side: the database and what belongs to it (see DIRBase::destroyId).
+    HQRC destroyID(const DIRId& id) { return destroyId(id); }
+    // Keep the database name that its tables and their columns carry in step
+    // with its name.
+    HQRC updateDR();
+    HQRC updateAttr();
+    // Sets the password, stored enciphered by create and update.
+    void setPassword(const HQSTRING& plain) { f_.password.assign(plain); }
+
     // The connect string; mask nonzero hides the password.
     HQSTRING getODBCConnectString(int mask) const;
     // The field delimiter; "`" for a flat-file database without one.
@@ -104,6 +113,10 @@ public:
     static int32_t sdbTypeFromString(const HQSTRING& text);
     static HQSTRING dbaseTypeToString(int32_t dbaseType);
     static int32_t dbaseTypeFromString(const HQSTRING& text);
+
+protected:
+    // After a rename: updateDR and updateAttr.
+    HQRC updateParticular() override;
 
 private:
     RelationCollection<ProgFunc> programs_{*this, rel::UDP_TO_IR, RelationSide::Target};

@@ -7,8 +7,13 @@
 
 namespace {
 using F = KeyFields;
-const ClassInfo kPrimaryKeyInfo{DIRObjectType::PrimaryKey, L".Key", L"DDDPPKEY", "PKEYDesc", L""};
-const ClassInfo kForeignKeyInfo{DIRObjectType::ForeignKey, L".Key", L"DDDPFKEY", "FKEYDesc", L""};
+// The key maps of a key belong to it.
+constexpr RelationEnd kPrimaryKeyMaps[] = {{&rel::KeyMap_TO_PrimaryKey, RelationSide::Target}};
+constexpr RelationEnd kForeignKeyMaps[] = {{&rel::KeyMap_TO_ForeignKey, RelationSide::Target}};
+const ClassInfo kPrimaryKeyInfo{
+    DIRObjectType::PrimaryKey, L".Key", L"DDDPPKEY", "PKEYDesc", L"", {}, kPrimaryKeyMaps};
+const ClassInfo kForeignKeyInfo{
+    DIRObjectType::ForeignKey, L".Key", L"DDDPFKEY", "FKEYDesc", L"", {}, kForeignKeyMaps};
 } // namespace
 
 const ColumnTable<F>& F::columns() {

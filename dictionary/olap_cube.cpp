@@ -3,7 +3,10 @@
 
 namespace {
 using F = OLAPCubeFields;
-const ClassInfo kInfo{DIRObjectType::OLAPCube, L".OLAPCube", L"DDDPOLAP", "OLAPCubeDesc", L""};
+// A cube that steps feed is in use.
+constexpr RelationEnd kInUseBy[] = {{&rel::BV_TO_OLAPCube, RelationSide::Target}};
+const ClassInfo kInfo{DIRObjectType::OLAPCube, L".OLAPCube", L"DDDPOLAP",
+                      "OLAPCubeDesc",          L"",          kInUseBy};
 } // namespace
 
 const ColumnTable<F>& F::columns() {

@@ -16,10 +16,14 @@
 
 namespace {
 using F = UDPBaseFuncFields;
-const ClassInfo kProgFuncInfo{DIRObjectType::ProgFunc, L".ProgFunc2", L"DDDPPROG", "PRGDesc",
-                              L"Called from "};
-const ClassInfo kAggreFuncInfo{DIRObjectType::AggreFunc, L".ProgFunc2", L"DDDPAGFN", "AGRDesc",
-                               L""};
+// The parameters of a program or of an instance belong to it.
+constexpr RelationEnd kProgramParameters[] = {{&rel::ProgParm_TO_ProgFunc, RelationSide::Source}};
+constexpr RelationEnd kInstanceParameters[] = {{&rel::ProgParm_TOAggreFunc, RelationSide::Source}};
+const ClassInfo kProgFuncInfo{
+    DIRObjectType::ProgFunc, L".ProgFunc2", L"DDDPPROG", "PRGDesc", L"Called from ", {},
+    kProgramParameters};
+const ClassInfo kAggreFuncInfo{
+    DIRObjectType::AggreFunc, L".ProgFunc2", L"DDDPAGFN", "AGRDesc", L"", {}, kInstanceParameters};
 
 // "(programname <> 'hqpnotes' AND ...)": not a program of the warehouse itself.
 HQSTRING notInternal() {
@@ -129,7 +133,10 @@ HQRC UDPBaseFunc::setVBForm(const HQSTRING& text) {
 
 // Program definitions -----------------------------------------------------------
 
-ProgFunc::ProgFunc() : UDPBaseFunc(kProgFuncInfo, rel::ProgParm_TO_ProgFunc) {}
+// A new program is a definition, so that it is found by name once created.
+ProgFunc::ProgFunc() : UDPBaseFunc(kProgFuncInfo, rel::ProgParm_TO_ProgFunc) {
+    f_.uniqueKey = L"ProgFunc";
+}
 
 HQRC ProgFunc::retrieve(const HQSTRING& name) {
     return retrieveWhere(L"retrieve", L" WHERE name = ? and uniquekey = 'ProgFunc'",
@@ -222,7 +229,10 @@ HQSTRING ProgFunc::getDelimiter(HQRC& rc) {
 
 bool ProgFunc::isInUse(HQRC& rc) {
     RelationCollection<AggreFunc>* instances = getAggreFuncList(rc);
-    return instances != nullptr && instances->entries(rc) > 0;
+    const bool used = instances != nullptr && instances->entries(rc) > 0;
+    if (used)
+        inUseBy_ = HQSTRING(rel::UDP_TO_AggreFuncs.name);
+    return used;
 }
 
 // Program instances --------------------------------------------------------------
@@ -270,4 +280,9 @@ HQRC AggreFunc::listFirstByProgFunc(const DIRId& program) {
                               relatedIdsQuery(rel::UDP_TO_AggreFuncs, RelationSide::Target) +
                               L" and prog.qrtid = ? ORDER BY agg.qrtid",
                           {QueryParm::id(program), QueryParm::id(program)});
+}
+
+void AggreFunc::addWriteColumns(DIRInsert& insert) const {
+    insert.addValue(L"uniqueKey", columnwrite::text(f_.uniqueKey));
+    insert.addValue(L"VBForm", columnwrite::text(f_.VBForm));
 }

@@ -103,7 +103,7 @@ public:
     int32_t getProgType(HQRC& rc);
     HQSTRING getDelimiter(HQRC& rc) override;
     // True when a step runs an instance of the program.
-    bool isInUse(HQRC& rc);
+    bool isInUse(HQRC& rc) override;
 
     // Its group (null with code 0 when it has none), the agent sites it may
     // run on, the databases it works on, its instances; null with 3104 when
@@ -142,6 +142,13 @@ class AggreFunc : public UDPInstance {
 public:
     AggreFunc();
 
+    // The instance's own row: its kind (uniqueKey) and form; the rest comes
+    // from its definition (the relation "UDP_TO_AggreFuncs").
+    void setInstance(const HQSTRING& uniqueKey, const HQSTRING& form) {
+        f_.uniqueKey = uniqueKey;
+        f_.VBForm = form;
+    }
+
     // The instance and its definition in one query: an instance whose
     // definition row is missing is not found.
     HQRC retrieveId(const DIRId& id) override;
@@ -156,4 +163,8 @@ protected:
     SelectSource selectSource() const override;
     std::span<const ColumnDesc> columnLayout() const override;
     void populateProxy(const ColumnBuffer& buffer) override;
+    // The instance row holds its kind and form; name and descriptions are
+    // the definition's.
+    void addWriteColumns(DIRInsert& insert) const override;
+    bool ownsCommonTexts() const override { return false; }
 };

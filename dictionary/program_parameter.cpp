@@ -33,7 +33,7 @@ const ColumnTable<F>& F::columns() {
         col(L"parmData", 241, &F::parmData),
         col(L"HQProgKey", &F::HQProgKey),
         col(L"parmDataLong", 3001, &F::parmDataLong),
-        enumText(L"parmDataType", 11, &F::parmDataType, &parmTypeOf),
+        enumText(L"parmDataType", 11, &F::parmDataType, &parmTypeOf, &ProgParm::parmTypeToString),
         col(L"BinaryPassword", 151, &F::BinaryPassword),
         col(L"notifyCondition", &F::notifyCondition),
     };
@@ -95,4 +95,9 @@ HQSTRING ProgParm::getParmData(HQRC& rc) {
     if (!f_.parmData.empty())
         return f_.parmData;
     return longValue_.getValue(rc);
+}
+
+void ProgParm::setPassword(const HQSTRING& plain) {
+    f_.parmDataType = Password;
+    f_.BinaryPassword = encipherBinary(plain.toMultiByte());
 }

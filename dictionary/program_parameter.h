@@ -58,6 +58,11 @@ public:
     HQSTRING getParmData(HQRC& rc);
 
     void setOrderNo(int32_t orderNo) { f_.orderNo = orderNo; }
+    // Makes the parameter a password parameter holding `plain`, kept
+    // enciphered in the binary column.
+    void setPassword(const HQSTRING& plain);
+    // The value kept in the strings table when it is long.
+    void setLongValue(const HQSTRING& text) { longValue_.setValue(text); }
     void setParmDataType(int32_t type) { f_.parmDataType = type; }
     void makeCondition(Condition condition) { f_.notifyCondition |= condition; }
     void resetCondition(Condition condition) { f_.notifyCondition &= ~condition; }

@@ -9,6 +9,9 @@
 
 #include "dictionary/object_type.h"
 #include "runtime/hq_string.h"
+#include "runtime/return_code.h"
+
+class DIRId;
 
 // The side of a relation an object stands on.
 enum class RelationSide : uint8_t { Source, Target };
@@ -54,6 +57,13 @@ inline constexpr const Relation* all[] = {
 // The relation of a stored name; null for a name that is not in the table.
 const Relation* byName(std::wstring_view name);
 } // namespace rel
+
+// Write side of the relationship table, whatever collections the classes
+// keep: the row saying that `source` is related to `target`; the removal of
+// that row, and of every row of a relation with `id` on one side.
+HQRC insertRelationRow(const Relation& relation, const DIRId& source, const DIRId& target);
+HQRC deleteRelationRow(const Relation& relation, const DIRId& source, const DIRId& target);
+HQRC deleteRelationRows(const Relation& relation, RelationSide side, const DIRId& id);
 
 // "(select <other side>_qrtid from <schema>.relationship where
 // relation_name='<name>' and <known side>_qrtid = ?)": the identifiers of the

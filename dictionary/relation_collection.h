@@ -73,6 +73,20 @@ public:
     // Drops every element (and the objects they own) and marks the collection unloaded.
     void reset();
 
+    // Write side. Relates the owner to `other`, whose identifier must be set
+    // (else 3103). An owner stored in the control database gets the row at
+    // once, in a transaction of its own: a side on which an object has at
+    // most one partner loses its earlier partner first, and a pair already
+    // related is not stored twice. A new owner keeps the member until its
+    // create writes the rows (storeAll).
+    HQRC add(DIRBase& other);
+    // Removes the relation between the owner and `other`.
+    HQRC destroy(DIRBase& other);
+    // Removes every row of this relation that has `id` on the owner's side.
+    HQRC destroyDBAll(const DIRId& id);
+    // Writes the row of every member (the owner's create).
+    HQRC storeAll();
+
     const Relation& relation() const { return relation_; }
     RelationSide ownerSide() const { return side_; }
     // The object type of the members.
@@ -87,6 +101,11 @@ private:
     // Sets the object of the owner's element to `object`, without ownership,
     // loading this collection first when it never was.
     HQRC tieBack(DIRBase& object);
+    // Stores the row between the owner and `other` (see add).
+    HQRC writeRow(const DIRId& other);
+    // Keeps `id` as a member in memory; `only`: as the only one.
+    void addLocal(const DIRId& id, bool only);
+    void removeLocal(const DIRId& id);
     RelationElement& appendElement(const DIRId& id);
     // In a read snapshot, before the members are walked: the rows of the
     // members not yet read, read ahead with those of the owner's siblings

@@ -51,3 +51,11 @@ HQRC SecurityGroup::listFirstTargetIRAlpha(const DIRId& database) {
 HQRC SecurityGroup::setContact(const HQSTRING& text) {
     return setLimited(L"setContact", f_.contact, text, 64);
 }
+
+bool SecurityGroup::isInUse(HQRC& rc) {
+    rc = HQRC();
+    if (f_.HQdefault == 0)
+        return DIRBase::isInUse(rc);
+    inUseBy_ = L"HQdefault";
+    return true;
+}

@@ -35,6 +35,8 @@ public:
     HQRC listFirstTargetIRAlpha(const DIRId& database);
 
     HQRC setContact(const HQSTRING& text);
+    // The default group of the warehouse is always in use.
+    bool isInUse(HQRC& rc) override;
 
     // Its user functions, users, the databases it may read from and write
     // to, its step authorities; null with 3104 when the object was never read.

@@ -153,7 +153,8 @@ public:
 
     // The store of the open snapshot while it keeps rows; null otherwise.
     static SnapshotStore* active();
-    // Begins and ends keeping rows (ReadSnapshot).
+    // Begins and ends keeping rows (ReadSnapshot; a write of this process
+    // ends it too: what was kept may be stale).
     static void open();
     static void close();
 

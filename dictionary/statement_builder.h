@@ -7,6 +7,7 @@
 #include <sql.h>
 #include <sqlext.h>
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <vector>
@@ -109,26 +110,64 @@ private:
     std::deque<SQLLEN> parmLengths_;
 };
 
+// One value to write, held by value until the statement runs: its C and SQL
+// types, and its bytes (numbers and time stamps in their C layout).
+struct WriteValue {
+    SQLSMALLINT cType = SQL_C_CHAR;
+    SQLSMALLINT sqlType = SQL_VARCHAR;
+    std::string bytes;
+    bool null = false;
+
+    // A character value (multibyte bytes).
+    static WriteValue text(std::string bytes);
+    static WriteValue int32(int32_t value);
+    static WriteValue int16(int16_t value);
+    static WriteValue stamp(const SQL_TIMESTAMP_STRUCT& value);
+    static WriteValue binary(std::string bytes);
+    // The SQL NULL of a column of the given types.
+    static WriteValue nullOf(SQLSMALLINT cType, SQLSMALLINT sqlType);
+};
+
+// The values of a statement's parameters, kept at stable addresses, with
+// the bindings that point at them.
+class WriteValues {
+public:
+    // Keeps a copy of the value and gives its binding.
+    DIRParmBinding bind(const WriteValue& value);
+
+private:
+    std::deque<std::string> bytes_;
+    std::deque<SQLLEN> lengths_;
+};
+
 // One extra column to write.
 struct DIRInsertElem : DIRParmBinding {
     HQSTRING column;
 };
 
-// The extra columns of an insert or update of one control table.
+// The extra columns of an insert or update of one control table. Holds
+// addresses of the values it keeps: neither copied nor moved once values are
+// added.
 class DIRInsert {
 public:
     explicit DIRInsert(HQSTRING table) : table_(std::move(table)) {}
+    DIRInsert(const DIRInsert&) = delete;
+    DIRInsert& operator=(const DIRInsert&) = delete;
 
     HQRC add(const HQSTRING& column, SQLSMALLINT kind, SQLSMALLINT bufferType, SQLSMALLINT sqlType,
              SQLULEN columnSize, SQLSMALLINT decimalDigits, SQLPOINTER value, SQLLEN bufferLength,
              SQLLEN* lengthWord);
+    // Appends a column with a copy of its value that this insert keeps.
+    HQRC addValue(const HQSTRING& column, const WriteValue& value);
 
     // "INSERT INTO <table>(qrtid, updated_by, update_ts, name, short_description[, col...])
     //  VALUES (?, ?, ?, ?, ?[, ?...])"
     HQSTRING insertText() const;
     // "UPDATE <table> SET updated_by = ?, update_ts = ?, name = ?,
-    //  short_description = ?[, col = ?...]WHERE qrtid = ? AND update_ts = ?"
-    HQSTRING updateText() const;
+    //  short_description = ?[, col = ?...]WHERE qrtid = ? AND update_ts = ?";
+    // for a row read without a time stamp the last test is "update_ts IS NULL"
+    // and takes no value.
+    HQSTRING updateText(bool stampIsNull = false) const;
 
     const HQSTRING& table() const { return table_; }
     const std::vector<DIRInsertElem>& elements() const { return elems_; }
@@ -136,6 +175,7 @@ public:
 private:
     HQSTRING table_;
     std::vector<DIRInsertElem> elems_;
+    WriteValues values_;
 };
 
 // "DELETE FROM <table> WHERE qrtid = ?"

@@ -51,6 +51,8 @@ public:
                  SQLLEN* lengthWord, bool& more);
     HQRC execute();
     HQRC executeIgnoreNDF();
+    // The number of rows the last executed INSERT, UPDATE or DELETE changed.
+    HQRC rowCount(SQLLEN& rows);
     // Nonzero when a row is in the bound buffers; the first call executes.
     int fetch(HQRC& rc);
     HQRC free();
@@ -93,6 +95,10 @@ public:
 
     HQRC connect(const HQSTRING& database, const HQSTRING& user, const HQSTRING& password);
     HQRC connectOptionManual();
+    // Switches the commit of every single statement on or off; off, the
+    // statements stay in one transaction until commit or rollback.
+    HQRC setAutoCommit(bool on);
+    bool autoCommit() const { return autoCommit_; }
     HQRC disconnect();
     HQRC executeStmt(const HQSTRING& statement, int noDataOk);
     HQRC commit();
@@ -204,6 +210,7 @@ private:
     std::unique_ptr<HQabsMutexSemaphore> allocMutex_;
     int dbms_ = 0; // dialect of the connected DBMS, set by connect
     bool inSnapshot_ = false;
+    bool autoCommit_ = true;
     std::chrono::milliseconds lockTimeout_ = kDefaultLockTimeout;
     // Idle prepared cursors by statement text (last member: destroyed first).
     std::mutex idleMutex_;

@@ -119,6 +119,7 @@ HQRC HQOdbcConnect::connect(const HQSTRING& database, const HQSTRING& user,
         return rc;
     }
     state_ = 2;
+    autoCommit_ = true; // every new connection commits each statement
 
     // The DBMS decides the dialect of every statement sent on the connection.
     SQLCHAR name[128] = {};
@@ -177,6 +178,21 @@ HQRC HQOdbcConnect::connectOptionManual() {
     if (lastRc_ != SQL_SUCCESS)
         return getRetcode(L"HQOdbcConnect::connectOptionManual", kAllocConnect, SQL_NULL_HSTMT, L"",
                           L"");
+    autoCommit_ = false;
+    return HQRC();
+}
+
+HQRC HQOdbcConnect::setAutoCommit(bool on) {
+    lastRc_ =
+        SQLSetConnectOption(hdbc_, SQL_AUTOCOMMIT, on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF);
+    if (lastRc_ != SQL_SUCCESS) {
+        HQRC rc =
+            getRetcode(L"HQOdbcConnect::setAutoCommit", kAllocConnect, SQL_NULL_HSTMT, L"", L"");
+        rc.code = kAllocConnect;
+        rc.domain = DomainODBC;
+        return rc;
+    }
+    autoCommit_ = on;
     return HQRC();
 }
 

@@ -200,6 +200,17 @@ HQRC HQOdbcCursor::executeIgnoreNDF() {
     return rc;
 }
 
+HQRC HQOdbcCursor::rowCount(SQLLEN& rows) {
+    rows = 0;
+    lastRc_ = SQLRowCount(hstmt_, &rows);
+    if (lastRc_ == SQL_SUCCESS)
+        return HQRC();
+    HQRC rc = getRetcode(L"HQOdbcCursor::rowCount", kExecute, L"", L"");
+    rc.code = kExecute;
+    rc.domain = DomainODBC;
+    return rc;
+}
+
 int HQOdbcCursor::fetch(HQRC& rc) {
     constexpr const wchar_t* where = L"HQOdbcCursor::fetch";
     if (state_ == 2) {

@@ -28,6 +28,11 @@ struct DialectRules {
     bool nullsAsSmallest;
     std::vector<QuotedColumn> columns;
     ReadSnapshotStatements snapshot;
+    // Wraps both sides of "update_ts = ?" (the optimistic check of an update)
+    // so that the stored time stamp and the parameter compare by their value;
+    // empty for none. SQLite keeps time stamps as text, and the same instant
+    // may be stored as "2024-01-02 03:04:05" or "2024-01-02 03:04:05.000".
+    std::wstring_view stampValue;
 };
 
 // Every column of the control tables was checked against both DBMSs: only
@@ -46,7 +51,8 @@ const std::vector<DialectRules>& rules() {
          // Deferred: the first read takes the snapshot (in WAL mode writers go
          // on; in rollback-journal mode they wait until the end). COMMIT
          // leaves reads still open alone, where ROLLBACK would abort them.
-         {L"BEGIN", L"COMMIT"}},
+         {L"BEGIN", L"COMMIT"},
+         L"julianday"},
         {SqlDialect::PostgreSQL,
          L"PostgreSQL",
          true,
@@ -56,7 +62,8 @@ const std::vector<DialectRules>& rules() {
          true,
          {{L"having", L"\"having\""}, {L"isNull", L"\"isnull\""}, {L"offset", L"\"offset\""}},
          // The snapshot is taken by the first query after the start.
-         {L"START TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY", L"ROLLBACK"}},
+         {L"START TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY", L"ROLLBACK"},
+         L""},
     };
     return table;
 }
@@ -161,6 +168,8 @@ public:
             quoteColumns();
         if (rules_.unparenthesizeCompounds)
             unparenthesizeCompounds();
+        if (!rules_.stampValue.empty())
+            compareStampsByValue();
         orderClauses();
         std::wstring out;
         out.reserve(text_.size() + 16);
@@ -342,6 +351,19 @@ private:
         const std::optional<size_t> column = itemColumn(*lastItem);
         if (!column || !equalsNoCase(columnName(*column), L"qrtid"))
             suffix_[sig_[lastItem->last]] += L", " + orderItem(L"qrtid");
+    }
+
+    void compareStampsByValue() {
+        for (size_t n = 0; n + 2 < sig_.size(); ++n) {
+            // Only in a condition: after WHERE or AND, not in a SET list.
+            if (n == 0 || !(isWord(n - 1, L"WHERE") || isWord(n - 1, L"AND")) ||
+                !(isWord(n, L"update_ts") && isPunct(n + 1, L'=') && isPunct(n + 2, L'?')))
+                continue;
+            const std::wstring wrap(rules_.stampValue);
+            replacement_[sig_[n]] = wrap + L"(" + std::wstring(textOf(sig_[n])) + L")";
+            replacement_[sig_[n + 2]] = wrap + L"(?)";
+            n += 2;
+        }
     }
 
     void dropForFetchOnly() {

@@ -43,6 +43,9 @@ const ReadSnapshotStatements* readSnapshotStatements(SqlDialect dialect);
 //    INTERSECT (select b ...))" becomes "( select a ... INTERSECT select b ...)");
 //  - gives a query for objects (first result column the bare qrtid) a total
 //    order: its top-level ORDER BY ends with qrtid, or it gets "ORDER BY qrtid";
+//  - SQLite only: compares "update_ts = ?" after WHERE or AND by the value of the time stamps
+//    ("julianday(update_ts) = julianday(?)"), whatever text form they are
+//    stored in;
 //  - PostgreSQL only: sorts the character columns of the control tables in
 //    byte order (COLLATE "C") and NULL before every value (NULLS FIRST, or
 //    NULLS LAST after DESC), as SQLite does.

@@ -1,12 +1,20 @@
 // Statements in the form the object model sends them (the control database's
-// native dialect), for the tests of the dialect adaptation on each DBMS.
+// native dialect), for the tests of the dialect adaptation on each DBMS, and
+// the objects of the control database they read.
 #pragma once
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "dictionary/agent_site.h"
+#include "dictionary/attribute.h"
+#include "dictionary/business_view.h"
+#include "dictionary/data_resource.h"
+#include "dictionary/information_resource.h"
 #include "runtime/odbc.h"
+#include "tests/common/warehouse_builder.h"
 
 namespace qrt_test {
 
@@ -28,6 +36,32 @@ inline const std::wstring kAgentSiteIntersect =
     L"relation_name='IR_TO_AgentSite' and target_qrtid = ?)INTERSECT (select source_qrtid from "
     L"QRT.relationship where relation_name='IR_TO_AgentSite' and target_qrtid = ?)) FOR FETCH "
     L"ONLY";
+
+// The objects the statement cases read: two databases, the first with two
+// tables and served by two agent sites, two columns, one step.
+inline void addStatementObjects(WarehouseBuilder& w) {
+    w.add<InformationResource>("IR00000001", L"SALES");
+    w.add<InformationResource>("IR00000002", L"WAREHOUSE");
+    w.add<DataResource>("DR00000001", L"S.ORDERS");
+    w.add<DataResource>("DR00000002", L"S.CUSTOMERS");
+    w.add<AgentSite>("AS00000001", L"DEFAULT AGENT");
+    w.add<AgentSite>("AS00000002", L"REMOTE AGENT");
+    for (const auto& [id, name, isNull, offset, seqNo] :
+         {std::tuple{"AT00000001", L"CUST_ID", 0, -1, 1}, {"AT00000002", L"CUST_NAME", 1, 10, 2}}) {
+        w.add<Attribute>(id, name, [&](Attribute& column) {
+            column.editFields().isNull = isNull;
+            column.editFields().offset = offset;
+            column.editFields().seqNo = seqNo;
+        });
+    }
+    w.add<BusinessView>("BV00000001", L"LOAD_SALES",
+                        [](BusinessView& step) { step.editFields().having = 1; });
+    w.relate(rel::IR_TO_DR_Rel, "IR00000001", "DR00000001");
+    w.relate(rel::IR_TO_DR_Rel, "IR00000001", "DR00000002");
+    w.relate(rel::IR_TO_AgentSite, "AS00000001", "IR00000001");
+    w.relate(rel::IR_TO_AgentSite, "AS00000001", "IR00000002");
+    w.relate(rel::IR_TO_AgentSite, "AS00000002", "IR00000001");
+}
 
 // One statement with its parameter values and the sorted first column of the
 // rows it must return from the test tables.

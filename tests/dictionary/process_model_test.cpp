@@ -15,6 +15,7 @@
 #include "dictionary/security_group.h"
 #include "dictionary/subject.h"
 #include "sample_warehouse_fixture.h"
+#include "tests/common/warehouse_builder.h"
 
 namespace {
 using Texts = std::vector<std::wstring>;
@@ -66,8 +67,13 @@ TEST_F(ProcessModel, ProcessesByNameSubjectAndType) {
     EXPECT_EQ(p.getName(), kNightly);
 
     // The same name in two subjects: by name and subject name, the one of that subject.
-    exec("INSERT INTO Process (qrtid, name, SubjectName, processType) VALUES "
-         "('0000001309', 'Nightly sales load', 'Finance', 1);");
+    {
+        qrt_test::WarehouseBuilder w;
+        w.add<Process>("0000001309", kNightly, [](Process& process) {
+            process.editFields().SubjectName = L"Finance";
+            process.editFields().processType = 1;
+        });
+    }
     ASSERT_EQ(p.retrieve(kNightly, L"Finance").code, 0);
     EXPECT_EQ(p.getId().toString(), L"0000001309");
     ASSERT_EQ(p.retrieve(kNightly, L"Sales").code, 0);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "dictionary/password_cipher.h"
@@ -13,6 +14,7 @@
 #include "dictionary/program_parameter.h"
 #include "dictionary/program_type.h"
 #include "sample_warehouse_fixture.h"
+#include "tests/common/warehouse_builder.h"
 
 namespace {
 std::vector<std::wstring> idsOf(const std::vector<ProgParm*>& parms) {
@@ -52,9 +54,14 @@ TEST_F(Programs, DefinitionListsSelectTheirPrograms) {
               Names{L"Refresh (summary) tables"});
     // The warehouse's own programs are not offered for a site, nor stored
     // procedures for a choice.
-    exec("INSERT INTO ProgFunc2 (qrtid, name, programName, uniqueKey, OLVDefined) VALUES "
-         "('0000001599', 'Notes', 'hqpnotes', 'ProgFunc', 1);"
-         "INSERT INTO RELATIONSHIP VALUES ('UDP_TO_AgentSite', '0000001599', '0000000601');");
+    {
+        qrt_test::WarehouseBuilder w;
+        w.add<ProgFunc>("0000001599", L"Notes", [](ProgFunc& notes) {
+            notes.editFields().programName = L"hqpnotes";
+            notes.editFields().OLVDefined = 1;
+        });
+        w.relate(rel::UDP_TO_AgentSite, "0000001599", "0000000601");
+    }
     EXPECT_EQ(listed(p, [&] { return p.listFirstByAgent(id("0000000601")); }),
               (Names{L"Archive (old) orders", L"Clean staging tables", L"Send mail"}));
     EXPECT_EQ(listed(p, [&] { return p.listFirstExclude(); }).size(), 4u);
@@ -271,10 +278,21 @@ TEST_F(Programs, GroupsAndTypes) {
 }
 
 TEST_F(Programs, ParametersOfTheWarehouseProgramsAndNotification) {
-    exec("INSERT INTO ProgParm (qrtid, name, orderNo, HQProgKey, parmDataLong) VALUES "
-         "('0000001891', 'B', 2, 1, 'x'), ('0000001892', 'A', 1, 1, '&PARENT.STEPNAME'), "
-         "('0000001893', 'C', 0, 1, 'y'), ('0000001894', 'NOTIFY_EMAILSERVER', 4, 0, "
-         "'mail.example.com'), ('0000001895', 'NOTIFY_EMAILSERVER', 4, 0, '');");
+    {
+        qrt_test::WarehouseBuilder w;
+        for (const auto& [id, name, orderNo, hqKey, data] :
+             {std::tuple{"0000001891", L"B", 2, 1, L"x"},
+              {"0000001892", L"A", 1, 1, L"&PARENT.STEPNAME"},
+              {"0000001893", L"C", 0, 1, L"y"},
+              {"0000001894", L"NOTIFY_EMAILSERVER", 4, 0, L"mail.example.com"},
+              {"0000001895", L"NOTIFY_EMAILSERVER", 4, 0, L""}}) {
+            w.add<ProgParm>(id, name, [&](ProgParm& parm) {
+                parm.editFields().orderNo = orderNo;
+                parm.editFields().HQProgKey = hqKey;
+                parm.editFields().parmDataLong = data;
+            });
+        }
+    }
     ProgParm parm;
     EXPECT_EQ(listed(parm, [&] { return parm.listFirstHQKeys(); }), (Names{L"C", L"B"}));
     EXPECT_EQ(listed(parm, [&] { return parm.listFirstHQKeysParent(); }), Names{L"A"});

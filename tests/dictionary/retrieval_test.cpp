@@ -12,6 +12,7 @@
 #include "dictionary/information_resource.h"
 #include "dictionary/security_group.h"
 #include "sample_warehouse_fixture.h"
+#include "tests/common/warehouse_builder.h"
 
 using Retrieval = SampleWarehouse;
 
@@ -54,8 +55,12 @@ TEST_F(Retrieval, LongTextRowsAreJoinedInSequenceWhateverTheStoredOrder) {
 }
 
 TEST_F(Retrieval, NameHeldByTwoRowsGivesTheLowerIdentifier) {
-    exec("INSERT INTO inforesource (qrtid, name, dbName) VALUES ('0000000100', 'SALESDB', "
-         "'SECOND');");
+    {
+        qrt_test::WarehouseBuilder w;
+        w.add<InformationResource>("0000000100", L"SALESDB", [](InformationResource& db) {
+            db.editFields().dbName = L"SECOND";
+        });
+    }
     InformationResource ir;
     ASSERT_EQ(ir.retrieve(L"SALESDB").code, 0);
     EXPECT_EQ(ir.getId().toString(), L"0000000100");

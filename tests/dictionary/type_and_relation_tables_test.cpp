@@ -85,3 +85,26 @@ TEST(RelationTable, CollectionsStandOnTheirOwnersSideAndAreKeptOnBoth) {
         }
     }
 }
+
+TEST(RelationTable, WriteRulesNameCollectionsTheirClassKeeps) {
+    int rules = 0;
+    for (int32_t number = 1; number <= 32; ++number) {
+        const auto type = static_cast<DIRObjectType>(number);
+        const std::unique_ptr<DIRBase> owner = DIRBase::makeObject(type);
+        if (owner == nullptr)
+            continue;
+        const ClassInfo& info = owner->classInfo();
+        for (const auto& ends : {info.inUseBy, info.dependents}) {
+            for (const RelationEnd& end : ends) {
+                ++rules;
+                EXPECT_NE(owner->getCollection(*end.relation, end.side), nullptr)
+                    << nameOf(type) << " " << nameOf(*end.relation);
+            }
+        }
+        // What belongs to an object has it as its only partner.
+        for (const RelationEnd& end : info.dependents)
+            EXPECT_EQ(end.relation->partnersOf(opposite(end.side)), Cardinality::Single)
+                << nameOf(type) << " " << nameOf(*end.relation);
+    }
+    EXPECT_GT(rules, 15);
+}

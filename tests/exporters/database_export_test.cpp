@@ -2,7 +2,10 @@
 // small made-up warehouses, and of a run that names a missing database.
 #include <gtest/gtest.h>
 
+#include "dictionary/agent_site.h"
 #include "dictionary/password_cipher.h"
+#include "dictionary/security_group.h"
+#include "dictionary/user_function.h"
 #include "tests/exporters/scratch_warehouse.h"
 #include "tests/exporters/tag_text.h"
 
@@ -48,12 +51,13 @@ TEST(DatabaseExport, AgentSiteServingTwoDatabasesIsWrittenOnceAndLinkedTwice) {
     ScratchWarehouse w("agents");
     w.database("DB00000001", "SRC", "Oracle");
     w.database("DB00000002", "WHS", "Oracle", 1);
-    w.sql("INSERT INTO AgentSite (qrtid, name, short_description, siteOS, siteHostName, "
-          "siteUserId, sitePassword, contact, moduleName) VALUES ('AS00000001', 'Agent (1)', "
-          "NULL, 0, 'etl01', 'agent', '" +
-          ScratchWarehouse::quoted(encipherText("agentpw")) + "', 'ops', 'QRT2AGNT');");
-    w.relation("IR_TO_AgentSite", "AS00000001", "DB00000001");
-    w.relation("IR_TO_AgentSite", "AS00000001", "DB00000002");
+    w.add<AgentSite>("AS00000001", "Agent (1)");
+    w.stored("AgentSite", "AS00000001",
+             "siteOS, siteHostName, siteUserId, sitePassword, contact, moduleName",
+             "0, 'etl01', 'agent', '" + ScratchWarehouse::quoted(encipherText("agentpw")) +
+                 "', 'ops', 'QRT2AGNT'");
+    w.relation(rel::IR_TO_AgentSite, "AS00000001", "DB00000001");
+    w.relation(rel::IR_TO_AgentSite, "AS00000001", "DB00000002");
     const ExportResult r = w.exportDatabases({"SRC", "WHS"});
     ASSERT_EQ(r.status, 0) << r.output;
 
@@ -80,19 +84,20 @@ TEST(DatabaseExport, WarehouseUsesTargetGroupsAndSourceUsesSourceGroups) {
     ScratchWarehouse w("groups");
     w.database("DB00000001", "SRC", "Oracle");
     w.database("DB00000002", "WHS", "Oracle", 1);
-    w.sql("INSERT INTO SecurityGroup (qrtid, name, short_description, contact) VALUES "
-          "('SG00000001', 'Readers', NULL, NULL), "
-          "('SG00000002', 'Loaders (all)', 'load', 'ops');");
+    w.add<SecurityGroup>("SG00000001", "Readers");
+    w.add<SecurityGroup>("SG00000002", "Loaders (all)");
+    w.stored("SecurityGroup", "SG00000002", "short_description, contact", "'load', 'ops'");
     w.longText("SECGROUPLDesc", "SG00000002", {"Loads ", "everything"});
-    w.sql("INSERT INTO UserFunction (qrtid, name, short_description) VALUES "
-          "('UF00000001', 'Operations', 'Run steps'), ('UF00000002', 'Admin', NULL);");
-    w.relation("UserFun_TO_SecGr_Rel", "UF00000001", "SG00000002");
-    w.relation("UserFun_TO_SecGr_Rel", "UF00000002", "SG00000002");
+    w.add<UserFunction>("UF00000001", "Operations");
+    w.stored("UserFunction", "UF00000001", "short_description", "'Run steps'");
+    w.add<UserFunction>("UF00000002", "Admin");
+    w.relation(rel::UserFun_TO_SecGr_Rel, "UF00000001", "SG00000002");
+    w.relation(rel::UserFun_TO_SecGr_Rel, "UF00000002", "SG00000002");
     // Each database names one group on each side; only one of them counts.
-    w.relation("IR_TO_SecGR_Rel", "DB00000001", "SG00000002");
-    w.relation("IR_TO_SecGrTar_Rel", "DB00000001", "SG00000001");
-    w.relation("IR_TO_SecGR_Rel", "DB00000002", "SG00000001");
-    w.relation("IR_TO_SecGrTar_Rel", "DB00000002", "SG00000002");
+    w.relation(rel::IR_TO_SecGR_Rel, "DB00000001", "SG00000002");
+    w.relation(rel::IR_TO_SecGrTar_Rel, "DB00000001", "SG00000001");
+    w.relation(rel::IR_TO_SecGR_Rel, "DB00000002", "SG00000001");
+    w.relation(rel::IR_TO_SecGrTar_Rel, "DB00000002", "SG00000002");
     const ExportResult r = w.exportDatabases({"SRC", "WHS"});
     ASSERT_EQ(r.status, 0) << r.output;
 

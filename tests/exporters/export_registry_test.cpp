@@ -9,6 +9,9 @@
 #include <cstdio>
 #include <string>
 
+#include <tuple>
+#include <utility>
+
 #include "dictionary/agent_site.h"
 #include "dictionary/attribute.h"
 #include "dictionary/business_view.h"
@@ -22,6 +25,7 @@
 #include "dictionary/key.h"
 #include "dictionary/key_map.h"
 #include "dictionary/map.h"
+#include "dictionary/process.h"
 #include "dictionary/security_group.h"
 #include "export/export_registry.h"
 #include "runtime/configuration.h"
@@ -47,35 +51,44 @@ protected:
         w.column("AT00000001", "DR00000001", "C(1)", 1);
         w.key("PK00000001", "DR00000001", "T_PK", true);
         w.keyMap("KM00000001", "PK00000001", true, "T_PK_1", 1, "AT00000001", "");
-        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000001', 'Same (name)');");
-        w.sql("INSERT INTO SecurityGroup (qrtid, name) VALUES ('SG00000001', 'Same (name)');");
-        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000002', 'Donn\u00e9es');");
-        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000003', 'Donn\u00e8es');");
-        w.sql("INSERT INTO AgentSite (qrtid, name) VALUES ('AS00000004', 'Donn\u00e9es2');");
-        w.sql("INSERT INTO HQUser (qrtid, name, userid) VALUES ('US00000001', 'Ann', 'ann(1)');");
-        w.sql("INSERT INTO Process (qrtid, name, processType) VALUES ('PR00000001', 'P(1)', 1), "
-              "('PR00000002', 'Other', 1);");
+        w.add<AgentSite>("AS00000001", "Same (name)");
+        w.add<SecurityGroup>("SG00000001", "Same (name)");
+        w.add<AgentSite>("AS00000002", "Donn\u00e9es");
+        w.add<AgentSite>("AS00000003", "Donn\u00e8es");
+        w.add<AgentSite>("AS00000004", "Donn\u00e9es2");
+        w.add<HQUser>("US00000001", "Ann", [](HQUser& u) { u.editFields().userid = L"ann(1)"; });
+        for (const auto& [id, name] : {std::pair{"PR00000001", "P(1)"}, {"PR00000002", "Other"}}) {
+            w.add<Process>(id, name);
+            w.stored("Process", id, "processType", "1");
+        }
         // SC1 and SC2 start together with the same type in different
         // processes, SC3 like SC1 in the same process; SC4 has no owner, SC5
         // a process that is gone.
-        w.sql("INSERT INTO BVSchedule (qrtid, name, schedType, second, minute, hour, dayOfWeek, "
-              "dayOfMonth, monthOfYear, year, endDateYear) VALUES "
-              "('SC00000001', 'First', 2, 7, 6, 5, 0, 4, 3, 101, 99), "
-              "('SC00000002', 'First', 2, 7, 6, 5, 0, 4, 3, 101, 99), "
-              "('SC00000003', '   ', 2, 7, 6, 5, 1, 4, 3, 101, 0), "
-              "('SC00000004', 'Alone', 1, 0, 0, 23, -1, -1, 12, 100, 0), "
-              "('SC00000005', 'Orphan', 1, 0, 0, 0, 0, 1, 1, 124, 0);");
-        w.relation("Process_TO_BVSchedul", "PR00000001", "SC00000001");
-        w.relation("Process_TO_BVSchedul", "PR00000002", "SC00000002");
-        w.relation("Process_TO_BVSchedul", "PR00000001", "SC00000003");
-        w.relation("Process_TO_BVSchedul", "PR00000009", "SC00000005");
-        w.sql("INSERT INTO BusinessView (qrtid, name) VALUES ('BV00000001', ' Step (1) ');");
-        w.sql("INSERT INTO BVAlias (qrtid, name) VALUES ('BA00000001', 'V(1)');");
-        w.sql("INSERT INTO Correlation (qrtid, name, correlationName) VALUES ('CO00000001', "
-              "'C', 'C');");
-        w.sql("INSERT INTO map (qrtid, name, BVName, seqNo) VALUES ('MP00000001', 'M1', "
-              "' Step (1) ', 12), ('MP00000002', 'M2', ' Step (1) ', 13), ('MP00000003', 'M3', "
-              "'Step (1)', 12);");
+        const std::string when = "schedType, second, minute, hour, dayOfWeek, dayOfMonth, "
+                                 "monthOfYear, year, endDateYear";
+        for (const auto& [id, name, values] :
+             {std::tuple{"SC00000001", "First", "2, 7, 6, 5, 0, 4, 3, 101, 99"},
+              {"SC00000002", "First", "2, 7, 6, 5, 0, 4, 3, 101, 99"},
+              {"SC00000003", "   ", "2, 7, 6, 5, 1, 4, 3, 101, 0"},
+              {"SC00000004", "Alone", "1, 0, 0, 23, -1, -1, 12, 100, 0"},
+              {"SC00000005", "Orphan", "1, 0, 0, 0, 0, 1, 1, 124, 0"}}) {
+            w.add<BVSchedule>(id, name);
+            w.stored("BVSchedule", id, when, values);
+        }
+        w.relation(rel::Process_TO_BVSchedul, "PR00000001", "SC00000001");
+        w.relation(rel::Process_TO_BVSchedul, "PR00000002", "SC00000002");
+        w.relation(rel::Process_TO_BVSchedul, "PR00000001", "SC00000003");
+        w.rawRelation(rel::Process_TO_BVSchedul, "PR00000009", "SC00000005");
+        w.add<BusinessView>("BV00000001", " Step (1) ");
+        w.add<BVAlias>("BA00000001", "V(1)");
+        w.add<DRCorrelation>("CO00000001", "C");
+        w.stored("Correlation", "CO00000001", "correlationName", "'C'");
+        for (const auto& [id, name, values] : {std::tuple{"MP00000001", "M1", "' Step (1) ', 12"},
+                                               {"MP00000002", "M2", "' Step (1) ', 13"},
+                                               {"MP00000003", "M3", "'Step (1)', 12"}}) {
+            w.add<Map>(id, name);
+            w.stored("map", id, "BVName, seqNo", values);
+        }
         w.load();
         const HQRC rc = HQConfiguration::init(L"QRTWH", L"QRT", L"", L"", 0);
         ASSERT_EQ(rc.code, 0) << rc.nativeMessage.toMultiByte();

@@ -37,16 +37,16 @@ TEST(ProcessExport, CascadeSwitchOffLeavesSchedulesStartedStepsAndNotificationsO
     s.step("BV00000003", "C");
     s.step("BV00000004", "N");
     s.group("SG00000001", "G");
-    w.relation("BV_POSTCASCADE_TO_BV", "BV00000001", "BV00000002");
-    w.relation("BV_POSTCAS_TO_BVFAIL", "BV00000001", "BV00000003");
-    w.relation("BV_NOTIFY_GROUPS", "BV00000001", "SG00000001");
-    s.schedule("SC00000001", "Daily", "BV_TO_Schedule", "BV00000001",
+    w.relation(rel::BV_POSTCASCADE_TO_BV, "BV00000001", "BV00000002");
+    w.relation(rel::BV_POSTCAS_TO_BVFAIL, "BV00000001", "BV00000003");
+    w.relation(rel::BV_NOTIFY_GROUPS, "BV00000001", "SG00000001");
+    s.schedule("SC00000001", "Daily", rel::BV_TO_Schedule, "BV00000001",
                {1, 0, 0, 1, 0, 0, 0, 124, 1, 0, 0, 0, 0, 0});
     s.process("PR00000001", "P", {"BV00000001"});
-    s.schedule("SC00000002", "Nightly", "Process_TO_BVSchedul", "PR00000001",
+    s.schedule("SC00000002", "Nightly", rel::Process_TO_BVSchedul, "PR00000001",
                {1, 0, 0, 2, 0, 0, 0, 124, 1, 0, 0, 0, 0, 0});
     s.notificationProgram("BV00000004", "AF00000001");
-    w.relation("Process_TO_BVPOSTCAS", "PR00000001", "BV00000004");
+    w.relation(rel::Process_TO_BVPOSTCAS, "PR00000001", "BV00000004");
 
     const ExportResult off = s.exportProcesses({"P"});
     const ExportResult on = s.exportAgain({"P"}, "/s");
@@ -71,11 +71,11 @@ TEST(ProcessExport, StepsStartingThemselvesOrEachOtherAreWrittenOnceWithTheirCas
     s.step("BV00000002", "B");
     s.step("BV00000003", "C");
     s.step("BV00000004", "D");
-    w.relation("BV_POSTCASCADE_TO_BV", "BV00000001", "BV00000001");
-    w.relation("BV_POSTCASCADE_TO_BV", "BV00000002", "BV00000003");
-    w.relation("BV_POSTCAS_TO_BVFAIL", "BV00000003", "BV00000002");
+    w.relation(rel::BV_POSTCASCADE_TO_BV, "BV00000001", "BV00000001");
+    w.relation(rel::BV_POSTCASCADE_TO_BV, "BV00000002", "BV00000003");
+    w.relation(rel::BV_POSTCAS_TO_BVFAIL, "BV00000003", "BV00000002");
     // B starts C and D after its success: one instance, two records.
-    w.relation("BV_POSTCASCADE_TO_BV", "BV00000002", "BV00000004");
+    w.relation(rel::BV_POSTCASCADE_TO_BV, "BV00000002", "BV00000004");
     s.process("PR00000001", "P", {"BV00000001", "BV00000002"});
 
     const ExportResult r = s.exportProcesses({"P"}, "/s");
@@ -108,11 +108,11 @@ TEST(ProcessExport, NotifiedStepsAreThoseOfOneOutcomeRunningANotificationProgram
     s.notificationProgram("BV00000002", "AF00000002");
     s.notificationProgram("BV00000003", "AF00000003");
     s.process("PR00000001", "P", {});
-    w.relation("Process_TO_BVPOSTCAS", "PR00000001", "BV00000001");
-    w.relation("Process_TO_BVPOSTCAF", "PR00000001", "BV00000002");
-    w.relation("Process_TO_BVPOSTCAS", "PR00000001", "BV00000003");
-    w.relation("Process_TO_BVPOSTCAF", "PR00000001", "BV00000003");
-    w.relation("Process_TO_BVPOSTCAS", "PR00000001", "BV00000004");
+    w.relation(rel::Process_TO_BVPOSTCAS, "PR00000001", "BV00000001");
+    w.relation(rel::Process_TO_BVPOSTCAF, "PR00000001", "BV00000002");
+    w.relation(rel::Process_TO_BVPOSTCAS, "PR00000001", "BV00000003");
+    w.relation(rel::Process_TO_BVPOSTCAF, "PR00000001", "BV00000003");
+    w.relation(rel::Process_TO_BVPOSTCAS, "PR00000001", "BV00000004");
 
     const ExportResult r = s.exportProcesses({"P"}, "/s");
     ASSERT_EQ(r.status, 0) << r.output;
@@ -159,10 +159,10 @@ TEST(ProcessExport, AScheduleWhoseProcessRowIsMissingEndsTheRun) {
     ScratchWarehouse w("process_schedule_owner");
     StepRows s(w);
     s.process("PR00000002", "P", {});
-    s.schedule("SC00000001", "", "Process_TO_BVSchedul", "PR00000002",
+    s.schedule("SC00000001", "", rel::Process_TO_BVSchedul, "PR00000002",
                {1, 0, 0, 2, 0, 0, 0, 124, 1, 0, 0, 0, 0, 0});
     // The schedule's first process is a row that does not exist.
-    w.relation("Process_TO_BVSchedul", "PR00000001", "SC00000001");
+    w.rawRelation(rel::Process_TO_BVSchedul, "PR00000001", "SC00000001");
 
     const ExportResult r = s.exportProcesses({"P"}, "/s");
     EXPECT_EQ(r.status, 3142 % 256) << r.output;

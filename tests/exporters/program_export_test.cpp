@@ -7,6 +7,9 @@
 
 #include "dictionary/password_cipher.h"
 #include "dictionary/program.h"
+#include "dictionary/program_group.h"
+#include "dictionary/program_parameter.h"
+#include "dictionary/program_type.h"
 #include "export/export_registry.h"
 #include "export/program_export.h"
 #include "export/tag_file.h"
@@ -23,38 +26,42 @@ namespace {
 class ProgramRows {
 public:
     explicit ProgramRows(ScratchWarehouse& w) : w_(w) {
-        w_.sql("INSERT INTO PROGTYPE (qrtid, name, programType, progNum, delimiter) VALUES "
-               "('TY00000001', 'Executable', 'Executable', 1, ' ');");
+        w_.add<ProgType>("TY00000001", "Executable");
+        w_.stored("PROGTYPE", "TY00000001", "programType, progNum, delimiter",
+                  "'Executable', 1, ' '");
     }
 
     void group(const std::string& id, const std::string& name, int predefined) {
-        w_.sql("INSERT INTO UDPGROUP (qrtid, name, OLVDefined, groupType, orderNo) VALUES ('" + id +
-               "', '" + ScratchWarehouse::quoted(name) + "', " + std::to_string(predefined) +
-               ", 2, 1);");
+        w_.add<UDPGrouping>(id, name);
+        w_.stored("UDPGROUP", id, "OLVDefined, groupType, orderNo",
+                  std::to_string(predefined) + ", 2, 1");
     }
 
+    // A type identifier that names no type row gives a relation row pointing
+    // nowhere.
     void program(const std::string& id, const std::string& name, const std::string& groupId,
                  int predefined, const std::string& typeId = "TY00000001") {
-        w_.sql("INSERT INTO ProgFunc2 (qrtid, name, programName, uniqueKey, OLVDefined) VALUES ('" +
-               id + "', '" + ScratchWarehouse::quoted(name) + "', 'prog_" + id + "', 'ProgFunc', " +
-               std::to_string(predefined) + ");");
+        w_.add<ProgFunc>(id, name);
+        w_.stored("ProgFunc2", id, "programName, OLVDefined",
+                  "'prog_" + id + "', " + std::to_string(predefined));
         if (!groupId.empty())
-            w_.relation("UDP_TO_Grouping", id, groupId);
-        if (!typeId.empty())
-            w_.relation("UDP_TO_ProgType", id, typeId);
+            w_.relation(rel::UDP_TO_Grouping, id, groupId);
+        if (typeId == "TY00000001")
+            w_.relation(rel::UDP_TO_ProgType, id, typeId);
+        else if (!typeId.empty())
+            w_.rawRelation(rel::UDP_TO_ProgType, id, typeId);
     }
 
     // A parameter of a program (or, with the relation given, of an instance);
     // data "NULL" leaves the value NULL.
     void parm(const std::string& id, const std::string& ownerId, const std::string& name,
               int orderNo, const std::string& data, const std::string& type,
-              const std::string& relation = "ProgParm_TO_ProgFunc") {
+              const Relation& relation = rel::ProgParm_TO_ProgFunc) {
         const std::string value =
             data == "NULL" ? data : "'" + ScratchWarehouse::quoted(data) + "'";
-        w_.sql("INSERT INTO ProgParm (qrtid, name, orderNo, parmData, HQProgKey, parmDataType) "
-               "VALUES ('" +
-               id + "', '" + name + "', " + std::to_string(orderNo) + ", " + value + ", 0, '" +
-               type + "');");
+        w_.add<ProgParm>(id, name);
+        w_.stored("ProgParm", id, "orderNo, parmData, HQProgKey, parmDataType",
+                  std::to_string(orderNo) + ", " + value + ", 0, '" + type + "'");
         w_.relation(relation, ownerId, id);
     }
 
@@ -106,7 +113,7 @@ TEST(ProgramExport, ProgramReachedTwiceIsWrittenOnce) {
     p.group("GR00000001", "First", 0);
     p.group("GR00000002", "Second", 0);
     p.program("PF00000001", "Shared", "GR00000001", 0);
-    w.relation("UDP_TO_Grouping", "PF00000001", "GR00000002"); // in two groups
+    w.relation(rel::UDP_TO_Grouping, "PF00000001", "GR00000002"); // in two groups
     p.parm("PM00000001", "PF00000001", "P", 1, "v", "String");
     const ExportResult r = p.exportGroups({"First", "Second", "First"});
     ASSERT_EQ(r.status, 0) << r.output;
@@ -163,7 +170,7 @@ TEST(ProgramExport, ParametersAreWrittenByOrderNumberThenIdentifier) {
     // Relation rows and identifiers both against the order numbers; a row
     // naming a missing parameter among them.
     p.parm("PM00000004", "PF00000001", "D", 1, "d", "String");
-    w.relation("ProgParm_TO_ProgFunc", "PF00000001", "PM00000009");
+    w.rawRelation(rel::ProgParm_TO_ProgFunc, "PF00000001", "PM00000009");
     p.parm("PM00000003", "PF00000001", "C", 2, "c", "String");
     p.parm("PM00000001", "PF00000001", "A", 3, "a", "String");
     p.parm("PM00000002", "PF00000001", "B", 2, "b", "String");
@@ -236,10 +243,10 @@ protected:
         p.program("PF00000001", "Loose (program)", "", 0);
         p.parm("PM00000001", "PF00000001", "P1", 1, "v", "String");
         p.program("PF00000002", "Shipped program", "GR00000001", 1);
-        w.sql("INSERT INTO ProgFunc2 (qrtid, uniqueKey, VBForm) VALUES "
-              "('AF00000001', 'AggreFunc', 'F');");
-        w.relation("UDP_TO_AggreFuncs", "AF00000001", "PF00000001");
-        p.parm("PM00000002", "AF00000001", "P1", 1, "w(2)", "String", "ProgParm_TOAggreFunc");
+        w.add<AggreFunc>("AF00000001", "", [](AggreFunc& f) { f.setInstance(L"AggreFunc", L"F"); });
+        w.stored("ProgFunc2", "AF00000001", "name", "NULL");
+        w.relation(rel::UDP_TO_AggreFuncs, "AF00000001", "PF00000001");
+        p.parm("PM00000002", "AF00000001", "P1", 1, "w(2)", "String", rel::ProgParm_TOAggreFunc);
         w.load();
         // A data source name of its own: the driver manager keeps what it
         // read of another suite's "QRTWH" in this process.

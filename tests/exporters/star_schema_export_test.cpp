@@ -4,6 +4,8 @@
 // a schema without tables, and a name that does not exist.
 #include <gtest/gtest.h>
 
+#include "dictionary/attribute_link.h"
+#include "dictionary/star_schema.h"
 #include "tests/exporters/scratch_warehouse.h"
 #include "tests/exporters/tag_text.h"
 
@@ -11,12 +13,11 @@ using namespace export_test;
 
 namespace {
 
-// A star schema row; columns and values add further columns.
+// A star schema; columns and values give further stored values.
 void starSchema(ScratchWarehouse& w, const std::string& id, const std::string& name,
                 const std::string& columns = "", const std::string& values = "") {
-    w.sql("INSERT INTO StarSchema (qrtid, name" + (columns.empty() ? "" : ", " + columns) +
-          ") VALUES ('" + id + "', '" + ScratchWarehouse::quoted(name) + "'" +
-          (values.empty() ? "" : ", " + values) + ");");
+    w.add<StarSchema>(id, name);
+    w.stored("StarSchema", id, columns, values);
 }
 
 // A join link of a schema with its stored type text, operator (SQL literal
@@ -24,14 +25,14 @@ void starSchema(ScratchWarehouse& w, const std::string& id, const std::string& n
 void joinLink(ScratchWarehouse& w, const std::string& id, const std::string& schemaId,
               const std::string& name, const std::string& type, const std::string& op,
               const std::string& stamp, const std::string& column1, const std::string& column2) {
-    w.sql("INSERT INTO attributelink (qrtid, name, update_ts, Type, OperatorExp) VALUES ('" + id +
-          "', '" + ScratchWarehouse::quoted(name) + "', '" + stamp + "', '" + type + "', " + op +
-          ");");
-    w.relation("StarSchema_TO_AttLnk", id, schemaId);
+    w.add<AttributeLink>(id, name);
+    w.stored("attributelink", id, "update_ts, Type, OperatorExp",
+             "'" + stamp + "', '" + type + "', " + op);
+    w.relation(rel::StarSchema_TO_AttLnk, id, schemaId);
     if (!column1.empty())
-        w.relation("AttLink1_TO_Attr_Rel", id, column1);
+        w.relation(rel::AttLink1_TO_Attr_Rel, id, column1);
     if (!column2.empty())
-        w.relation("AttLink2_TO_Attr_Rel", id, column2);
+        w.relation(rel::AttLink2_TO_Attr_Rel, id, column2);
 }
 
 // A warehouse database with a fact table (two columns) and a dimension table
@@ -44,8 +45,8 @@ void factAndDimension(ScratchWarehouse& w) {
     w.table("DR00000002", "DB00000001", "WHS", "D", "DIM", "DIMENSION_TABLE", "1");
     w.column("AT00000003", "DR00000002", "DIM_KEY", 1);
     starSchema(w, "SS00000001", "S(1)");
-    w.relation("StarSchema_TO_DR", "SS00000001", "DR00000001");
-    w.relation("StarSchema_TO_DR", "SS00000001", "DR00000002");
+    w.relation(rel::StarSchema_TO_DR, "SS00000001", "DR00000001");
+    w.relation(rel::StarSchema_TO_DR, "SS00000001", "DR00000002");
 }
 
 ExportResult exportSchemas(ScratchWarehouse& w, const std::string& input) {
@@ -187,8 +188,8 @@ TEST(StarSchemaExport, TablesWrittenByAnEarlierSectionOrSchemaAreOnlyContained) 
     w.database("DB00000002", "SRC", "Oracle");
     w.table("DR00000003", "DB00000002", "SRC", "S", "ORDERS");
     starSchema(w, "SS00000002", "S2");
-    w.relation("StarSchema_TO_DR", "SS00000002", "DR00000002");
-    w.relation("StarSchema_TO_DR", "SS00000002", "DR00000003");
+    w.relation(rel::StarSchema_TO_DR, "SS00000002", "DR00000002");
+    w.relation(rel::StarSchema_TO_DR, "SS00000002", "DR00000003");
     joinLink(w, "AL00000001", "SS00000002", "SHARED", "1", "NULL", "2024-01-01 10:01:00", "", "");
     const ExportResult r = exportSchemas(w, "<IR>\nWHS\n<SCHEMA>\nS(1)\nS2\nS(1)\n<SCHEMA>\nS2\n");
     ASSERT_EQ(r.status, 0) << r.output;

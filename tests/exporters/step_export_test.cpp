@@ -4,6 +4,11 @@
 // and aliases and maps reached from two steps.
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "dictionary/bv_alias.h"
+#include "dictionary/data_resource.h"
+#include "dictionary/map.h"
 #include "tests/common/byte_pattern.h"
 #include "tests/exporters/step_rows.h"
 #include "tests/exporters/tag_text.h"
@@ -45,8 +50,8 @@ TEST(StepExport, RelationSwitchWritesOnlyTheRelationsOfSourceDatabaseAndInputTab
     w.database("DB00000002", "WHS", "Oracle", 1);
     w.table("DR00000002", "DB00000002", "WHS", "W", "OUT");
     s.step("BV00000001", "Load");
-    w.relation("BV_TO_Input_DR", "BV00000001", "DR00000001");
-    w.relation("BV_TO_Output_DR", "BV00000001", "DR00000002");
+    w.relation(rel::BV_TO_Input_DR, "BV00000001", "DR00000001");
+    w.relation(rel::BV_TO_Output_DR, "BV00000001", "DR00000002");
     s.process("PR00000001", "P", {"BV00000001"});
 
     const ExportResult all = s.exportProcesses({"P"});
@@ -79,13 +84,13 @@ TEST(StepExport, SideFilesAreNumberedInTheRunAndOnlyForData) {
     ScratchWarehouse w("step_side_files");
     StepRows s(w);
     const std::string first = qrt_test::bytePattern(300); // zero bytes included
-    s.step("BV00000001", "First");
+    w.add<BusinessView>("BV00000001", "First",
+                        [first](BusinessView& step) { step.setBLOBDATA(first); });
     s.step("BV00000002", "Empty");
     s.step("BV00000003", "No row");
-    s.step("BV00000004", "Second");
-    w.sql("INSERT INTO BINARYDATA (name, qrtid, data) VALUES ('BLOBDATA', 'BV00000001', " +
-          qrt_test::sqliteBlob(first) + "), ('BLOBDATA', 'BV00000002', X''), " +
-          "('BLOBDATA', 'BV00000004', X'0a');");
+    w.add<BusinessView>("BV00000004", "Second", [](BusinessView& step) { step.setBLOBDATA("\n"); });
+    // A row without bytes, which the write side does not store.
+    w.sql("INSERT INTO BINARYDATA (name, qrtid, data) VALUES ('BLOBDATA', 'BV00000002', X'');");
     s.process("PR00000001", "P", {"BV00000001", "BV00000002", "BV00000003", "BV00000004"});
 
     const ExportResult r = s.exportProcesses({"P"});
@@ -120,16 +125,16 @@ TEST(StepExport, RetryValuesThatCannotBeWorkedOutAreLeftOutAndTheExportGoesOn) {
     w.database("DB00000001", "SRC", "Oracle", 0, "defaultRetryIntrv, defaultRetryCount", "7, 2");
     w.table("DR00000001", "DB00000001", "SRC", "S", "IN");
     // A table whose database relation is missing.
-    w.sql("INSERT INTO DataResource (qrtid, name) VALUES ('DR00000002', 'LOOSE');");
+    w.add<DataResource>("DR00000002", "LOOSE");
     const std::string retry = "BVRetryIntrv, BVRetryCount";
     s.step("BV00000001", "No source", retry, "-99, 4");
     s.step("BV00000002", "Dangling", retry, "-99, -99");
-    w.relation("BV_TO_SourceIR", "BV00000002", "DB00000099");
-    w.relation("BV_TO_Input_DR", "BV00000002", "DR00000001");
+    w.rawRelation(rel::BV_TO_SourceIR, "BV00000002", "DB00000099");
+    w.relation(rel::BV_TO_Input_DR, "BV00000002", "DR00000001");
     s.step("BV00000003", "Derived", retry, "NULL, -99");
-    w.relation("BV_TO_Input_DR", "BV00000003", "DR00000001");
+    w.relation(rel::BV_TO_Input_DR, "BV00000003", "DR00000001");
     s.step("BV00000004", "No database", retry, "-99, 3");
-    w.relation("BV_TO_Input_DR", "BV00000004", "DR00000002");
+    w.relation(rel::BV_TO_Input_DR, "BV00000004", "DR00000002");
     s.process("PR00000001", "P", {"BV00000001", "BV00000002", "BV00000003", "BV00000004"});
 
     const ExportResult r = s.exportProcesses({"P"});
@@ -160,12 +165,12 @@ TEST(StepExport, ScheduleDatesInTheirFormsAndTheOwnersNameForAScheduleWithoutOne
     StepRows s(w);
     s.step("BV00000001", "S(1)", "schedulesFlag", "1");
     // Stored out of calendar order: a step's schedules come in identifier order.
-    s.schedule("SC00000001", "", "BV_TO_Schedule", "BV00000001",
+    s.schedule("SC00000001", "", rel::BV_TO_Schedule, "BV00000001",
                {2, 7, 6, 5, 0, 4, 3, 101, 3, 0, 1, 31, 12, 99});
-    s.schedule("SC00000002", "Year end (Dec)", "BV_TO_Schedule", "BV00000001",
+    s.schedule("SC00000002", "Year end (Dec)", rel::BV_TO_Schedule, "BV00000001",
                {4, 0, 0, 23, -1, -1, 12, 100, 5, 0, 0, 0, 0, 0});
     s.process("PR00000001", "P (x)", {"BV00000001"});
-    s.schedule("SC00000003", "NULL", "Process_TO_BVSchedul", "PR00000001",
+    s.schedule("SC00000003", "NULL", rel::Process_TO_BVSchedul, "PR00000001",
                {1, 0, 30, 2, 0, 0, 0, 124, 1, 0, 0, 0, 0, 0});
 
     const ExportResult r = s.exportProcesses({"P (x)"}, "/s");
@@ -204,14 +209,16 @@ TEST(StepExport, AnAliasOrMapWrittenForOneStepIsNotContainedByTheNext) {
     StepRows s(w);
     s.step("BV00000001", "A");
     s.step("BV00000002", "B");
-    w.sql("INSERT INTO BVAlias (qrtid, name) VALUES ('AL00000001', 'V_SHARED');");
-    w.relation("BV_TO_BVAlias", "BV00000001", "AL00000001");
-    w.relation("BV_TO_BVAlias", "BV00000002", "AL00000001");
+    w.add<BVAlias>("AL00000001", "V_SHARED");
+    w.relation(rel::BV_TO_BVAlias, "BV00000001", "AL00000001");
+    w.rawRelation(rel::BV_TO_BVAlias, "BV00000002", "AL00000001"); // a second owner
     // Two maps with the same step name and place are one map for the registry.
-    w.sql("INSERT INTO map (qrtid, name, typeOfMap, BVName, seqNo) VALUES "
-          "('MP00000001', 'M1', 'Literal', 'A', 1), ('MP00000002', 'M2', 'Literal', 'A', 1);");
-    w.relation("BV_TO_Map", "MP00000001", "BV00000001");
-    w.relation("BV_TO_Map", "MP00000002", "BV00000002");
+    for (const auto& [id, name] : {std::pair{"MP00000001", "M1"}, {"MP00000002", "M2"}}) {
+        w.add<Map>(id, name);
+        w.stored("map", id, "typeOfMap, BVName, seqNo", "'Literal', 'A', 1");
+    }
+    w.relation(rel::BV_TO_Map, "MP00000001", "BV00000001");
+    w.relation(rel::BV_TO_Map, "MP00000002", "BV00000002");
     s.process("PR00000001", "P", {"BV00000001", "BV00000002"});
 
     const ExportResult r = s.exportProcesses({"P"});

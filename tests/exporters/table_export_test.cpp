@@ -131,7 +131,7 @@ TEST(TableExport, AColumnRowWithoutItsColumnIsPassedOverWithAWarning) {
     w.database("DB00000001", "ORA", "Oracle");
     w.table("DR00000001", "DB00000001", "ORA", "S", "T");
     w.column("AT00000001", "DR00000001", "FIRST", 1);
-    w.relation("DR_TO_Attr_Rel", "DR00000001", "AT00000099");
+    w.rawRelation(rel::DR_TO_Attr_Rel, "DR00000001", "AT00000099");
     w.column("AT00000003", "DR00000001", "THIRD", 3);
     const ExportResult r = w.exportDatabases({"ORA"});
     ASSERT_EQ(r.status, 0) << r.output;
@@ -154,7 +154,7 @@ TEST(TableExport, TableReachedFromAnotherDatabaseIsWrittenOnce) {
     w.key("PK00000001", "DR00000002", "CUSTOMER_PK", true);
     w.keyMap("KM00000001", "PK00000001", true, "CUSTOMER_PK_1", 1, "AT00000002", "");
     w.key("FK00000001", "DR00000001", "ORDERS_FK", false);
-    w.relation("PrimK_TO_ForeignK", "FK00000001", "PK00000001");
+    w.relation(rel::PrimK_TO_ForeignK, "FK00000001", "PK00000001");
     w.keyMap("KM00000002", "FK00000001", false, "ORDERS_FK_1", 1, "AT00000002", "AT00000001");
     // The source database twice, then the database of the referenced table.
     const ExportResult r = w.exportDatabases({"SRC", "SRC", "TGT"});
@@ -193,7 +193,7 @@ TEST(TableExport, SelfReferencingForeignKeyFollowsItsPrimaryKey) {
     w.column("AT00000002", "DR00000001", "BOSS", 2);
     w.key("FK00000001", "DR00000001", "EMP_BOSS_FK", false);
     w.key("PK00000001", "DR00000001", "EMP_PK", true);
-    w.relation("PrimK_TO_ForeignK", "FK00000001", "PK00000001");
+    w.relation(rel::PrimK_TO_ForeignK, "FK00000001", "PK00000001");
     w.keyMap("KM00000001", "PK00000001", true, "EMP_PK_1", 1, "AT00000001", "");
     w.keyMap("KM00000002", "FK00000001", false, "EMP_BOSS_FK_1", 1, "AT00000001", "AT00000002");
     const ExportResult r = w.exportDatabases({"ORA"});
@@ -250,7 +250,8 @@ TEST(TableExport, OnlyTheFirstPrimaryKeyIsExported) {
     w.database("DB00000001", "ORA", "Oracle");
     w.table("DR00000001", "DB00000001", "ORA", "S", "T");
     w.key("PK00000001", "DR00000001", "FIRST_PK", true);
-    w.key("PK00000002", "DR00000001", "SECOND_PK", true);
+    w.key("PK00000002", "", "SECOND_PK", true);
+    w.rawRelation(rel::DR_TO_PrimaryKey_Rel, "DR00000001", "PK00000002");
     const ExportResult r = w.exportDatabases({"ORA"});
     ASSERT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(countOf(r.tag, "Begin QRTPKEY Instance"), 1u);
@@ -268,7 +269,7 @@ TEST(TableExport, ForeignKeyWithoutPrimaryKeyOrWithoutItsTableSkipsWhatIsMissing
     // A referenced primary key that belongs to no table.
     w.key("PK00000009", "", "LOOSE_PK", true);
     w.key("FK00000002", "DR00000001", "LOOSE_FK", false);
-    w.relation("PrimK_TO_ForeignK", "FK00000002", "PK00000009");
+    w.relation(rel::PrimK_TO_ForeignK, "FK00000002", "PK00000009");
     const ExportResult r = w.exportDatabases({"ORA"});
     ASSERT_EQ(r.status, 0) << r.output;
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "dictionary/hq_user.h"
-#include "dictionary/password_cipher.h"
 #include "export/export_registry.h"
 #include "export/tag_file.h"
 #include "export/user_export.h"
@@ -16,12 +15,16 @@ using namespace export_test;
 
 TEST(UserExport, WritesNameDescriptionAndUserIdOnceAndNothingSecret) {
     ScratchWarehouse w("user");
-    w.sql("INSERT INTO HQUser (qrtid, name, short_description, userid, password, EmailAddress, "
-          "MailServer, contact) VALUES ('US00000001', 'Ann (ops)', 'On call (nights)', "
-          "'ann(1)', '" +
-          ScratchWarehouse::quoted(encipherText("pw-secret")) +
-          "', 'ann@mail.example', 'smtp.example', 'desk 4');");
-    w.sql("INSERT INTO HQUser (qrtid, name, userid) VALUES ('US00000002', 'Bob', 'bob');");
+    w.add<HQUser>("US00000001", "Ann (ops)", [](HQUser& user) {
+        ASSERT_EQ(user.setShortDescription(L"On call (nights)").code, 0);
+        auto& f = user.editFields();
+        f.userid = L"ann(1)";
+        f.EmailAddress = L"ann@mail.example";
+        f.MailServer = L"smtp.example";
+        f.contact = L"desk 4";
+        user.setPassword(L"pw-secret");
+    });
+    w.add<HQUser>("US00000002", "Bob", [](HQUser& user) { user.editFields().userid = L"bob"; });
     w.load();
     // A DSN of its own: the driver manager keeps what it read of an earlier
     // connection's odbc.ini in this process.

@@ -40,10 +40,6 @@ TEST_F(LimitsTest, TheDriversBusyWaitIsTheLockTimeout) {
 }
 
 TEST_F(LimitsTest, ADatabaseLockedByAWriterEndsTheLoadAfterTheLockTimeout) {
-    ASSERT_TRUE(qrt_test::sqliteExec(db_, "CREATE TABLE configuration (component VARCHAR(10), "
-                                          "name VARCHAR(20), type CHAR(1), value_char "
-                                          "VARCHAR(199), value_int INTEGER, short_name "
-                                          "VARCHAR(19));"));
     // A writer holds the database's exclusive lock while its input stays open.
     const std::string command = "sqlite3 '" + db_.string() + "' > /dev/null 2>&1";
     std::FILE* writer = ::popen(command.c_str(), "w");

@@ -55,6 +55,17 @@ TEST(SqlDialect, QuotesKeywordColumnsPerDbms) {
               L"select a.\"offset\" from QRT.attribute a");
 }
 
+TEST(SqlDialect, SqliteComparesTheTimeStampOfAnUpdateByItsValue) {
+    const std::wstring update = L"UPDATE QRT.AgentSite SET updated_by = ?, update_ts = ?, name = "
+                                L"?, short_description = ?WHERE qrtid = ? AND update_ts = ?";
+    EXPECT_EQ(adaptSql(SqlDialect::SQLite, update),
+              L"UPDATE QRT.AgentSite SET updated_by = ?, update_ts = ?, name = ?, "
+              L"short_description = ?WHERE qrtid = ? AND julianday(update_ts) = julianday(?)");
+    EXPECT_EQ(adaptSql(SqlDialect::PostgreSQL, update), update);
+    EXPECT_EQ(adaptSql(SqlDialect::SQLite, L"SELECT 1 FROM QRT.map WHERE update_ts = ?"),
+              L"SELECT 1 FROM QRT.map WHERE julianday(update_ts) = julianday(?)");
+}
+
 TEST(SqlDialect, ObjectQueriesEndTheirOrderWithTheIdentifier) {
     const std::wstring keyMaps =
         L"SELECT qrtid, updated_by, update_ts, name, short_description FROM QRT.KeyMap  where "

@@ -1,5 +1,6 @@
 // A SQLite control database for the tests of the call-level-interface layer:
-// a few control tables with rows, a DSN for it and one for a missing file.
+// the control tables with a few objects, a DSN for it and one for a missing
+// file.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,36 +9,31 @@
 #include <string>
 
 #include "runtime/odbc.h"
+#include "tests/common/control_statements.h"
 #include "tests/common/odbc_test_env.h"
+#include "tests/common/warehouse_builder.h"
 
-// Tables and rows shared by the SQLite tests, created in the DSN's own file.
-inline const char* const kSqliteControlTables = R"(
-CREATE TABLE RELATIONSHIP (relation_name VARCHAR(20), source_qrtid CHAR(10), target_qrtid CHAR(10));
-INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', 'IR00000001', 'DR00000001');
-INSERT INTO RELATIONSHIP VALUES ('IR_TO_DR_Rel', 'IR00000001', 'DR00000002');
-INSERT INTO RELATIONSHIP VALUES ('IR_TO_AgentSite', 'AS00000001', 'IR00000001');
-INSERT INTO RELATIONSHIP VALUES ('IR_TO_AgentSite', 'AS00000001', 'IR00000002');
-INSERT INTO RELATIONSHIP VALUES ('IR_TO_AgentSite', 'AS00000002', 'IR00000001');
-CREATE TABLE attribute (qrtid CHAR(10), updated_by VARCHAR(128), update_ts TIMESTAMP,
-  name VARCHAR(80), short_description VARCHAR(254), "isNull" INTEGER, "offset" INTEGER,
-  seqNo INTEGER);
-INSERT INTO attribute VALUES ('AT00000001', 'tester', '2001-03-07 09:05:01', 'CUST_ID', 'key', 0, -1, 1);
-INSERT INTO attribute VALUES ('AT00000002', 'tester', '2001-03-07 09:05:01', 'CUST_NAME', '', 1, 10, 2);
-CREATE TABLE BusinessView (qrtid CHAR(10), updated_by VARCHAR(128), update_ts TIMESTAMP,
-  name VARCHAR(80), short_description VARCHAR(254), "having" SMALLINT);
-INSERT INTO BusinessView VALUES ('BV00000001', 'tester', '2001-03-07 09:05:01', 'LOAD_SALES', '', 1);
-CREATE TABLE AgentSite (qrtid CHAR(10), updated_by VARCHAR(128), update_ts TIMESTAMP,
-  name VARCHAR(80), short_description VARCHAR(254));
-INSERT INTO AgentSite VALUES ('AS00000001', 'tester', '2001-03-07 09:05:01', 'DEFAULT AGENT', '');
-INSERT INTO AgentSite VALUES ('AS00000002', 'tester', '2001-03-07 09:05:01', 'REMOTE AGENT', '');
-)";
+// The control database shared by the SQLite tests, built once per process
+// through the object model with the objects the statement cases read.
+inline const std::filesystem::path& sqliteMasterDatabase() {
+    static const std::filesystem::path master = [] {
+        const std::filesystem::path dir = qrt_test::makeTempDir("odbc-master");
+        const std::filesystem::path file = dir / "control.db";
+        EXPECT_TRUE(qrt_test::emptySqliteControlDatabase(file));
+        qrt_test::useOdbcIni(dir, qrt_test::sqliteDsn("QRTLITEMASTER", file));
+        qrt_test::buildWarehouse("QRTLITEMASTER", "QRT", qrt_test::addStatementObjects);
+        return file;
+    }();
+    return master;
+}
 
 class SqliteControlDb : public testing::Test {
 protected:
     void SetUp() override {
         dir_ = qrt_test::makeTempDir("odbc");
         db_ = dir_ / "control.db";
-        ASSERT_TRUE(qrt_test::sqliteExec(db_, kSqliteControlTables));
+        std::filesystem::copy_file(sqliteMasterDatabase(), db_,
+                                   std::filesystem::copy_options::overwrite_existing);
         qrt_test::useOdbcIni(dir_,
                              qrt_test::sqliteDsn("QRTLITE", db_) +
                                  qrt_test::sqliteDsn("QRTNOWHERE", dir_ / "no/such/dir/x.db"));

@@ -14,32 +14,6 @@ namespace {
 // The tests keep to a schema of their own in the shared cluster.
 const std::wstring kSchema = L"QRTODBC";
 
-// Control tables as the PostgreSQL DDL creates them: unquoted names, keyword
-// columns quoted in lower case.
-const char* const kTables = R"(
-DROP SCHEMA IF EXISTS qrtodbc CASCADE;
-CREATE SCHEMA qrtodbc;
-CREATE TABLE qrtodbc.relationship (relation_name VARCHAR(20), source_qrtid CHAR(10), target_qrtid CHAR(10));
-INSERT INTO qrtodbc.relationship VALUES ('IR_TO_DR_Rel', 'IR00000001', 'DR00000001'),
-  ('IR_TO_DR_Rel', 'IR00000001', 'DR00000002'), ('IR_TO_AgentSite', 'AS00000001', 'IR00000001'),
-  ('IR_TO_AgentSite', 'AS00000001', 'IR00000002'), ('IR_TO_AgentSite', 'AS00000002', 'IR00000001');
-CREATE TABLE qrtodbc.attribute (qrtid CHAR(10), updated_by VARCHAR(128), update_ts TIMESTAMP,
-  name VARCHAR(80), short_description VARCHAR(254), "isnull" INTEGER, "offset" INTEGER, seqNo INTEGER);
-INSERT INTO qrtodbc.attribute VALUES ('AT00000001', 'tester', '2001-03-07 09:05:01', 'CUST_ID', 'key', 0, -1, 1),
-  ('AT00000002', 'tester', '2001-03-07 09:05:01', 'CUST_NAME', '', 1, 10, 2);
-CREATE TABLE qrtodbc.businessview (qrtid CHAR(10), updated_by VARCHAR(128), update_ts TIMESTAMP,
-  name VARCHAR(80), short_description VARCHAR(254), "having" SMALLINT);
-INSERT INTO qrtodbc.businessview VALUES ('BV00000001', 'tester', '2001-03-07 09:05:01', 'LOAD_SALES', '', 1);
-CREATE TABLE qrtodbc.agentsite (qrtid CHAR(10), updated_by VARCHAR(128), update_ts TIMESTAMP,
-  name VARCHAR(80), short_description VARCHAR(254));
-INSERT INTO qrtodbc.agentsite VALUES ('AS00000001', 'tester', '2001-03-07 09:05:01', 'DEFAULT AGENT', ''),
-  ('AS00000002', 'tester', '2001-03-07 09:05:01', 'REMOTE AGENT', '');
-CREATE TABLE qrtodbc.configuration (component VARCHAR(10), name VARCHAR(20), type CHAR(1),
-  value_char VARCHAR(199), value_int INTEGER, short_name VARCHAR(19));
-INSERT INTO qrtodbc.configuration VALUES ('DDD', 'Sitename', 'C', 'HQ', 0, 'site'),
-  ('RTK', 'Retries', 'N', NULL, 3, NULL);
-)";
-
 std::wstring inSchema(std::wstring statement) {
     for (size_t at = statement.find(L"QRT."); at != std::wstring::npos;
          at = statement.find(L"QRT.", at + kSchema.size()))
@@ -52,9 +26,24 @@ protected:
     void SetUp() override {
         HQConfiguration::clear();
         dir_ = qrt_test::makeTempDir("odbcpg");
-        ASSERT_TRUE(qrt_test::psqlExec(dir_, kTables)) << "test cluster not reachable";
         qrt_test::useOdbcIni(dir_, qrt_test::postgresDsn("QRTPG") +
                                        qrt_test::postgresDsn("QRTPG_NODB", "no_such_db"));
+        // The control tables with the objects the statement cases read and
+        // two settings, made through the object model and the configuration
+        // store.
+        ASSERT_TRUE(qrt_test::emptyPostgresControlSchema("QRTODBC"))
+            << "test cluster not reachable";
+        qrt_test::buildWarehouse("QRTPG", "QRTODBC", qrt_test::addStatementObjects, QRT_PG_USER,
+                                 QRT_PG_PASSWORD);
+        ASSERT_EQ(
+            HQConfiguration::init(L"QRTPG", kSchema, L"" QRT_PG_USER, L"" QRT_PG_PASSWORD, 0).code,
+            0);
+        for (const HQConfigurationElement& setting :
+             {HQConfigurationElement{ComponentEnum::DDD, L"Sitename", 1, L"HQ", 0, L"site"},
+              HQConfigurationElement{ComponentEnum::RTK, L"Retries", 0, L"", 3, L""}})
+            ASSERT_EQ(HQConfiguration::getInstance().storeNewVariable(setting).code, 0);
+        HQConfiguration::terminate();
+        HQConfiguration::clear();
     }
     void TearDown() override { HQConfiguration::terminate(); }
 

@@ -72,11 +72,11 @@ TEST(MessageResolver, ResolvesFromTheStagedCatalogue) {
 
 TEST(MessageResolver, EveryCodeTheProgramRaisesHasAText) {
     ScopedEnv home("HQSPATH", std::string(QRT_STAGE_DIR));
-    const int32_t codes[] = {99,   2001,  2002,  2003,  2004,  2005,  2006,  2007, 2008,
-                             2009, 2010,  2011,  2012,  2013,  2014,  2015,  2016, 2017,
-                             2018, 3103,  3104,  3110,  3116,  3142,  3150,  3708, 3709,
-                             3711, 3712,  3713,  3714,  8461,  8462,  8463,  9162, 9163,
-                             9164, 13001, 13101, 13102, 13103, 13105, 13106, 13233};
+    const int32_t codes[] = {99,    2001,  2002,  2003,  2004,  2005,  2006, 2007, 2008, 2009,
+                             2010,  2011,  2012,  2013,  2014,  2015,  2016, 2017, 2018, 3103,
+                             3104,  3105,  3106,  3107,  3110,  3116,  3142, 3150, 3708, 3709,
+                             3711,  3712,  3713,  3714,  8461,  8462,  8463, 9162, 9163, 9164,
+                             13001, 13101, 13102, 13103, 13105, 13106, 13233};
     for (const int32_t code : codes) {
         const std::wstring text = resolve(HQRC(code, 0, DomainWhsSrv));
         EXPECT_GT(text.size(), 20u) << code;

@@ -268,6 +268,10 @@ SQLRETURN SQL_API SQLFetch(SQLHSTMT stmt) {
     QRT_FORWARD(SQLFetch, stmt, stmt);
 }
 
+SQLRETURN SQL_API SQLRowCount(SQLHSTMT stmt, SQLLEN* rows) {
+    QRT_FORWARD(SQLRowCount, stmt, stmt, rows);
+}
+
 SQLRETURN SQL_API SQLFreeStmt(SQLHSTMT stmt, SQLUSMALLINT option) {
     QRT_FORWARD(SQLFreeStmt, stmt, stmt, option);
 }
