@@ -1,5 +1,6 @@
 // Allocation and binding of the buffers of a class's column table.
 #include <algorithm>
+#include <cstring>
 
 #include "dictionary/column_table.h"
 #include "dictionary/statement_builder.h"
@@ -143,4 +144,27 @@ HQRC ColumnBuffer::verify(const HQSTRING& location, const HQSTRING& table,
 
 const SQL_TIMESTAMP_STRUCT& ColumnBuffer::stamp(size_t i) const {
     return *reinterpret_cast<const SQL_TIMESTAMP_STRUCT*>(buffers_[i].data());
+}
+
+void ColumnBuffer::saveTo(std::string& image) const {
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const std::vector<char>& buffer = buffers_[i];
+        const ColumnKind kind = columns_[i].kind;
+        // What a reader can see of the buffer: a text up to its terminator,
+        // a byte string up to its length word, a fixed-size value whole.
+        size_t used = buffer.size();
+        if (bufferType(kind) == SQL_C_BINARY)
+            used = static_cast<size_t>(std::clamp<SQLLEN>(indicators_[i], 0, boundLength(i)));
+        else if (!isFixedSize(kind))
+            used = ::strnlen(buffer.data(), buffer.size());
+        fetched::saveBuffer(image, indicators_[i], std::string_view(buffer.data(), used));
+    }
+}
+
+bool ColumnBuffer::restoreFrom(std::string_view& image) {
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        if (!fetched::restoreBuffer(image, indicators_[i], buffers_[i].data(), buffers_[i].size()))
+            return false;
+    }
+    return true;
 }

@@ -97,6 +97,13 @@ public:
     // Bound length of column i (the resolved size).
     SQLLEN boundLength(size_t i) const { return static_cast<SQLLEN>(buffers_[i].size()); }
 
+    // The fetched row as bytes, appended to image, and back: restoreFrom
+    // leaves every buffer and length word as the fetch left them, as far as
+    // any reader of this buffer can tell, and consumes what saveTo wrote.
+    // False when the image does not fit these columns.
+    void saveTo(std::string& image) const;
+    bool restoreFrom(std::string_view& image);
+
 private:
     std::span<const ColumnDesc> columns_;
     std::vector<std::vector<char>> buffers_;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dictionary/database_types.h"
+#include "dictionary/snapshot_store.h"
 #include "runtime/configuration.h"
 #include "runtime/odbc.h"
 
@@ -22,10 +23,57 @@ HQOdbcConnect& connection() {
     return HQOdbc::getEnv().connection(0);
 }
 
+HQSTRING parameterList(size_t count) {
+    HQSTRING list = L"(";
+    for (size_t i = 0; i < count; ++i)
+        list += i == 0 ? L"?" : L", ?";
+    return list + L")";
+}
+
+size_t batchSize(size_t count) {
+    for (const size_t size : {size_t{1}, size_t{8}, size_t{64}})
+        if (count <= size)
+            return size;
+    return count <= 512 ? 512 : count;
+}
+
 std::string_view fetchedText(const char* data, size_t room, SQLLEN lengthWord) {
     size_t length = lengthWord >= 0 ? static_cast<size_t>(lengthWord) : room;
     length = std::min(length, room);
     return {data, ::strnlen(data, length)};
+}
+
+HQRC ReadSnapshot::begin() {
+    HQOdbcConnect& conn = connection();
+    if (open_ || conn.state() != 3)
+        return HQRC();
+    HQRC rc = conn.beginReadSnapshot();
+    if (rc.code != 0)
+        return rc.AddComment(L"ReadSnapshot::begin");
+    open_ = true;
+    // Only a snapshot of the DBMS's own makes rows safe to keep.
+    if (conn.inReadSnapshot())
+        SnapshotStore::open();
+    return rc;
+}
+
+HQRC ReadSnapshot::end() {
+    if (!open_)
+        return HQRC();
+    open_ = false;
+    SnapshotStore::close();
+    HQRC rc = connection().endReadSnapshot();
+    if (rc.code != 0)
+        rc.AddComment(L"ReadSnapshot::end");
+    return rc;
+}
+
+ReadSnapshot::~ReadSnapshot() {
+    try {
+        end();
+    } catch (...) {
+        // nothing more can be done about it at this point
+    }
 }
 
 SlotCursor::SlotCursor(int slot, HQRC& rc) : slot_(slot) {

@@ -26,6 +26,12 @@ HQSTRING schemaPrefix();
 HQSTRING table(const wchar_t* dottedName);
 // The first connection of the environment: the connection of the run.
 HQOdbcConnect& connection();
+// "(?, ?, ...)" with `count` markers: the identifiers of a batch read.
+HQSTRING parameterList(size_t count);
+// The number of markers for a batch of `count` identifiers: one of a few
+// sizes (the last identifier repeated up to it), so that the statements of
+// batch reads are prepared once each.
+size_t batchSize(size_t count);
 // The number a stored text begins with, read as the C library reads it:
 // leading white space skipped, an optional sign, then decimal digits ("-1"
 // gives -1, "12 (fixed)" 12); 0 without digits, the nearest 32-bit limit
@@ -48,6 +54,26 @@ public:
 private:
     int slot_;
     HQOdbcCursor* cursor_;
+};
+
+// The one read transaction of an export run over the connection of the run.
+// begin opens it (HQOdbcConnect::beginReadSnapshot); from then on every read
+// sees the same committed state of the control database, and the object
+// model may keep what it read for the rest of the snapshot (see
+// snapshot_store.h). end forgets what was kept and ends the transaction; the
+// destructor ends a snapshot still open, errors ignored. With the connection
+// not open, begin does nothing: nothing will be read.
+class ReadSnapshot {
+public:
+    ReadSnapshot() = default;
+    ~ReadSnapshot();
+    ReadSnapshot(const ReadSnapshot&) = delete;
+    ReadSnapshot& operator=(const ReadSnapshot&) = delete;
+    HQRC begin();
+    HQRC end();
+
+private:
+    bool open_ = false;
 };
 
 // A cursor of the connection for one statement text, taken from the

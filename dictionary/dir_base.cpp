@@ -4,9 +4,15 @@
 #include "dictionary/dir_base.h"
 
 #include "dictionary/relation_collection.h"
+#include "dictionary/snapshot_store.h"
 #include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 #include "runtime/platform.h"
+
+#include <array>
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace {
 constexpr size_t kMaxNameBytes = 80;
@@ -14,6 +20,60 @@ constexpr size_t kMaxShortDescriptionChars = 254;
 
 HQSTRING textOf(const char* data, size_t size, SQLLEN lengthWord) {
     return HQSTRING(std::string(controldb::fetchedText(data, size - 1, lengthWord)));
+}
+
+// The buffers of the five common columns, in select order.
+struct CommonBuffer {
+    char* data;
+    size_t size;
+    SQLLEN* lengthWord;
+    bool text;
+};
+std::array<CommonBuffer, 5> commonBuffers(DIRCommonColumns& c) {
+    return {{{c.id, sizeof c.id, &c.idInd, true},
+             {c.updatedBy, sizeof c.updatedBy, &c.updatedByInd, true},
+             {reinterpret_cast<char*>(&c.updateTs), sizeof c.updateTs, &c.updateTsInd, false},
+             {c.name, sizeof c.name, &c.nameInd, true},
+             {c.shortDescription, sizeof c.shortDescription, &c.shortDescriptionInd, true}}};
+}
+
+// A fetched row as bytes: the common columns, then the class's columns.
+std::string rowImage(const DIRCommonColumns& common, const ColumnBuffer& buffer) {
+    std::string image;
+    for (const CommonBuffer& b : commonBuffers(const_cast<DIRCommonColumns&>(common))) {
+        const size_t used = b.text ? ::strnlen(b.data, b.size) : b.size;
+        fetched::saveBuffer(image, *b.lengthWord, std::string_view(b.data, used));
+    }
+    buffer.saveTo(image);
+    image.shrink_to_fit();
+    return image;
+}
+
+// Fetches the rows of an executed select and hands each one's identifier and
+// image to take. A row that came with a warning ends the fetch, one without a
+// usable identifier is passed over: both are left to their own retrieval,
+// which reports them as it always does.
+template <class Take>
+HQRC fetchRowImages(DIRSelect& select, const ColumnBuffer& buffer, HQOdbcCursor& cursor,
+                    Take take) {
+    for (;;) {
+        HQRC fetchRc;
+        if (cursor.fetch(fetchRc) == 0)
+            return fetchRc;
+        if (fetchRc.code != 0)
+            return HQRC();
+        const DIRCommonColumns& c = select.common();
+        if (c.idInd == SQL_NULL_DATA || !fetched::textMisfit(c.idInd, DIRId::kLength).empty())
+            continue;
+        take(DIRId(controldb::fetchedText(c.id, DIRId::kLength, c.idInd)), rowImage(c, buffer));
+    }
+}
+
+bool restoreRow(std::string_view image, DIRCommonColumns& common, ColumnBuffer& buffer) {
+    for (const CommonBuffer& b : commonBuffers(common))
+        if (!fetched::restoreBuffer(image, *b.lengthWord, b.data, b.size))
+            return false;
+    return buffer.restoreFrom(image) && image.empty();
 }
 } // namespace
 
@@ -183,8 +243,7 @@ HQRC DIRBase::SQLSelectId(DIRSelect& select, const DIRId& id, HQOdbcCursor& curs
     return rc;
 }
 
-HQRC DIRBase::verifyRow(const DIRSelect& select, const ColumnBuffer& buffer) const {
-    const DIRCommonColumns& c = select.common();
+HQRC DIRBase::verifyRow(const DIRCommonColumns& c, const ColumnBuffer& buffer) const {
     const HQSTRING rowId =
         c.idInd == SQL_NULL_DATA ? HQSTRING(L"NULL") : textOf(c.id, sizeof c.id, c.idInd);
     const struct {
@@ -216,13 +275,16 @@ int DIRBase::SQLFetch(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cur
     const int row = cursor.fetch(rc);
     if (row == 0)
         return 0;
+    return takeRow(select.common(), buffer, rc) ? row : 0;
+}
+
+bool DIRBase::takeRow(const DIRCommonColumns& c, const ColumnBuffer& buffer, HQRC& rc) {
     // A row whose values do not fit their fields is not taken.
-    if (HQRC misfit = verifyRow(select, buffer); misfit.code != 0) {
+    if (HQRC misfit = verifyRow(c, buffer); misfit.code != 0) {
         rc = misfit;
-        return 0;
+        return false;
     }
     resetContent();
-    const DIRCommonColumns& c = select.common();
     if (c.idInd != SQL_NULL_DATA)
         id_.setValue(controldb::fetchedText(c.id, DIRId::kLength, c.idInd));
     if (c.updatedByInd != SQL_NULL_DATA)
@@ -239,7 +301,198 @@ int DIRBase::SQLFetch(DIRSelect& select, ColumnBuffer& buffer, HQOdbcCursor& cur
     populateProxy(buffer);
     storedName_ = name_;
     state_ = 1;
-    return row;
+    return true;
+}
+
+bool DIRBase::keepsRows() const {
+    return selectSource().commonColumns == kCommonColumns;
+}
+
+bool DIRBase::takeKeptRow(const wchar_t* operation, const DIRId& id, HQRC& rc) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    if (store == nullptr)
+        return false;
+    const controldb::SnapshotStore::KeptRow* kept = store->findRow(info_, id);
+    if (kept == nullptr)
+        return false;
+    DIRCommonColumns common;
+    ColumnBuffer buffer(columnLayout(), limits_);
+    if (!restoreRow(kept->image, common, buffer))
+        return false;
+    if (!takeRow(common, buffer, rc))
+        rc = passUp(rc, operation);
+    return true;
+}
+
+namespace {
+// The rows of the objects related through `relation` to `owner` on side
+// `known` that are not kept yet, appended to ids once each; false when the
+// kept relationship table cannot answer for the relation.
+bool missingRelated(controldb::SnapshotStore& store, const controldb::RelationRows& rows,
+                    const Relation& relation, RelationSide known, const DIRId& owner,
+                    const ClassInfo& memberClass, std::vector<DIRId>& ids,
+                    std::unordered_set<DIRId>& seen) {
+    std::vector<DIRId> related;
+    if (!rows.related(relation, known, owner, related))
+        return false;
+    for (const DIRId& id : related)
+        if (store.findRow(memberClass, id) == nullptr && seen.insert(id).second)
+            ids.push_back(id);
+    return true;
+}
+} // namespace
+
+HQRC DIRBase::keepRelated(const Relation& relation, RelationSide known, const ClassInfo& ownerClass,
+                          const DIRId& owner) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    if (store == nullptr || !keepsRows())
+        return HQRC();
+    HQRC rc;
+    const controldb::RelationRows* rows = store->relations(rc);
+    if (rc.code != 0)
+        return passUp(rc, L"keepRelated");
+    if (rows == nullptr)
+        return keepRowsOfOwner(relation, known, owner);
+    std::vector<DIRId> ids;
+    std::unordered_set<DIRId> seen;
+    const controldb::SnapshotStore::KeptRow* ownerRow = store->findRow(ownerClass, owner);
+    controldb::RowGroup* siblings = ownerRow != nullptr ? store->group(ownerRow->group) : nullptr;
+    if (siblings != nullptr) {
+        // Read ahead for the owner and its later siblings, unless an earlier
+        // read ahead covered the owner already (what it did not find is not
+        // there, or was let go, and is read alone).
+        const uint32_t from = ownerRow->position;
+        if (siblings->coveredUpTo(relation, known) > from)
+            return HQRC();
+        uint32_t upTo = from;
+        for (; upTo < siblings->members.size() && ids.size() < controldb::SnapshotStore::kWindow;
+             ++upTo) {
+            if (!missingRelated(*store, *rows, relation, known, siblings->members[upTo], info_, ids,
+                                seen))
+                return keepRowsOfOwner(relation, known, owner);
+        }
+        siblings->cover(relation, known, upTo);
+    } else if (!missingRelated(*store, *rows, relation, known, owner, info_, ids, seen)) {
+        return keepRowsOfOwner(relation, known, owner);
+    }
+    if (ids.empty())
+        return HQRC();
+    std::vector<DIRId> members = ids;
+    return keepRowsById(ids, store->newGroup(std::move(members)));
+}
+
+HQRC DIRBase::keepRows(const std::vector<DIRId>& ids) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    if (store == nullptr || !keepsRows() || ids.empty())
+        return HQRC();
+    std::vector<DIRId> members = ids;
+    return keepRowsById(ids, store->newGroup(std::move(members)));
+}
+
+HQRC DIRBase::keepRowsById(const std::vector<DIRId>& ids, uint64_t group) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    std::unordered_map<DIRId, uint32_t> positions;
+    for (size_t i = 0; i < ids.size(); ++i)
+        positions.emplace(ids[i], static_cast<uint32_t>(i));
+    const SelectSource source = selectSource();
+    for (size_t first = 0; first < ids.size(); first += controldb::SnapshotStore::kBatch) {
+        const size_t count = std::min(ids.size() - first, controldb::SnapshotStore::kBatch);
+        // A few batch sizes, the last identifier repeated up to the size, so
+        // that the prepared statements are reused.
+        const size_t size = controldb::batchSize(count);
+        DIRSelect select(source.from, L" where qrtid in " + controldb::parameterList(size),
+                         source.commonColumns);
+        ColumnBuffer buffer(columnLayout(), limits_);
+        std::vector<QueryParm> parms;
+        parms.reserve(size);
+        for (size_t i = 0; i < size; ++i)
+            parms.push_back(QueryParm::id(ids[first + std::min(i, count - 1)]));
+        completeSelect(select, buffer, parms);
+        const controldb::PooledCursor pooled(select.text());
+        HQOdbcCursor& cursor = *pooled;
+        HQRC rc = SQLSelect(select, cursor);
+        if (rc.code == 0)
+            rc = fetchRowImages(select, buffer, cursor, [&](const DIRId& id, std::string image) {
+                auto position = positions.find(id);
+                if (position != positions.end())
+                    store->keepRow(info_, id, std::move(image), group, position->second);
+            });
+        if (rc.code != 0)
+            return passUp(rc, L"keepRelated");
+    }
+    return HQRC();
+}
+
+HQRC DIRBase::keepRowsOfOwner(const Relation& relation, RelationSide known, const DIRId& owner) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    const SelectSource source = selectSource();
+    DIRSelect select(source.from, L" where qrtid in " + relatedIdsQuery(relation, known),
+                     source.commonColumns);
+    ColumnBuffer buffer(columnLayout(), limits_);
+    completeSelect(select, buffer, {QueryParm::id(owner)});
+    const controldb::PooledCursor pooled(select.text());
+    HQOdbcCursor& cursor = *pooled;
+    HQRC rc = SQLSelect(select, cursor);
+    std::vector<std::pair<DIRId, std::string>> fetchedRows;
+    if (rc.code == 0)
+        rc = fetchRowImages(select, buffer, cursor, [&](const DIRId& id, std::string image) {
+            fetchedRows.emplace_back(id, std::move(image));
+        });
+    if (rc.code != 0)
+        return passUp(rc, L"keepRelated");
+    std::vector<DIRId> members;
+    for (const auto& row : fetchedRows)
+        members.push_back(row.first);
+    const uint64_t group = store->newGroup(std::move(members));
+    for (size_t i = 0; i < fetchedRows.size(); ++i)
+        store->keepRow(info_, fetchedRows[i].first, std::move(fetchedRows[i].second), group,
+                       static_cast<uint32_t>(i));
+    return rc;
+}
+
+std::optional<HQRC> DIRBase::listFirstKept(const wchar_t* operation, const Relation& relation,
+                                           RelationSide known, const DIRId& id) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    const ClassInfo* ownerClass = classInfoOf(relation.typeOn(known));
+    if (store == nullptr || ownerClass == nullptr || !keepsRows())
+        return std::nullopt;
+    closeList();
+    HQRC rc = keepRelated(relation, known, *ownerClass, id);
+    if (rc.code != 0)
+        return passUp(rc, operation);
+    const controldb::RelationRows* rows = store->relations(rc);
+    std::vector<DIRId> related;
+    if (rows == nullptr || !rows->related(relation, known, id, related))
+        return std::nullopt;
+    // In identifier order, each once: the order and the rows of the query.
+    auto list = std::make_unique<KeptList>();
+    for (size_t i = 0; i < related.size(); ++i) {
+        if (i > 0 && related[i] == related[i - 1])
+            continue;
+        const controldb::SnapshotStore::KeptRow* row = store->findRow(info_, related[i]);
+        if (row == nullptr)
+            return std::nullopt;
+        list->images.push_back(row->image);
+    }
+    keptList_ = std::move(list);
+    return nextKept(operation);
+}
+
+HQRC DIRBase::nextKept(const wchar_t* operation) {
+    KeptList& list = *keptList_;
+    HQRC rc;
+    if (list.next < list.images.size()) {
+        DIRCommonColumns common;
+        ColumnBuffer buffer(columnLayout(), limits_);
+        if (restoreRow(list.images[list.next++], common, buffer) && takeRow(common, buffer, rc))
+            return rc;
+        closeList();
+        if (rc.code == 0)
+            rc = makeError(kDirInternal, operation, L"kept row", L"");
+        return passUp(rc, operation);
+    }
+    closeList();
+    return makeError(kDirNotFound, operation, objectTypeToString(info_.type), L"");
 }
 
 void DIRBase::completeSelect(DIRSelect& select, ColumnBuffer& buffer,
@@ -252,6 +505,11 @@ void DIRBase::completeSelect(DIRSelect& select, ColumnBuffer& buffer,
 HQRC DIRBase::retrieveOne(const wchar_t* operation, const HQSTRING& condition,
                           const std::vector<QueryParm>& parms, const HQSTRING& asked,
                           const DIRId* id) {
+    if (id != nullptr) {
+        HQRC rc;
+        if (takeKeptRow(operation, *id, rc))
+            return rc;
+    }
     // The select is complete before a cursor is taken: its text chooses the
     // prepared statement to reuse.
     const SelectSource source = selectSource();
@@ -265,8 +523,13 @@ HQRC DIRBase::retrieveOne(const wchar_t* operation, const HQSTRING& condition,
     HQRC rc = id != nullptr ? SQLSelectId(select, *id, cursor) : SQLSelect(select, cursor);
     if (rc.code != 0)
         return passUp(rc, operation);
-    if (SQLFetch(select, buffer, cursor, rc) != 0)
+    if (SQLFetch(select, buffer, cursor, rc) != 0) {
+        // A row read by identifier inside a snapshot answers the next read too.
+        controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+        if (id != nullptr && rc.code == 0 && store != nullptr && keepsRows())
+            store->keepRow(info_, *id, rowImage(select.common(), buffer), 0, 0);
         return rc;
+    }
     if (rc.code != 0)
         return passUp(rc, operation);
     return makeError(kDirNotFound, operation, objectTypeToString(info_.type), asked);
@@ -285,6 +548,7 @@ void DIRBase::closeList() {
     listCursor_.reset();
     listSelect_.reset();
     listBuffer_.reset();
+    keptList_.reset();
 }
 
 HQRC DIRBase::listFirstWhere(const wchar_t* operation, const HQSTRING& condition,
@@ -306,12 +570,20 @@ HQRC DIRBase::listFirstWhere(const wchar_t* operation, const HQSTRING& condition
 
 HQRC DIRBase::listFirstRelated(const wchar_t* operation, const Relation& relation,
                                RelationSide known, const DIRId& id, std::wstring_view more) {
+    if (more.empty()) {
+        if (std::optional<HQRC> kept = listFirstKept(operation, relation, known, id))
+            return *kept;
+    }
     return listFirstWhere(operation,
                           L" where qrtid in " + relatedIdsQuery(relation, known) + HQSTRING(more),
                           {QueryParm::id(id)});
 }
 
 HQRC DIRBase::listNext() {
+    if (keptList_) {
+        resetContent();
+        return nextKept(L"listNext");
+    }
     const HQSTRING type = objectTypeToString(info_.type);
     if (!listCursor_)
         return makeError(kDirNoCursor, L"listNext", type, L"");

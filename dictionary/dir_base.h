@@ -144,6 +144,27 @@ public:
     // ".ProgFunc2") lists them all.
     HQRC listFirstAll() { return listFirstWhere(L"listFirstAll", L"", {}); }
 
+    // While a read snapshot keeps rows (controldb::SnapshotStore): makes sure
+    // the rows of the objects of this class related through `relation` to
+    // the object `owner` (of class ownerClass, on side `known`) are kept, for
+    // the retrievals by identifier and lists that follow. When the owner's
+    // own row was read with a group, the rows of its later siblings' related
+    // objects are read ahead with them (up to SnapshotStore::kWindow rows).
+    // This object only lends its class. Nothing when no snapshot keeps rows
+    // or the class is read from several tables.
+    HQRC keepRelated(const Relation& relation, RelationSide known, const ClassInfo& ownerClass,
+                     const DIRId& owner);
+    // Reads the rows of these objects of this class in as few statements as
+    // the batches need and keeps them as one group, in this order, for the
+    // retrievals by identifier that follow. Nothing when no snapshot keeps
+    // rows. This object only lends its class.
+    HQRC keepRows(const std::vector<DIRId>& ids);
+    // True when a retrieval of this class by identifier may be answered
+    // from a kept row (a class read from one table by the generic retrieval).
+    bool keepsRows() const;
+    // The class description of an object type; null for a type without a class.
+    static const ClassInfo* classInfoOf(DIRObjectType type);
+
     // Statement builders: prepare and bind a select, fetch one row into this object.
     HQRC SQLSelect(DIRSelect& select, HQOdbcCursor& cursor);
     HQRC SQLSelectId(DIRSelect& select, const DIRId& id, HQOdbcCursor& cursor);
@@ -280,7 +301,23 @@ private:
     void closeList();
     // The first value of the fetched row (common columns, then the class's)
     // that does not fit its field, as a failure; 0 when all fit.
-    HQRC verifyRow(const DIRSelect& select, const ColumnBuffer& buffer) const;
+    HQRC verifyRow(const DIRCommonColumns& common, const ColumnBuffer& buffer) const;
+    // Fills this object from a fetched row unless a value does not fit (rc).
+    bool takeRow(const DIRCommonColumns& common, const ColumnBuffer& buffer, HQRC& rc);
+    // Fills this object from the row kept for id; false when none is kept.
+    bool takeKeptRow(const wchar_t* operation, const DIRId& id, HQRC& rc);
+    // Reads the rows of these identifiers (as many statements as batches
+    // need) and keeps them in the group, at their positions in ids.
+    HQRC keepRowsById(const std::vector<DIRId>& ids, uint64_t group);
+    // Without the kept relationship table: reads the rows of the objects
+    // related to one owner in one statement and keeps them as a group.
+    HQRC keepRowsOfOwner(const Relation& relation, RelationSide known, const DIRId& owner);
+    // A list over the related objects answered from kept rows; nothing when
+    // a row is not kept (the list then reads the table).
+    std::optional<HQRC> listFirstKept(const wchar_t* operation, const Relation& relation,
+                                      RelationSide known, const DIRId& id);
+    // Fills this object from the next row of the list answered from kept rows.
+    HQRC nextKept(const wchar_t* operation);
     // The row's insert: common columns and the class's columns.
     HQRC insertRow(Identity identity);
     // The members of the dependent collections, each deleted.
@@ -306,6 +343,12 @@ private:
     std::unique_ptr<controldb::PooledCursor> listCursor_;
     std::unique_ptr<ColumnBuffer> listBuffer_;
     std::unique_ptr<DIRSelect> listSelect_;
+    // Or the rows of an open list answered from kept rows, and the next one.
+    struct KeptList {
+        std::vector<std::string> images;
+        size_t next = 0;
+    };
+    std::unique_ptr<KeptList> keptList_;
 };
 
 // A metadata class with its own fields F. F declares its columns with

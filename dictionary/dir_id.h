@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string_view>
 
@@ -40,8 +41,15 @@ private:
     int16_t mode_ = 0;
 };
 
+// The 10 bytes mixed by two multiplications: identifiers are looked up by
+// the hundred thousand in a run.
 template <> struct std::hash<DIRId> {
     size_t operator()(const DIRId& id) const noexcept {
-        return std::hash<std::string_view>()(std::string_view(id.data(), DIRId::kLength));
+        uint64_t head = 0;
+        uint16_t tail = 0;
+        std::memcpy(&head, id.data(), sizeof head);
+        std::memcpy(&tail, id.data() + sizeof head, sizeof tail);
+        const uint64_t mixed = (head ^ (uint64_t{tail} << 48) ^ tail) * 0x9E3779B97F4A7C15ULL;
+        return static_cast<size_t>(mixed ^ (mixed >> 29));
     }
 };

@@ -4,10 +4,13 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "dictionary/control_database.h"
 #include "dictionary/dir_base.h"
+#include "dictionary/snapshot_store.h"
 #include "dictionary/write_transaction.h"
 #include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
@@ -80,6 +83,90 @@ HQRC readText(const std::string& key, const DIRId& owner,
                                      valueLength));
     }
     return rc;
+}
+
+// Reads the long texts of one key of these owners (in batches) and keeps
+// them, an empty text for an owner without rows. A row that the single read
+// would refuse leaves all of them to the single reads.
+HQRC keepTexts(controldb::SnapshotStore& store, const std::string& key,
+               const std::vector<DIRId>& owners) {
+    std::unordered_map<DIRId, std::string> texts;
+    for (size_t first = 0; first < owners.size(); first += controldb::SnapshotStore::kBatch) {
+        const size_t count = std::min(owners.size() - first, controldb::SnapshotStore::kBatch);
+        const size_t size = controldb::batchSize(count);
+        const controldb::PooledCursor pooled(
+            L"SELECT qrtid, text FROM " + controldb::table(L".QRTSTRINGS") +
+            L" WHERE name= ? AND qrtid in " + controldb::parameterList(size) +
+            L" ORDER BY qrtid, seqno");
+        HQOdbcCursor& cursor = *pooled;
+        std::string keyBytes = key;
+        SQLLEN keyLength = static_cast<SQLLEN>(keyBytes.size());
+        SQLLEN idLength = DIRId::kLength;
+        HQRC rc = cursor.prepare(pooled.text());
+        if (rc.code == 0)
+            rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
+                                      keyBytes.data(), std::max<SQLLEN>(20, keyLength), &keyLength);
+        for (size_t i = 0; i < size && rc.code == 0; ++i) {
+            const DIRId& owner = owners[first + std::min(i, count - 1)];
+            rc = cursor.bindParameter(static_cast<SQLUSMALLINT>(i + 2), SQL_PARAM_INPUT, SQL_C_CHAR,
+                                      SQL_CHAR, DIRId::kLength, 0, const_cast<char*>(owner.data()),
+                                      DIRId::kLength, &idLength);
+        }
+        char id[DIRId::kLength + 1] = {};
+        SQLLEN fetchedIdLength = 0, valueLength = 0;
+        const std::unique_ptr<char[]> buffer = std::make_unique_for_overwrite<char[]>(kTextBuffer);
+        if (rc.code == 0)
+            rc = cursor.bindCol(1, SQL_C_CHAR, id, sizeof id, &fetchedIdLength);
+        if (rc.code == 0)
+            rc = cursor.bindCol(2, SQL_C_CHAR, buffer.get(), kTextBuffer, &valueLength);
+        while (rc.code == 0) {
+            HQRC fetchRc;
+            if (cursor.fetch(fetchRc) == 0) {
+                rc = fetchRc;
+                break;
+            }
+            const size_t room = static_cast<size_t>(kTextBuffer) - 1;
+            if (fetchRc.code != 0 || !fetched::textMisfit(valueLength, room).empty() ||
+                fetchedIdLength == SQL_NULL_DATA ||
+                !fetched::textMisfit(fetchedIdLength, DIRId::kLength).empty())
+                return HQRC();
+            if (valueLength == SQL_NULL_DATA)
+                continue;
+            texts[DIRId(controldb::fetchedText(id, DIRId::kLength, fetchedIdLength))].append(
+                controldb::fetchedText(buffer.get(), room, valueLength));
+        }
+        if (rc.code != 0)
+            return rc;
+    }
+    for (const DIRId& owner : owners) {
+        auto found = texts.find(owner);
+        store.keepText(key, owner, found != texts.end() ? std::move(found->second) : std::string());
+    }
+    return HQRC();
+}
+
+// The kept text of a key and owner: kept already, or kept now together with
+// those of the owner's later siblings when the owner's row was read with a
+// group and no earlier read of the group's texts of the key covered it.
+std::optional<std::string> keptText(const std::string& key, const DIRBase& owner, HQRC& rc) {
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    if (store == nullptr)
+        return std::nullopt;
+    if (std::optional<std::string> text = store->takeText(key, owner.getId()))
+        return text;
+    const controldb::SnapshotStore::KeptRow* row = store->findRow(owner.classInfo(), owner.getId());
+    controldb::RowGroup* group = row != nullptr ? store->group(row->group) : nullptr;
+    if (group == nullptr || group->textsUpTo(key) > row->position)
+        return std::nullopt;
+    const size_t upTo =
+        std::min(group->members.size(), row->position + controldb::SnapshotStore::kWindow);
+    const std::vector<DIRId> owners(group->members.begin() + row->position,
+                                    group->members.begin() + static_cast<std::ptrdiff_t>(upTo));
+    group->coverTexts(key, static_cast<uint32_t>(upTo));
+    rc = keepTexts(*store, key, owners);
+    if (rc.code != 0)
+        return std::nullopt;
+    return store->takeText(key, owner.getId());
 }
 
 // Reads the binary value of a name and owner whole, whatever its length: the
@@ -194,6 +281,14 @@ HQSTRING DIRString::getValue(HQRC& rc) {
     if (loaded_)
         return value_;
     // Rows are joined in their sequence, before conversion: a character may span two rows.
+    if (std::optional<std::string> kept = keptText(keyName_, owner_, rc)) {
+        setValue(HQSTRING(*kept));
+        return value_;
+    }
+    if (rc.code != 0) {
+        rc.AddComment(L"DIRString::getValue");
+        return {};
+    }
     std::string bytes;
     rc = readText(keyName_, owner_.getId(), [&](std::string_view row) { bytes += row; });
     if (rc.code != 0) {

@@ -28,6 +28,7 @@
 #include "dictionary/subject.h"
 #include "dictionary/user_function.h"
 
+#include <array>
 #include <iterator>
 
 namespace {
@@ -71,4 +72,16 @@ std::unique_ptr<DIRBase> DIRBase::retrieveIdBase(const DIRId& id, DIRObjectType 
     object->setState(1);
     rc = object->retrieveId(id);
     return object;
+}
+
+const ClassInfo* DIRBase::classInfoOf(DIRObjectType type) {
+    const auto index = static_cast<size_t>(type);
+    static std::array<const ClassInfo*, std::size(kFactories)> known{};
+    if (index >= known.size())
+        return nullptr;
+    if (known[index] == nullptr) {
+        if (const std::unique_ptr<DIRBase> object = makeObject(type))
+            known[index] = &object->classInfo();
+    }
+    return known[index];
 }

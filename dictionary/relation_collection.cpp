@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "dictionary/snapshot_store.h"
 #include "runtime/fetched_value.h"
 #include "runtime/odbc.h"
 
@@ -55,8 +56,26 @@ RelationElement& RelationCollectionBase::appendElement(const DIRId& id) {
 HQRC RelationCollectionBase::load() {
     for (auto& element : elements_)
         element->inDatabase_ = false;
+    size_t rank = 0;
+    // One related identifier as the relationship table gives it, in order.
+    const auto take = [&](const DIRId& id) {
+        auto found = index_.find(id);
+        RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
+        if (!element.inDatabase_) // a duplicate row keeps the place of the first
+            element.rank_ = rank++;
+        element.inDatabase_ = true;
+    };
     HQRC rc;
-    {
+    std::vector<DIRId> kept;
+    const controldb::RelationRows* rows = nullptr;
+    if (controldb::SnapshotStore* store = controldb::SnapshotStore::active())
+        rows = store->relations(rc);
+    if (rc.code != 0)
+        return rc.AddComment(L"RelationCollectionBase::load");
+    if (rows != nullptr && rows->related(relation_, side_, owner_.getId(), kept)) {
+        for (const DIRId& id : kept)
+            take(id);
+    } else {
         const controldb::PooledCursor pooled(
             (side_ == RelationSide::Source ? L"SELECT target_qrtid FROM "
                                            : L"SELECT source_qrtid FROM ") +
@@ -74,7 +93,6 @@ HQRC RelationCollectionBase::load() {
         SQLLEN idLength = DIRId::kLength;
         char related[DIRId::kLength + 1] = {};
         SQLLEN relatedLength = 0;
-        size_t rank = 0;
         rc = cursor.prepare(text);
         if (rc.code == 0)
             rc = cursor.bindParameter(1, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 20, 0,
@@ -107,12 +125,7 @@ HQRC RelationCollectionBase::load() {
                 rc = fetchRc;
                 break;
             }
-            const DIRId id(controldb::fetchedText(related, DIRId::kLength, relatedLength));
-            auto found = index_.find(id);
-            RelationElement& element = found != index_.end() ? *found->second : appendElement(id);
-            if (!element.inDatabase_) // a duplicate row keeps the place of the first
-                element.rank_ = rank++;
-            element.inDatabase_ = true;
+            take(DIRId(controldb::fetchedText(related, DIRId::kLength, relatedLength)));
         }
     }
     if (rc.code != 0)
@@ -157,11 +170,71 @@ RelationElement* RelationCollectionBase::getNextElement(HQRC& rc) {
 }
 
 DIRBase* RelationCollectionBase::getFirstBase(HQRC& rc) {
-    return firstPresent(getFirstElement(rc), rc, L"RelationCollectionBase::GetFirstBase");
+    RelationElement* first = getFirstElement(rc);
+    if (first != nullptr) {
+        rc = keepMemberRows();
+        if (rc.code != 0) {
+            rc.AddComment(L"RelationCollectionBase::GetFirstBase");
+            return nullptr;
+        }
+    }
+    return firstPresent(first, rc, L"RelationCollectionBase::GetFirstBase");
+}
+
+const ClassInfo* RelationCollectionBase::keptMemberClass() const {
+    return controldb::SnapshotStore::active() != nullptr ? DIRBase::classInfoOf(getRelatedType())
+                                                         : nullptr;
+}
+
+HQRC RelationCollectionBase::keepMemberRows() {
+    const ClassInfo* memberClass = keptMemberClass();
+    if (memberClass == nullptr)
+        return HQRC();
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    // Nothing to read when every member still to be read is kept (a member
+    // may have been kept on another way to it, so all are looked at).
+    const bool allKept = std::all_of(elements_.begin(), elements_.end(), [&](const auto& e) {
+        return e->object_ != nullptr || store->findRow(*memberClass, e->id_) != nullptr;
+    });
+    if (allKept)
+        return HQRC();
+    const std::unique_ptr<DIRBase> prototype = DIRBase::makeObject(getRelatedType());
+    return prototype->keepRelated(relation_, side_, owner_.classInfo(), owner_.getId());
 }
 
 DIRBase* RelationCollectionBase::getNextBase(HQRC& rc) {
-    return firstPresent(getNextElement(rc), rc, L"RelationCollectionBase::GetNextBase");
+    RelationElement* next = getNextElement(rc);
+    if (next != nullptr) {
+        rc = keepLaterMemberRows(static_cast<size_t>(cursor_));
+        if (rc.code != 0) {
+            rc.AddComment(L"RelationCollectionBase::GetNextBase");
+            return nullptr;
+        }
+    }
+    return firstPresent(next, rc, L"RelationCollectionBase::GetNextBase");
+}
+
+HQRC RelationCollectionBase::keepLaterMemberRows(size_t from) {
+    const ClassInfo* memberClass = keptMemberClass();
+    if (memberClass == nullptr)
+        return HQRC();
+    controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+    const auto missing = [&](const RelationElement& e) {
+        return e.object_ == nullptr && store->findRow(*memberClass, e.id_) == nullptr;
+    };
+    if (!missing(*elements_[from]))
+        return HQRC();
+    // The kept rows of this walk's members were let go (the store's budget):
+    // the next ones are read again together, not one by one.
+    std::vector<DIRId> ids;
+    for (size_t i = from; i < elements_.size() && ids.size() < controldb::SnapshotStore::kBatch;
+         ++i) {
+        if (missing(*elements_[i]))
+            ids.push_back(elements_[i]->id_);
+    }
+    if (ids.size() < 2)
+        return HQRC();
+    return DIRBase::makeObject(getRelatedType())->keepRows(ids);
 }
 
 DIRBase* RelationCollectionBase::firstPresent(RelationElement* element, HQRC& rc,
@@ -192,6 +265,16 @@ void RelationCollectionBase::warnMissing(const RelationElement& element) const {
 bool RelationCollectionBase::containsId(const DIRId& id, HQRC& rc) {
     rc = load();
     return rc.code == 0 && index_.contains(id);
+}
+
+void RelationCollectionBase::releaseCurrent() {
+    if (cursor_ < 0 || static_cast<size_t>(cursor_) >= elements_.size())
+        return;
+    RelationElement& element = *elements_[static_cast<size_t>(cursor_)];
+    if (element.owned_ == nullptr)
+        return;
+    element.object_ = nullptr;
+    element.owned_.reset();
 }
 
 RelationElement* RelationCollectionBase::getElement(const DIRId& id) const {

@@ -61,6 +61,11 @@ public:
     bool containsId(const DIRId& id, HQRC& rc);
     // Looks an element up without loading.
     RelationElement* getElement(const DIRId& id) const;
+    // Destroys the object of the member at the walk's position if the
+    // collection owns it (with everything the object holds); the next access
+    // to that member reads it again. A walk that keeps nothing of a member
+    // after visiting it calls this to stay within the memory of one member.
+    void releaseCurrent();
 
     // Reads the related identifiers from the relationship table, in the
     // order of the identifiers; the elements follow that order.
@@ -102,6 +107,15 @@ private:
     void addLocal(const DIRId& id, bool only);
     void removeLocal(const DIRId& id);
     RelationElement& appendElement(const DIRId& id);
+    // In a read snapshot, before the members are walked: the rows of the
+    // members not yet read, read ahead with those of the owner's siblings
+    // (DIRBase::keepRelated).
+    HQRC keepMemberRows();
+    // Inside a walk: when the row of the member at `from` is no longer kept,
+    // the rows of it and of the next members not kept are read together.
+    HQRC keepLaterMemberRows(size_t from);
+    // The class of the members while a read snapshot keeps rows; else null.
+    const ClassInfo* keptMemberClass() const;
     // From element on, the object of the first member that can be read.
     DIRBase* firstPresent(RelationElement* element, HQRC& rc, const wchar_t* comment);
     void warnMissing(const RelationElement& element) const;

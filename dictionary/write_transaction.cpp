@@ -2,6 +2,7 @@
 #include "dictionary/write_transaction.h"
 
 #include "dictionary/control_database.h"
+#include "dictionary/snapshot_store.h"
 #include "runtime/odbc.h"
 
 namespace controldb {
@@ -10,6 +11,8 @@ WriteTransaction::WriteTransaction() : outermost_(depth_ == 0) {
     ++depth_;
     if (!outermost_)
         return;
+    // Rows kept for a read snapshot no longer tell what the table holds.
+    SnapshotStore::close();
     HQOdbcConnect& conn = connection();
     if (conn.autoCommit()) {
         begin_ = conn.setAutoCommit(false);

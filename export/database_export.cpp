@@ -96,6 +96,7 @@ void export_InfoRes_forUDP(InformationResource* ir, Euit_ParmList& programKeys) 
 
 void export_IR_root(InformationResource* ir) {
     export_InfoRes(ir);
-    walkRelated(ir->getDataResourceList, WalkEnd::RaiseErrors,
-                [](DataResource& table) { return export_DataRes(&table); });
+    walkRelated(
+        ir->getDataResourceList, WalkEnd::RaiseErrors,
+        [](DataResource& table) { return export_DataRes(&table); }, WalkKeep::Nothing);
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "dictionary/control_database.h"
 #include "dictionary/information_resource.h"
 #include "dictionary/process.h"
 #include "dictionary/program_group.h"
@@ -203,6 +204,16 @@ void closeFeedback(std::ofstream& feedback, const std::string& path) {
     }
 }
 
+// Ends the run's read transaction. Everything was read by then, so a
+// failure to end it changes nothing in the files written; a warning on
+// standard error says so.
+void endSnapshot(controldb::ReadSnapshot& snapshot) {
+    const HQRC rc = snapshot.end();
+    if (rc.code != 0)
+        std::fprintf(stderr, "*** Warning: the read transaction could not be ended: %s\n",
+                     rc.nativeMessage.toMultiByte().c_str());
+}
+
 void printLine(const HQSTRING& line) {
     const std::string bytes = line.toMultiByte();
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
@@ -240,10 +251,13 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
     const std::string feedbackName = feedbackPath.toMultiByte();
     std::optional<std::string> tagName;
     bool tagOpen = false;
+    // Every read of the run sees one state of the control database.
+    controldb::ReadSnapshot snapshot;
 
     // The failure path: the three failure lines on standard output and in the
     // tag file, its footer, the feedback file with code and message.
     const auto fail = [&](const HQRC& failure) {
+        endSnapshot(snapshot);
         std::ofstream feedback = openFeedback(feedbackName);
         if (feedback.is_open()) {
             const std::string name = tagName ? *tagName : inputFile.toMultiByte();
@@ -253,6 +267,9 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
         HQSTRING nativeText;
         HQSTRING messageText;
         resolver.ResolveMsgs(failure, nativeText, messageText, HQSTRING(), 0);
+
+        // What was exported before the failure goes to the file first.
+        Tag_File::flush();
 
         for (const HQSTRING& line :
              {HQSTRING(text5) + failure.location, HQSTRING(text6) + messageText,
@@ -289,6 +306,7 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
             throw tagHQRCset(13102, L"export_tagfile", HQSTRING(tagxport_module), inputFile);
 
         raiseIfFailed(export_header(database));
+        raiseIfFailed(snapshot.begin());
 
         ExportRun run(sections, ExportSwitches{cascade, relation});
         run.startSections();
@@ -296,10 +314,11 @@ HQRC export_tagfile_using(std::span<const ExportSection> sections, const HQSTRIN
             if (!first)
                 input.readLine(line);
             run.processLine(line);
-            raiseIfFailed(Tag_File::status());
+            raiseIfFailed(Tag_File::flush());
         }
         if (cascade != 0)
             run.runCascade();
+        endSnapshot(snapshot);
 
         export_footer();
         raiseIfFailed(Tag_File::clean_up());

@@ -75,9 +75,61 @@ HQSTRING TagX_Obj::scheduleTime(int storedYear, int month, int day, int hour, in
     return BVSchedule::timeText(storedYear, month, day, hour, minute, second) + L".000000";
 }
 
+namespace {
+void appendCounted(std::string& lookup, std::wstring_view text) {
+    lookup.append(std::to_string(text.size())).append(":");
+    for (const wchar_t c : text) {
+        const auto code = static_cast<uint32_t>(c);
+        if (code < 0x80) {
+            lookup.push_back(static_cast<char>(code));
+            continue;
+        }
+        lookup.push_back('\xFF');
+        for (int shift = 24; shift >= 0; shift -= 8)
+            lookup.push_back(static_cast<char>((code >> shift) & 0xFF));
+    }
+}
+
+// Reads back what appendCounted wrote at the front of text.
+HQSTRING takeCounted(std::string_view& text) {
+    const size_t colon = text.find(':');
+    size_t count = 0;
+    for (size_t i = 0; i < colon && i < text.size(); ++i)
+        count = count * 10 + static_cast<size_t>(text[i] - '0');
+    text.remove_prefix(colon == std::string_view::npos ? text.size() : colon + 1);
+    HQSTRING out;
+    for (size_t n = 0; n < count && !text.empty(); ++n) {
+        if (text.front() != '\xFF' || text.size() < 5) {
+            out.push_back(static_cast<wchar_t>(text.front()));
+            text.remove_prefix(1);
+            continue;
+        }
+        uint32_t code = 0;
+        for (size_t i = 1; i <= 4; ++i)
+            code = (code << 8) | static_cast<unsigned char>(text[i]);
+        out.push_back(static_cast<wchar_t>(code));
+        text.remove_prefix(5);
+    }
+    return out;
+}
+} // namespace
+
 void TagX_Obj::addKey(std::wstring_view name, const HQSTRING& value) {
     keys.insertElem(HQSTRING(name), value);
-    stored.emplace_back(HQSTRING(name).stripped(HQSTRING::both), value.stripped(HQSTRING::both));
+    // As the list keeps them: name and value without outer blanks.
+    const Euit_Parm& added = keys[keys.entries() - 1];
+    appendCounted(lookup, added.get_parm_name());
+    appendCounted(lookup, added.get_parm_value());
+}
+
+Euit_ParmList TagX_Obj::keysOf(std::string_view lookup) {
+    Euit_ParmList keys;
+    lookup.remove_prefix(std::min(lookup.size(), lookup.find('|') + 1));
+    while (!lookup.empty()) {
+        const HQSTRING name = takeCounted(lookup);
+        keys.insertElem(name, takeCounted(lookup));
+    }
+    return keys;
 }
 
 void TagX_Obj::addWrappedKey(std::wstring_view name, const HQSTRING& value) {
@@ -161,7 +213,8 @@ void TagX_Obj::addColumnTableKeys(DIRBase* object) {
     }
 }
 
-TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectType())) {
+TagX_Obj::TagX_Obj(DIRBase* obj)
+    : objectType(static_cast<int>(obj->getObjectType())), lookup(std::to_string(objectType) + "|") {
     KeyKind kind = objectType >= 0 && objectType < static_cast<int>(std::size(kKeyKinds))
                        ? kKeyKinds[static_cast<size_t>(objectType)]
                        : KeyKind::None;
@@ -217,32 +270,7 @@ TagX_Obj::TagX_Obj(DIRBase* obj) : objectType(static_cast<int>(obj->getObjectTyp
         break;
     }
 
-    // The lookup text: the type, then each name and value with its length in
-    // front, sorted by name so that the order of the keys does not matter.
-    // Kept in bytes: a character below 0x80 as itself, any other as 0xFF and
-    // its four bytes, so that equal texts still mean equal keys.
-    std::sort(stored.begin(), stored.end());
-    lookup = std::to_string(objectType) + "|";
-    for (const auto& [name, value] : stored) {
-        for (const std::wstring* part : {&name, &value}) {
-            lookup.append(std::to_string(part->size())).append(":");
-            for (const wchar_t c : *part) {
-                const auto code = static_cast<uint32_t>(c);
-                if (code < 0x80) {
-                    lookup.push_back(static_cast<char>(code));
-                    continue;
-                }
-                lookup.push_back('\xFF');
-                for (int shift = 24; shift >= 0; shift -= 8) {
-                    lookup.push_back(static_cast<char>((code >> shift) & 0xFF));
-                }
-            }
-        }
-    }
     lookup.shrink_to_fit();
-    // Only the lookup text is needed from here on; a registry holds an entry
-    // for every exported object.
-    std::vector<std::pair<HQSTRING, HQSTRING>>().swap(stored);
 }
 
 Tag_ExpList& Tag_ExpList::getInstance() {
@@ -250,22 +278,22 @@ Tag_ExpList& Tag_ExpList::getInstance() {
     return instance;
 }
 
-TagX_Obj* Tag_ExpList::inList(const TagX_Obj& entry) {
+TagX_Registered* Tag_ExpList::inList(const TagX_Obj& entry) {
     auto found = index.find(entry.lookupKey());
-    return found == index.end() ? nullptr : order[found->second].get();
+    return found == index.end() ? nullptr : &found->second;
 }
 
 int Tag_ExpList::addElem(DIRBase* obj, Euit_ParmList& keys) {
-    auto entry = std::make_unique<TagX_Obj>(obj);
-    keys = entry->getKeys();
-    if (inList(*entry)) {
+    TagX_Obj entry(obj);
+    keys = entry.getKeys();
+    const int type = entry.objType();
+    const auto [position, added] = index.try_emplace(entry.takeLookupKey(), TagX_Registered{type});
+    if (!added)
         return 1;
-    }
-    order.push_back(std::move(entry));
     try {
-        index.emplace(order.back()->lookupKey(), order.size() - 1);
+        order.push_back(&*position);
     } catch (...) {
-        order.pop_back();
+        index.erase(position);
         throw;
     }
     return 0;
@@ -283,13 +311,13 @@ bool Tag_ExpList::dddInList(DIRBase* obj) {
 
 int Tag_ExpList::isCascadeDone(DIRBase* obj) {
     TagX_Obj entry(obj);
-    TagX_Obj* registered = inList(entry);
+    TagX_Registered* registered = inList(entry);
     return registered ? registered->cascadeDone : 0;
 }
 
 void Tag_ExpList::setCascadeDone(DIRBase* obj) {
     TagX_Obj entry(obj);
-    if (TagX_Obj* registered = inList(entry)) {
+    if (TagX_Registered* registered = inList(entry)) {
         registered->cascadeDone = 1;
     }
 }
@@ -297,8 +325,8 @@ void Tag_ExpList::setCascadeDone(DIRBase* obj) {
 void Tag_ExpList::getNextBV(int& position, Euit_ParmList& keys) {
     for (size_t i = position < 0 ? order.size() : static_cast<size_t>(position); i < order.size();
          ++i) {
-        if (order[i]->objType() == 1) {
-            keys = order[i]->getKeys();
+        if (order[i]->second.objectType == 1) {
+            keys = TagX_Obj::keysOf(order[i]->first);
             position = static_cast<int>(i) + 1;
             return;
         }
@@ -309,6 +337,6 @@ void Tag_ExpList::getNextBV(int& position, Euit_ParmList& keys) {
 void Tag_ExpList::clear() {
     tableKeys.clear();
     columnTables.clear();
-    index.clear();
     order.clear();
+    index.clear();
 }

@@ -2,6 +2,8 @@
 // Objects are identified by the key properties the tag file uses to refer to
 // them; a hash index beside the registration order keeps every lookup at
 // constant cost, so a run stays linear in the number of exported objects.
+// A registered object is kept as one text (its type and keys), not as a
+// property list: the registry holds an entry for every exported object.
 #pragma once
 
 #include <array>
@@ -32,11 +34,16 @@ public:
 
     int objType() const { return objectType; }
     const Euit_ParmList& getKeys() const { return keys; }
-    int cascadeDone = 0;
 
     // Text that is equal for two entries exactly when their types are equal
-    // and their key lists are equal (names and values, order ignored).
+    // and their key lists are equal (names and values): the type, then each
+    // name and value with its length in front, in the order the keys of the
+    // type are always built. A character below 0x80 is kept as itself, any
+    // other as 0xFF and its four bytes.
     const std::string& lookupKey() const { return lookup; }
+    std::string takeLookupKey() { return std::move(lookup); }
+    // The key list of a lookup text.
+    static Euit_ParmList keysOf(std::string_view lookup);
 
     // Start time of a schedule in the key form YYYY-MM-DD-hh:mm:ss.000000,
     // from the stored year (years since 1900) and the other stored fields.
@@ -51,16 +58,21 @@ private:
 
     int objectType = 0;
     Euit_ParmList keys;
-    std::vector<std::pair<HQSTRING, HQSTRING>> stored; // the keys as stored, while building
     std::string lookup;
+};
+
+// What the registry keeps of a registered object besides its lookup text.
+struct TagX_Registered {
+    int objectType = 0;
+    int cascadeDone = 0; // 1 once setCascadeDone was called for it
 };
 
 class Tag_ExpList {
 public:
     static Tag_ExpList& getInstance();
 
-    // The first registered entry of the same type with equal keys, or null.
-    TagX_Obj* inList(const TagX_Obj& entry);
+    // The registered entry of the same type with equal keys, or null.
+    TagX_Registered* inList(const TagX_Obj& entry);
     // Fills keys with the object's keys; registers the object and returns 0
     // when no equal entry exists, else returns 1.
     int addElem(DIRBase* obj, Euit_ParmList& keys);
@@ -82,9 +94,10 @@ private:
     friend class TagX_Obj;
     Tag_ExpList() = default;
 
-    std::vector<std::unique_ptr<TagX_Obj>> order;
+    using Entry = std::pair<const std::string, TagX_Registered>;
+    // Lookup text -> the registered object; the order of registration.
+    std::unordered_map<std::string, TagX_Registered> index;
+    std::vector<const Entry*> order;
     std::unordered_map<DIRId, TableKeys> tableKeys; // per table identifier
     std::unordered_map<DIRId, DIRId> columnTables;  // column identifier -> its table's
-    // Lookup key (a view of the registered entry's own text) -> position in order.
-    std::unordered_map<std::string_view, size_t> index;
 };

@@ -41,16 +41,28 @@ inline HQRC endWith(const HQRC& rc, WalkEnd end) {
 }
 } // namespace walk_detail
 
+// What a walk over a collection keeps of a member after visiting it.
+enum class WalkKeep {
+    Members, // the collection keeps every member it read
+    Nothing, // each member is dropped after its visit (read again if asked
+             // for again): a walk over many large members stays within the
+             // memory of one
+};
+
 // Walks the members of the collection that getter hands out (a RelationList
 // member such as table->getAttributeList); a getter that fails ends the walk
 // like any other code.
-template <class T, class Each> HQRC walkRelated(RelationList<T>& getter, WalkEnd end, Each each) {
+template <class T, class Each>
+HQRC walkRelated(RelationList<T>& getter, WalkEnd end, Each each,
+                 WalkKeep keep = WalkKeep::Members) {
     HQRC rc;
     RelationCollection<T>* members = getter(rc);
     if (members != nullptr) {
         for (T* member = members->getFirst(rc); member != nullptr && rc.code == 0;
              member = members->getNext(rc)) {
             rc = walk_detail::visit(each, *member);
+            if (keep == WalkKeep::Nothing)
+                members->releaseCurrent();
             if (rc.code != 0)
                 break;
         }

@@ -92,9 +92,11 @@ HQRC export_DataRes(DataResource* table) {
     }
     writeRecord(kTableRecord, *table, tableKeys,
                 {DIRObjectType::InformationResource, database ? &databaseKeys : nullptr});
-    walkRelated(table->getAttributeList, WalkEnd::RaiseErrors,
-                [&](Attribute& column) { export_Attribute(&column, tableKeys); });
+    walkRelated(
+        table->getAttributeList, WalkEnd::RaiseErrors,
+        [&](Attribute& column) { export_Attribute(&column, tableKeys); }, WalkKeep::Nothing);
     exportPrimaryKey(*table, tableKeys);
-    return walkRelated(table->getForeignKeyList, WalkEnd::ReturnErrors,
-                       [&](ForeignKey& key) { export_ForeignKey(&key, tableKeys); });
+    return walkRelated(
+        table->getForeignKeyList, WalkEnd::ReturnErrors,
+        [&](ForeignKey& key) { export_ForeignKey(&key, tableKeys); }, WalkKeep::Nothing);
 }

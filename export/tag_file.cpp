@@ -20,12 +20,15 @@ HQRC openFailure(std::string_view filename) {
 
 HQRC Tag_File::init(std::string_view filename) {
     blob_id = 0;
-    write_failure = HQRC(0, 0, DomainWhsSrv);
     if (tfile.is_open())
-        tfile.close();
+        clean_up();
+    block.clear();
+    write_failure = HQRC(0, 0, DomainWhsSrv);
     tfile.clear();
     if (filename.size() >= name_capacity || filename.find('\0') != std::string_view::npos)
         return openFailure(filename);
+    // Without a buffer of its own the stream writes each block in one piece.
+    tfile.rdbuf()->pubsetbuf(nullptr, 0);
     tfile.open(std::string(filename), std::ios::out | std::ios::trunc | std::ios::binary);
     if (!tfile.is_open())
         return openFailure(filename);
@@ -50,15 +53,28 @@ void Tag_File::fail(const wchar_t* location) {
 }
 
 void Tag_File::write_line(std::wstring_view line) {
+    write_line({line});
+}
+
+void Tag_File::write_line(std::initializer_list<std::wstring_view> parts) {
     if (!tfile.is_open() || write_failure.code != 0)
         return;
-    const std::string bytes = wideToMultiByte(line);
+    for (const std::wstring_view part : parts)
+        appendMultiByte(block, part);
+    block += '\n';
+    if (block.size() > block_limit)
+        flush();
+}
+
+const HQRC& Tag_File::flush() {
+    if (!tfile.is_open() || write_failure.code != 0 || block.empty())
+        return write_failure;
     errno = 0;
-    tfile.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    tfile.put('\n');
-    tfile.flush();
+    tfile.write(block.data(), static_cast<std::streamsize>(block.size()));
+    block.clear();
     if (!tfile)
         fail(L"Tag_File::write_line");
+    return write_failure;
 }
 
 void Tag_File::write_chkpid() {
@@ -66,7 +82,7 @@ void Tag_File::write_chkpid() {
         return;
     ++current_chkpid;
     write_line(L":COMMIT.CHKPID(" + std::to_wstring(current_chkpid) + L")");
-    raiseIfFailed(write_failure);
+    raiseIfFailed(flush());
 }
 
 const char* Tag_File::next_blob_filename() {
@@ -81,12 +97,13 @@ const char* Tag_File::next_blob_filename() {
 
 HQRC Tag_File::clean_up() {
     if (tfile.is_open()) {
+        flush();
         errno = 0;
-        if (write_failure.code == 0)
-            tfile.flush();
         tfile.close();
         if (tfile.fail())
             fail(L"Tag_File::clean_up");
     }
+    block.clear();
+    block.shrink_to_fit();
     return write_failure;
 }

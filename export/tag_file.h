@@ -1,11 +1,17 @@
 // Tag_File: the one tag-language file of the process, its checkpoint counter
 // and the numbering of side files. Every line of the tag file goes through
-// write_line; writes while no file is open do nothing.
+// write_line; writes while no file is open do nothing. Lines are collected in
+// memory and written to the file in blocks: at each checkpoint (after its
+// line), by flush, and when the file is closed, so that a process that ends
+// without warning leaves a file that ends at a checkpoint or inside the work
+// that follows it.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <fstream>
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "runtime/hq_string.h"
@@ -20,26 +26,36 @@ public:
     // first; on success stores the name and restarts checkpoints at 150.
     // A name that does not fit the name buffer is refused. Failure: 13001.
     static HQRC init(std::string_view filename);
-    // Writes the line in the multibyte form, then "\n", and flushes. A write
-    // that fails (a full disk, a file-size limit) is kept as the file's
-    // failure (status) and nothing more is written to the file.
+    // Adds the line in the multibyte form, then "\n", to the block not yet
+    // written; a block that grew beyond block_limit bytes is written at
+    // once. A write that fails (a full disk, a file-size limit) is kept as
+    // the file's failure (status) and nothing more is written to the file.
     static void write_line(std::wstring_view line);
-    // Writes the next checkpoint, ":COMMIT.CHKPID(n)"; the first after init is
-    // 151. Then raises the file's failure, if any: a checkpoint promises that
-    // everything before it is in the file.
+    // The same for a line given in parts, written one after the other.
+    static void write_line(std::initializer_list<std::wstring_view> parts);
+    // Adds the next checkpoint, ":COMMIT.CHKPID(n)" (the first after init is
+    // 151), and writes the block. Then raises the file's failure, if any: a
+    // checkpoint promises that everything before it is in the file.
     static void write_chkpid();
+    // Writes the block collected so far; returns the file's failure.
+    static const HQRC& flush();
     // 0 while every write so far succeeded; else the first failure (13001,
     // with the system's error number and text).
     static const HQRC& status() { return write_failure; }
     // The tag file's name up to and including its first ".", followed by the
     // next side-file number ("out.tag" gives "out.1", then "out.2" ...).
     static const char* next_blob_filename();
-    // Closes the file; later writes do nothing. Returns the file's failure,
-    // including one of the final flush and close (0 when there was none).
+    // Writes the last block and closes the file; later writes do nothing.
+    // Returns the file's failure, including one of the final write and close
+    // (0 when there was none).
     static HQRC clean_up();
     static bool is_open() { return tfile.is_open(); }
 
-    static inline std::ofstream tfile;
+    // Size of the block beyond which it is written before the next checkpoint.
+    static constexpr size_t block_limit = size_t{1} << 20;
+
+    static inline std::ofstream tfile; // unbuffered: the block is its buffer
+    static inline std::string block;   // lines not yet written
     static inline std::array<char, name_capacity> fn{};
     static inline int fn_len = 0;
     static inline std::array<char, name_capacity> new_filename{};

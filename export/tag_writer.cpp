@@ -10,13 +10,6 @@
 
 namespace {
 
-HQSTRING concat(std::initializer_list<std::wstring_view> parts) {
-    HQSTRING line;
-    for (const std::wstring_view part : parts)
-        line.append(part);
-    return line;
-}
-
 HQSTRING fileName() {
     return HQSTRING(Tag_File::fn.data(), static_cast<size_t>(Tag_File::fn_len));
 }
@@ -43,17 +36,17 @@ HQRC export_header(const HQSTRING& databaseName) {
     Tag_File::write_line(L":COMMENT.SYSTEM(V7.1.0)");
     Tag_File::write_line(comment_line);
     Tag_File::write_line(L":COMMENT. Nordbase 7.1 ");
-    Tag_File::write_line(concat({L":COMMENT. Source Database name: ", databaseName}));
-    Tag_File::write_line(concat({L":COMMENT. Output File name: ", fileName()}));
-    Tag_File::write_line(concat({L":COMMENT. Time: ", tag_time_stamp()}));
+    Tag_File::write_line({L":COMMENT. Source Database name: ", databaseName});
+    Tag_File::write_line({L":COMMENT. Output File name: ", fileName()});
+    Tag_File::write_line({L":COMMENT. Time: ", tag_time_stamp()});
     Tag_File::write_line(comment_line);
     return HQRC(0, 0, DomainWhsSrv);
 }
 
 void export_footer() {
     Tag_File::write_line(comment_line);
-    Tag_File::write_line(concat({L":COMMENT. End of Tag file: ", fileName()}));
-    Tag_File::write_line(concat({L":COMMENT. Time:  ", tag_time_stamp()}));
+    Tag_File::write_line({L":COMMENT. End of Tag file: ", fileName()});
+    Tag_File::write_line({L":COMMENT. Time:  ", tag_time_stamp()});
     Tag_File::write_line(comment_line);
 }
 
@@ -64,17 +57,17 @@ void export_objtype() {
 void export_objHeader(int32_t type) {
     const HQSTRING name = tag_type_name(type);
     Tag_File::write_line(comment_line);
-    Tag_File::write_line(concat({L":COMMENT.  Begin ", name, L" Instance"}));
+    Tag_File::write_line({L":COMMENT.  Begin ", name, L" Instance"});
     Tag_File::write_line(comment_dot);
     Tag_File::write_line(objinst_action);
-    Tag_File::write_line(concat({L":OBJECT.TYPE(", name, L")"}));
+    Tag_File::write_line({L":OBJECT.TYPE(", name, L")"});
     Tag_File::write_line(instance_tag);
 }
 
 void export_objFooter(int32_t type) {
     const HQSTRING name = tag_type_name(type);
     Tag_File::write_line(comment_dot);
-    Tag_File::write_line(concat({L":COMMENT.  End ", name, L" Instance"}));
+    Tag_File::write_line({L":COMMENT.  End ", name, L" Instance"});
     Tag_File::write_line(comment_line);
 }
 
@@ -85,24 +78,24 @@ void export_relation(int32_t sourceType, const Euit_ParmList& sourceKeys, int32_
     if (source == none_typename || target == none_typename)
         throw tagHQRCset(13105, L"export_relation", HQSTRING(tagxobj_module));
     Tag_File::write_line(comment_line);
-    Tag_File::write_line(concat({L":COMMENT.  Relation: ", source, L" to ", target}));
+    Tag_File::write_line({L":COMMENT.  Relation: ", source, L" to ", target});
     Tag_File::write_line(comment_dot);
     Tag_File::write_line(relation_action);
-    Tag_File::write_line(concat({L":RELTYPE.TYPE(", contain != 0 ? L"CONTAIN" : L"LINK",
-                                 L") SOURCETYPE(", source, L") TARGETYPE(", target, L")"}));
+    Tag_File::write_line({L":RELTYPE.TYPE(", contain != 0 ? L"CONTAIN" : L"LINK", L") SOURCETYPE(",
+                          source, L") TARGETYPE(", target, L")"});
     Tag_File::write_line(instance_tag);
-    Tag_File::write_line(concat({sourcekey_lead, sourceKeys.toString(), r_paren}));
-    Tag_File::write_line(concat({targetkey_lead, targetKeys.toString(), r_paren}));
+    Tag_File::write_line({sourcekey_lead, sourceKeys.toString(), r_paren});
+    Tag_File::write_line({targetkey_lead, targetKeys.toString(), r_paren});
     Tag_File::write_line(comment_line);
 }
 
 void write_property(std::wstring_view name, std::wstring_view value) {
-    Tag_File::write_line(concat({indent_str, name, l_paren, value, r_paren}));
+    Tag_File::write_line({indent_str, name, l_paren, value, r_paren});
 }
 
 void write_keys(const Euit_ParmList& keys) {
     for (size_t i = 0; i < keys.entries(); ++i)
-        Tag_File::write_line(concat({indent_str, keys[i].toString()}));
+        Tag_File::write_line({indent_str, keys[i].toString()});
 }
 
 void export_relinstance(int32_t relType, const Euit_ParmList& ownerKeys) {

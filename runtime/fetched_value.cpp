@@ -93,4 +93,52 @@ HQRC misfit(const HQSTRING& location, const HQSTRING& table, const HQSTRING& col
     return rc;
 }
 
+namespace {
+template <class T> void appendRaw(std::string& image, T value) {
+    image.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+template <class T> bool takeRaw(std::string_view& image, T& value) {
+    if (image.size() < sizeof value)
+        return false;
+    std::memcpy(&value, image.data(), sizeof value);
+    image.remove_prefix(sizeof value);
+    return true;
+}
+// A length word that does not fit 32 bits follows this marker whole.
+constexpr int32_t kWideLength = INT32_MIN;
+} // namespace
+
+void saveBuffer(std::string& image, SQLLEN lengthWord, std::string_view used) {
+    if (lengthWord > INT32_MIN && lengthWord <= INT32_MAX) {
+        appendRaw(image, static_cast<int32_t>(lengthWord));
+    } else {
+        appendRaw(image, kWideLength);
+        appendRaw(image, static_cast<int64_t>(lengthWord));
+    }
+    appendRaw(image, static_cast<uint32_t>(used.size()));
+    image.append(used);
+}
+
+bool restoreBuffer(std::string_view& image, SQLLEN& lengthWord, char* buffer, size_t size) {
+    int32_t narrow = 0;
+    if (!takeRaw(image, narrow))
+        return false;
+    if (narrow == kWideLength) {
+        int64_t wide = 0;
+        if (!takeRaw(image, wide))
+            return false;
+        lengthWord = static_cast<SQLLEN>(wide);
+    } else {
+        lengthWord = narrow;
+    }
+    uint32_t used = 0;
+    if (!takeRaw(image, used) || used > size || image.size() < used)
+        return false;
+    std::memcpy(buffer, image.data(), used);
+    if (used < size)
+        buffer[used] = '\0';
+    image.remove_prefix(used);
+    return true;
+}
+
 } // namespace fetched

@@ -42,4 +42,13 @@ std::string_view textOf(const char* data, size_t room, SQLLEN lengthWord);
 HQRC misfit(const HQSTRING& location, const HQSTRING& table, const HQSTRING& column,
             const HQSTRING& rowId, const std::wstring& reason);
 
+// One fetched buffer kept as bytes: appends the length word and the bytes a
+// reader can see of the buffer (`used`) to image.
+void saveBuffer(std::string& image, SQLLEN lengthWord, std::string_view used);
+// Reads back what saveBuffer appended at the front of image (and consumes
+// it): the length word, and the bytes into a buffer of `size` bytes, a zero
+// byte after them when there is room. False when the image holds no such
+// entry or its bytes do not fit.
+bool restoreBuffer(std::string_view& image, SQLLEN& lengthWord, char* buffer, size_t size);
+
 } // namespace fetched

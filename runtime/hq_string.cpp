@@ -82,15 +82,15 @@ std::wstring multiByteToWide(std::string_view bytes) {
     return out;
 }
 
-std::string wideToMultiByte(std::wstring_view text) {
+void appendMultiByte(std::string& out, std::wstring_view text) {
     // A leading run of plain ASCII is copied directly; the rest character by character.
     size_t ascii = 0;
     while (ascii < text.size() && static_cast<char32_t>(text[ascii]) < 0x80)
         ++ascii;
-    std::string out(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(ascii));
-    if (ascii == text.size())
-        return out;
-    out.reserve(text.size());
+    const size_t start = out.size();
+    out.resize(start + ascii);
+    for (size_t i = 0; i < ascii; ++i)
+        out[start + i] = static_cast<char>(text[i]);
     for (const wchar_t w : text.substr(ascii)) {
         const auto c = static_cast<char32_t>(w);
         if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF)
@@ -100,6 +100,12 @@ std::string wideToMultiByte(std::wstring_view text) {
         else
             appendUtf8(out, c);
     }
+}
+
+std::string wideToMultiByte(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    appendMultiByte(out, text);
     return out;
 }
 

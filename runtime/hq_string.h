@@ -13,6 +13,8 @@
 // survives the trip through HQSTRING unchanged, whatever the locale.
 std::wstring multiByteToWide(std::string_view bytes);
 std::string wideToMultiByte(std::wstring_view text);
+// The same, appended to out.
+void appendMultiByte(std::string& out, std::wstring_view text);
 
 class HQSTRING : public std::wstring {
 public:

@@ -8,9 +8,11 @@
 
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -70,10 +72,14 @@ public:
     }
 
 private:
+    // Counts an execution of the prepared statement (HQOdbcConnect::statementCounts).
+    void countExecution() const;
+
     SQLHSTMT hstmt_ = SQL_NULL_HSTMT;
     int state_ = 0;
     HQOdbcConnect* connection_ = nullptr;
     SQLRETURN lastRc_ = 0;
+    uint64_t* executions_ = nullptr; // the counter of the prepared text, from prepare on
 };
 
 // One connection of the environment. State: 0 nothing, 1 handle allocated,
@@ -97,6 +103,17 @@ public:
     HQRC executeStmt(const HQSTRING& statement, int noDataOk);
     HQRC commit();
     HQRC rollback();
+
+    // One read-only transaction in which every read sees the same committed
+    // state of the database, from the first read after the begin to the end
+    // (SQLite: a deferred transaction; PostgreSQL: REPEATABLE READ, READ
+    // ONLY). A DBMS without such statements (Native) gets none and
+    // inReadSnapshot stays false. Begin resets the statement counts; end
+    // traces them. A disconnect ends the snapshot too.
+    HQRC beginReadSnapshot();
+    HQRC endReadSnapshot();
+    bool inReadSnapshot() const { return inSnapshot_; }
+
     HQOdbcCursor* getCursor(int slot, HQRC& rc);
     HQRC dropCursor(int slot);
 
@@ -114,6 +131,25 @@ public:
                     const HQSTRING& token2) {
         return getRetcode(location, code, hstmt_, token1, token2);
     }
+
+    // How often each statement text (as the program wrote it, before the
+    // dialect's changes) was executed on this connection since the last
+    // reset: a query by its cursor's execute, any other statement by
+    // executeStmt. Most executed first, equal counts by text. Beyond
+    // kCountedTexts distinct texts the rest are counted together under
+    // kOtherTexts.
+    struct StatementCount {
+        std::wstring text;
+        uint64_t executions;
+    };
+    static constexpr size_t kCountedTexts = 1024;
+    static constexpr std::wstring_view kOtherTexts = L"(other statements)";
+    std::vector<StatementCount> statementCounts() const;
+    uint64_t statementsExecuted() const;
+    void resetStatementCounts();
+    // The counts as trace lines of the "HQOdbc" component: a total, then one
+    // line per text; nothing while that trace is off.
+    void traceStatementCounts() const;
 
     int state() const { return state_; }
     SQLHDBC handle() const { return hdbc_; }
@@ -156,6 +192,8 @@ private:
     // Sets the session's lock and statement time limits after a connect.
     HQRC limitWaits();
     void dropIdleCursors();
+    // The execution counter of a statement text (stable while the connection lives).
+    uint64_t* executionCounter(const std::wstring& text);
 
     SQLHENV henv_ = SQL_NULL_HENV; // of the environment that owns this connection
     // Every cursor holding a statement handle of this connection (guarded by
@@ -171,11 +209,13 @@ private:
     int state_ = 0;
     std::unique_ptr<HQabsMutexSemaphore> allocMutex_;
     int dbms_ = 0; // dialect of the connected DBMS, set by connect
+    bool inSnapshot_ = false;
     bool autoCommit_ = true;
     std::chrono::milliseconds lockTimeout_ = kDefaultLockTimeout;
     // Idle prepared cursors by statement text (last member: destroyed first).
     std::mutex idleMutex_;
     std::unordered_map<std::wstring, std::vector<std::unique_ptr<HQOdbcCursor>>> idle_;
+    std::unordered_map<std::wstring, uint64_t> executions_; // by statement text
 };
 
 // The process-wide environment with its two connections.

@@ -6,6 +6,9 @@
 #include "runtime/sql_statement_guard.h"
 #include "runtime/trace.h"
 
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
 #include <vector>
 
 using namespace odbcdiag;
@@ -50,12 +53,16 @@ std::string HQOdbcConnect::connectionString(const HQSTRING& database, const HQST
     // the SQLite driver's busy wait (from the first statement of its connect
     // on), "KeepaliveTime" and "KeepaliveInterval" the PostgreSQL driver's
     // probes of a silent server; drivers ignore what they do not know.
+    // "Protocol=7.4-1" has the PostgreSQL driver leave a failed statement's
+    // transaction to the server, as the server itself does: at its default
+    // it wraps every statement inside a transaction in a savepoint of its
+    // own, a second round trip per statement.
     std::string pwd = password.toMultiByte();
     std::string text = "DSN=" + connectionValue(database.toMultiByte()) +
                        ";Timeout=" + std::to_string(lockTimeout_.count()) +
                        ";KeepaliveTime=" + std::to_string(kKeepaliveIdle.count()) +
                        ";KeepaliveInterval=" + std::to_string(kKeepaliveInterval.count()) +
-                       ";UID=" + connectionValue(user.toMultiByte()) + ";PWD=";
+                       ";Protocol=7.4-1" + ";UID=" + connectionValue(user.toMultiByte()) + ";PWD=";
     std::string value = connectionValue(pwd);
     text += value;
     std::fill(pwd.begin(), pwd.end(), '\0');
@@ -191,6 +198,7 @@ HQRC HQOdbcConnect::setAutoCommit(bool on) {
 
 HQRC HQOdbcConnect::disconnect() {
     HQRC result;
+    inSnapshot_ = false; // the server ends the transaction with the session
     if (state_ == 3) {
         lastRc_ = SQLFreeStmt(hstmt_, SQL_DROP);
         if (lastRc_ != SQL_SUCCESS)
@@ -253,6 +261,7 @@ HQRC HQOdbcConnect::executeStmt(const HQSTRING& statement, int noDataOk) {
         rc.domain = DomainODBC;
         return rc;
     }
+    ++*executionCounter(statement);
     lastRc_ = SQLExecDirect(hstmt_, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
     if (lastRc_ == SQL_SUCCESS)
         return HQRC();
@@ -284,6 +293,29 @@ HQRC HQOdbcConnect::rollback() {
     if (lastRc_ != SQL_SUCCESS)
         return getRetcode(L"HQOdbcConnect::rollback", kTransact, SQL_NULL_HSTMT, L"", L"");
     return HQRC();
+}
+
+HQRC HQOdbcConnect::beginReadSnapshot() {
+    const ReadSnapshotStatements* statements = readSnapshotStatements(dialect());
+    if (inSnapshot_ || statements == nullptr)
+        return HQRC();
+    resetStatementCounts();
+    HQRC rc = executeStmt(HQSTRING(statements->begin), 0);
+    if (rc.code != 0)
+        return rc.AddComment(L"HQOdbcConnect::beginReadSnapshot");
+    inSnapshot_ = true;
+    return rc;
+}
+
+HQRC HQOdbcConnect::endReadSnapshot() {
+    if (!inSnapshot_)
+        return HQRC();
+    inSnapshot_ = false;
+    HQRC rc = executeStmt(HQSTRING(readSnapshotStatements(dialect())->end), 0);
+    traceStatementCounts();
+    if (rc.code != 0)
+        rc.AddComment(L"HQOdbcConnect::endReadSnapshot");
+    return rc;
 }
 
 namespace {
@@ -403,4 +435,48 @@ HQRC HQOdbcConnect::attachSchemaPrefix() {
     if (rc.code != 0)
         rc.AddComment(L"HQOdbcConnect::setSchemaPrefix");
     return rc;
+}
+
+uint64_t* HQOdbcConnect::executionCounter(const std::wstring& text) {
+    if (auto found = executions_.find(text); found != executions_.end())
+        return &found->second;
+    const std::wstring& key = executions_.size() < kCountedTexts ? text : std::wstring(kOtherTexts);
+    return &executions_.try_emplace(key, 0).first->second;
+}
+
+std::vector<HQOdbcConnect::StatementCount> HQOdbcConnect::statementCounts() const {
+    std::vector<StatementCount> counts;
+    for (const auto& [text, executions] : executions_)
+        if (executions != 0)
+            counts.push_back({text, executions});
+    std::sort(counts.begin(), counts.end(), [](const StatementCount& a, const StatementCount& b) {
+        return a.executions != b.executions ? a.executions > b.executions : a.text < b.text;
+    });
+    return counts;
+}
+
+uint64_t HQOdbcConnect::statementsExecuted() const {
+    uint64_t total = 0;
+    for (const auto& entry : executions_)
+        total += entry.second;
+    return total;
+}
+
+void HQOdbcConnect::resetStatementCounts() {
+    // The counters stay where they are: prepared cursors keep pointing at them.
+    for (auto& entry : executions_)
+        entry.second = 0;
+}
+
+void HQOdbcConnect::traceStatementCounts() const {
+    if (!componentTraceOn(ComponentEnum::HQOdbc))
+        return;
+    std::string lines =
+        "------------ Statements executed: " + std::to_string(statementsExecuted()) + "\n";
+    for (const StatementCount& count : statementCounts()) {
+        char number[32];
+        std::snprintf(number, sizeof number, "%10" PRIu64 " ", count.executions);
+        lines += number + wideToMultiByte(count.text) + "\n";
+    }
+    componentTrace(ComponentEnum::HQOdbc, lines);
 }

@@ -77,6 +77,7 @@ HQRC HQOdbcCursor::prepare(const HQSTRING& statement) {
     }
     if (state_ == 1) {
         SQLSetStmtOption(hstmt_, kDeferPrepare, 0);
+        executions_ = connection_->executionCounter(statement);
         std::string text = wideToMultiByte(connection_->adaptStatement(statement));
         lastRc_ = SQLPrepare(hstmt_, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
         if (lastRc_ != SQL_SUCCESS) {
@@ -166,7 +167,13 @@ HQRC HQOdbcCursor::getData(SQLUSMALLINT number, SQLSMALLINT bufferType, SQLPOINT
     }
 }
 
+void HQOdbcCursor::countExecution() const {
+    if (executions_ != nullptr)
+        ++*executions_;
+}
+
 HQRC HQOdbcCursor::execute() {
+    countExecution();
     lastRc_ = SQLExecute(hstmt_);
     if (state_ >= 1)
         state_ = 3;
@@ -179,6 +186,7 @@ HQRC HQOdbcCursor::execute() {
 }
 
 HQRC HQOdbcCursor::executeIgnoreNDF() {
+    countExecution();
     lastRc_ = SQLExecute(hstmt_);
     if (state_ >= 1)
         state_ = 3;
@@ -207,6 +215,7 @@ int HQOdbcCursor::fetch(HQRC& rc) {
     constexpr const wchar_t* where = L"HQOdbcCursor::fetch";
     if (state_ == 2) {
         // The first fetch executes the prepared statement.
+        countExecution();
         lastRc_ = SQLExecute(hstmt_);
         if (lastRc_ != SQL_SUCCESS) {
             const HQRC e = getRetcode(where, kExecute, L"", L"");
@@ -290,6 +299,7 @@ HQRC HQOdbcCursor::free() {
         rc.domain = DomainODBC;
     }
     hstmt_ = SQL_NULL_HSTMT;
+    executions_ = nullptr;
     if (mutex) {
         if (HQRC r = mutex->Release(); r.code != 0)
             return r.AddComment(L"HQOdbcCursor::free");

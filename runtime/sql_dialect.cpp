@@ -27,6 +27,7 @@ struct DialectRules {
     // before.
     bool nullsAsSmallest;
     std::vector<QuotedColumn> columns;
+    ReadSnapshotStatements snapshot;
     // Wraps both sides of "update_ts = ?" (the optimistic check of an update)
     // so that the stored time stamp and the parameter compare by their value;
     // empty for none. SQLite keeps time stamps as text, and the same instant
@@ -47,6 +48,10 @@ const std::vector<DialectRules>& rules() {
          L"",
          false,
          {{L"having", L"\"having\""}, {L"isNull", L"\"isNull\""}},
+         // Deferred: the first read takes the snapshot (in WAL mode writers go
+         // on; in rollback-journal mode they wait until the end). COMMIT
+         // leaves reads still open alone, where ROLLBACK would abort them.
+         {L"BEGIN", L"COMMIT"},
          L"julianday"},
         {SqlDialect::PostgreSQL,
          L"PostgreSQL",
@@ -56,6 +61,8 @@ const std::vector<DialectRules>& rules() {
          L"\"C\"",
          true,
          {{L"having", L"\"having\""}, {L"isNull", L"\"isnull\""}, {L"offset", L"\"offset\""}},
+         // The snapshot is taken by the first query after the start.
+         {L"START TRANSACTION ISOLATION LEVEL REPEATABLE READ, READ ONLY", L"ROLLBACK"},
          L""},
     };
     return table;
@@ -460,6 +467,11 @@ SqlDialect dialectOfDbms(std::wstring_view dbmsName) {
         if (equalsNoCase(dbmsName, r.dbmsName))
             return r.dialect;
     return SqlDialect::Native;
+}
+
+const ReadSnapshotStatements* readSnapshotStatements(SqlDialect dialect) {
+    const DialectRules* r = rulesFor(dialect);
+    return r ? &r->snapshot : nullptr;
 }
 
 const std::vector<QuotedColumn>& quotedColumns(SqlDialect dialect) {

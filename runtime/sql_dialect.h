@@ -24,6 +24,15 @@ struct QuotedColumn {
 };
 const std::vector<QuotedColumn>& quotedColumns(SqlDialect dialect);
 
+// The statements that open and end one read-only transaction in which every
+// read sees the same committed state of the database.
+struct ReadSnapshotStatements {
+    std::wstring_view begin;
+    std::wstring_view end;
+};
+// Null for a DBMS without such statements (Native).
+const ReadSnapshotStatements* readSnapshotStatements(SqlDialect dialect);
+
 // Rewrites one statement for the dialect:
 //  - drops the clause " FOR FETCH ONLY" where the DBMS has none;
 //  - quotes the keyword column names of quotedColumns() where they stand as a

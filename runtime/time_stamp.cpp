@@ -2,6 +2,7 @@
 // the text and ODBC forms.
 #include "runtime/time_stamp.h"
 
+#include <array>
 #include <climits>
 #include <cstdio>
 
@@ -105,8 +106,37 @@ void TimeStamp::toOdbc(SQL_TIMESTAMP_STRUCT& out) const {
 }
 
 int TimeStamp::fromOdbc(const SQL_TIMESTAMP_STRUCT& in) {
+    // The same record from the same start always gives the same stamp, and
+    // the local-time conversions cost a look at the time-zone file each: the
+    // last conversions are remembered (rows share few distinct stamps, and a
+    // fresh object starts from the current second).
+    struct Conversion {
+        int32_t start = 0;
+        SQL_TIMESTAMP_STRUCT record{};
+        int32_t stamp = 0;
+        bool used = false;
+    };
+    thread_local std::array<Conversion, 256> remembered;
+    const auto same = [](const SQL_TIMESTAMP_STRUCT& a, const SQL_TIMESTAMP_STRUCT& b) {
+        return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
+               a.minute == b.minute && a.second == b.second;
+    };
+    const size_t slot =
+        (static_cast<size_t>(Stamp) * 31 + static_cast<size_t>(in.year) * 372 +
+         static_cast<size_t>(in.month) * 31 + in.day + static_cast<size_t>(in.hour) * 3600 +
+         static_cast<size_t>(in.minute) * 60 + in.second) %
+        remembered.size();
+    Conversion& c = remembered[slot];
+    if (c.used && c.start == Stamp && same(c.record, in)) {
+        Stamp = c.stamp;
+        return kDone;
+    }
+    const int32_t start = Stamp;
     const int rc = set_date(in.month, in.day, in.year - 1900);
     if (rc != kDone)
         return rc;
-    return set_time(in.hour, in.minute, in.second);
+    if (const int timeRc = set_time(in.hour, in.minute, in.second); timeRc != kDone)
+        return timeRc;
+    c = Conversion{start, in, Stamp, true};
+    return kDone;
 }

@@ -4,6 +4,10 @@
 // A schedule of a process is named after its process, so that equal
 // schedules of two processes stay two objects.
 #include <gtest/gtest.h>
+#include <malloc.h>
+
+#include <cstdio>
+#include <string>
 
 #include <tuple>
 #include <utility>
@@ -352,4 +356,29 @@ TEST(ScheduleTime, StoredFieldsGiveTheKeyForm) {
               "1999-12-31-23:59:00.000000");
     EXPECT_EQ(TagX_Obj::scheduleTime(-1, 10, 10, 10, 10, 10).toMultiByte(),
               "1899-10-10-10:10:10.000000");
+}
+
+// The registry holds an entry for every exported object of a run: one entry
+// costs its lookup text and a few words of bookkeeping, not a property list.
+TEST_F(RegistryTest, ARegisteredObjectCostsAFewDozenBytesBesidesItsKeyText) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator keeps no comparable figures";
+#else
+    Tag_ExpList& registry = Tag_ExpList::getInstance();
+    AgentSite site;
+    ASSERT_EQ(site.retrieve(L"Same (name)").code, 0);
+    constexpr size_t count = 20000;
+    Euit_ParmList keys;
+    const size_t before = mallinfo2().uordblks;
+    for (size_t i = 0; i < count; ++i) {
+        ASSERT_EQ(site.setName(L"Agent site " + std::to_wstring(100000 + i)).code, 0);
+        ASSERT_EQ(registry.addElem(&site, keys), 0);
+    }
+    const size_t perObject = (mallinfo2().uordblks - before) / count;
+    // "<type>|4:NAME17:Agent site 1nnnnn" is 31 bytes; the rest is the hash
+    // node, its bucket and its place in the registration order.
+    EXPECT_LE(perObject, 160u);
+    RecordProperty("bytes_per_registered_agent_site", static_cast<int>(perObject));
+    std::printf("registered object: %zu bytes\n", perObject);
+#endif
 }

@@ -197,3 +197,33 @@ TEST(TagTimeStamp, UtcDateAndLocalTime) {
 }
 
 } // namespace
+
+// What is on disk while the file is open: everything up to the last
+// checkpoint (or explicit flush), nothing of the record after it; a record
+// beyond the block limit goes out before its checkpoint, in pieces of whole
+// lines.
+TEST_F(TagWriter, FileOnDiskEndsAtTheLastCheckpointUntilClosed) {
+    ASSERT_EQ(Tag_File::init("out.tag").code, 0);
+    Tag_File::write_line(L"first record");
+    EXPECT_EQ(readFile(folder / "out.tag"), "");
+    Tag_File::write_chkpid();
+    const std::string atCheckpoint = "first record\n:COMMIT.CHKPID(151)\n";
+    EXPECT_EQ(readFile(folder / "out.tag"), atCheckpoint);
+    Tag_File::write_line({L"second ", L"record \u00e9"});
+    EXPECT_EQ(readFile(folder / "out.tag"), atCheckpoint);
+    ASSERT_EQ(Tag_File::flush().code, 0);
+    const std::string flushed = atCheckpoint + "second record \xc3\xa9\n";
+    EXPECT_EQ(readFile(folder / "out.tag"), flushed);
+
+    const std::wstring longLine(4096, L'x');
+    size_t written = 0;
+    while (written <= Tag_File::block_limit) {
+        Tag_File::write_line(longLine);
+        written += longLine.size() + 1;
+    }
+    const std::string onDisk = readFile(folder / "out.tag");
+    EXPECT_EQ(onDisk.size(), flushed.size() + written);
+    EXPECT_EQ(onDisk.back(), '\n');
+    Tag_File::write_line(L"tail");
+    EXPECT_EQ(finish(), onDisk + "tail\n");
+}

@@ -1,0 +1,267 @@
+// The rows kept during a read snapshot: the relationship table read whole,
+// object rows and long texts within their budgets, and the groups of
+// members read together.
+#include "dictionary/snapshot_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <tuple>
+
+#include "dictionary/control_database.h"
+#include "runtime/odbc.h"
+
+namespace controldb {
+
+namespace {
+
+std::unique_ptr<SnapshotStore>& current() {
+    static std::unique_ptr<SnapshotStore> store;
+    return store;
+}
+bool keeping = false;
+
+// Position of a relation name in rel::all; none for a name not in it.
+std::optional<uint8_t> relationIndex(std::string_view name) {
+    static const std::unordered_map<std::string, uint8_t> index = [] {
+        std::unordered_map<std::string, uint8_t> map;
+        for (size_t i = 0; i < std::size(rel::all); ++i)
+            map.emplace(wideToMultiByte(rel::all[i]->name), static_cast<uint8_t>(i));
+        return map;
+    }();
+    auto found = index.find(std::string(name));
+    if (found == index.end())
+        return std::nullopt;
+    return found->second;
+}
+
+uint8_t indexOf(const Relation& relation) {
+    for (size_t i = 0; i < std::size(rel::all); ++i)
+        if (rel::all[i] == &relation)
+            return static_cast<uint8_t>(i);
+    return UINT8_MAX;
+}
+
+// An identifier the relationship table answers for byte by byte: exactly
+// 10 characters, none of them a blank or a zero byte.
+bool isPlainId(const char* bytes, SQLLEN length) {
+    if (length != static_cast<SQLLEN>(DIRId::kLength))
+        return false;
+    for (size_t i = 0; i < DIRId::kLength; ++i)
+        if (bytes[i] == ' ' || bytes[i] == '\0')
+            return false;
+    return true;
+}
+
+} // namespace
+
+HQRC RelationRows::load(size_t maxRows) {
+    kept_ = false;
+    rows_.clear();
+    byTarget_.clear();
+    irregular_.assign(std::size(rel::all), false);
+    const PooledCursor pooled(L"SELECT relation_name, source_qrtid, target_qrtid FROM " +
+                              table(L".RELATIONSHIP"));
+    HQOdbcCursor& cursor = *pooled;
+    // A name longer than any relation's is passed over, whatever it holds.
+    char name[32] = {};
+    char source[DIRId::kLength + 1] = {};
+    char target[DIRId::kLength + 1] = {};
+    SQLLEN nameLength = 0, sourceLength = 0, targetLength = 0;
+    HQRC rc = cursor.prepare(pooled.text());
+    if (rc.code == 0)
+        rc = cursor.bindCol(1, SQL_C_CHAR, name, sizeof name, &nameLength);
+    if (rc.code == 0)
+        rc = cursor.bindCol(2, SQL_C_CHAR, source, sizeof source, &sourceLength);
+    if (rc.code == 0)
+        rc = cursor.bindCol(3, SQL_C_CHAR, target, sizeof target, &targetLength);
+    while (rc.code == 0) {
+        HQRC fetchRc;
+        if (cursor.fetch(fetchRc) == 0) {
+            rc = fetchRc;
+            break;
+        }
+        if (rows_.size() >= maxRows) {
+            rows_.clear();
+            irregular_.clear();
+            return HQRC();
+        }
+        if (nameLength == SQL_NULL_DATA || nameLength < 0 ||
+            nameLength >= static_cast<SQLLEN>(sizeof name))
+            continue;
+        const std::optional<uint8_t> relation =
+            relationIndex(std::string_view(name, static_cast<size_t>(nameLength)));
+        if (!relation)
+            continue;
+        // A row that came with a warning, or whose identifiers the table
+        // compares otherwise than byte by byte, leaves the relation to the table.
+        if (fetchRc.code != 0 || !isPlainId(source, sourceLength) ||
+            !isPlainId(target, targetLength)) {
+            irregular_[*relation] = true;
+            continue;
+        }
+        Row row{*relation, {}, {}};
+        std::memcpy(row.source.data(), source, DIRId::kLength);
+        std::memcpy(row.target.data(), target, DIRId::kLength);
+        rows_.push_back(row);
+    }
+    if (rc.code != 0) {
+        rows_.clear();
+        irregular_.clear();
+        return rc.AddComment(L"RelationRows::load");
+    }
+    // Byte order of the identifiers: the order the table's queries give.
+    std::sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
+        return std::tie(a.relation, a.source, a.target) < std::tie(b.relation, b.source, b.target);
+    });
+    byTarget_.resize(rows_.size());
+    for (size_t i = 0; i < rows_.size(); ++i)
+        byTarget_[i] = static_cast<uint32_t>(i);
+    std::sort(byTarget_.begin(), byTarget_.end(), [this](uint32_t a, uint32_t b) {
+        const Row& x = rows_[a];
+        const Row& y = rows_[b];
+        return std::tie(x.relation, x.target, x.source) < std::tie(y.relation, y.target, y.source);
+    });
+    rows_.shrink_to_fit();
+    kept_ = true;
+    return rc;
+}
+
+bool RelationRows::related(const Relation& relation, RelationSide ownerSide, const DIRId& owner,
+                           std::vector<DIRId>& out) const {
+    const uint8_t index = indexOf(relation);
+    if (!kept_ || index == UINT8_MAX || irregular_[index])
+        return false;
+    IdBytes key;
+    std::memcpy(key.data(), owner.data(), DIRId::kLength);
+    const auto addOther = [&](const Row& row) {
+        const IdBytes& other = ownerSide == RelationSide::Source ? row.target : row.source;
+        out.emplace_back(
+            std::string_view(reinterpret_cast<const char*>(other.data()), other.size()));
+    };
+    if (ownerSide == RelationSide::Source) {
+        auto from = std::lower_bound(rows_.begin(), rows_.end(), std::pair(index, key),
+                                     [](const Row& row, const std::pair<uint8_t, IdBytes>& k) {
+                                         return std::tie(row.relation, row.source) <
+                                                std::tie(k.first, k.second);
+                                     });
+        for (; from != rows_.end() && from->relation == index && from->source == key; ++from)
+            addOther(*from);
+    } else {
+        auto from = std::lower_bound(byTarget_.begin(), byTarget_.end(), std::pair(index, key),
+                                     [this](uint32_t i, const std::pair<uint8_t, IdBytes>& k) {
+                                         return std::tie(rows_[i].relation, rows_[i].target) <
+                                                std::tie(k.first, k.second);
+                                     });
+        for (; from != byTarget_.end() && rows_[*from].relation == index &&
+               rows_[*from].target == key;
+             ++from)
+            addOther(rows_[*from]);
+    }
+    return true;
+}
+
+size_t SnapshotStore::RowKeyHash::operator()(const RowKey& k) const noexcept {
+    return std::hash<DIRId>()(k.id) ^ (std::hash<const void*>()(k.cls) << 1);
+}
+
+size_t SnapshotStore::TextKeyHash::operator()(const TextKey& k) const noexcept {
+    return std::hash<DIRId>()(k.owner) ^ (std::hash<std::string>()(k.key) << 1);
+}
+
+SnapshotStore* SnapshotStore::active() {
+    return keeping ? current().get() : nullptr;
+}
+
+void SnapshotStore::open() {
+    current() = std::make_unique<SnapshotStore>();
+    keeping = true;
+}
+
+void SnapshotStore::close() {
+    keeping = false;
+    current().reset();
+}
+
+const RelationRows* SnapshotStore::relations(HQRC& rc) {
+    if (!relationsTried_) {
+        relationsTried_ = true;
+        rc = relations_.load();
+    }
+    return relations_.isKept() ? &relations_ : nullptr;
+}
+
+const SnapshotStore::KeptRow* SnapshotStore::findRow(const ClassInfo& cls, const DIRId& id) {
+    return rows_.find(RowKey{&cls, id});
+}
+
+void SnapshotStore::keepRow(const ClassInfo& cls, const DIRId& id, std::string image,
+                            uint64_t group, uint32_t position) {
+    // The entry's own bookkeeping (list and index nodes) counted with it.
+    const size_t cost = image.capacity() + 128;
+    rows_.put(RowKey{&cls, id}, KeptRow{std::move(image), group, position}, cost);
+}
+
+uint64_t SnapshotStore::newGroup(std::vector<DIRId> members) {
+    ++lastGroup_;
+    RowGroup& group = groups_[lastGroup_ % kGroupsKept];
+    group = RowGroup{};
+    group.members = std::move(members);
+    return lastGroup_;
+}
+
+RowGroup* SnapshotStore::group(uint64_t number) {
+    if (number == 0 || number > lastGroup_ || lastGroup_ - number >= kGroupsKept)
+        return nullptr;
+    return &groups_[number % kGroupsKept];
+}
+
+uint32_t RowGroup::coveredUpTo(const Relation& relation, RelationSide side) const {
+    for (const Covered& c : relations)
+        if (c.relation == &relation && c.side == side)
+            return c.upTo;
+    return 0;
+}
+
+void RowGroup::cover(const Relation& relation, RelationSide side, uint32_t upTo) {
+    for (Covered& c : relations) {
+        if (c.relation == &relation && c.side == side) {
+            c.upTo = std::max(c.upTo, upTo);
+            return;
+        }
+    }
+    relations.push_back({&relation, side, upTo});
+}
+
+uint32_t RowGroup::textsUpTo(std::string_view key) const {
+    for (const auto& [k, upTo] : texts)
+        if (k == key)
+            return upTo;
+    return 0;
+}
+
+void RowGroup::coverTexts(std::string_view key, uint32_t upTo) {
+    for (auto& [k, covered] : texts) {
+        if (k == key) {
+            covered = std::max(covered, upTo);
+            return;
+        }
+    }
+    texts.emplace_back(std::string(key), upTo);
+}
+
+std::optional<std::string> SnapshotStore::takeText(std::string_view key, const DIRId& owner) {
+    const TextKey k{std::string(key), owner};
+    std::string* text = texts_.find(k);
+    if (text == nullptr)
+        return std::nullopt;
+    std::string bytes = std::move(*text);
+    texts_.erase(k);
+    return bytes;
+}
+
+void SnapshotStore::keepText(std::string_view key, const DIRId& owner, std::string bytes) {
+    const size_t cost = bytes.capacity() + key.size() + 128;
+    texts_.put(TextKey{std::string(key), owner}, std::move(bytes), cost);
+}
+
+} // namespace controldb
