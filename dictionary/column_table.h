@@ -218,10 +218,11 @@ private:
     static void store(const ColumnEntry<F>& e, const ColumnBuffer& b, size_t i, F& f) {
         switch (e.desc.kind) {
         case ColumnKind::Text:
-            f.*std::get<HQSTRING F::*>(e.member) = HQSTRING(std::string(b.bytes(i)));
+            f.*std::get<HQSTRING F::*>(e.member) = HQSTRING(b.bytes(i).data(), b.bytes(i).size());
             break;
         case ColumnKind::EnumText:
-            f.*std::get<int32_t F::*>(e.member) = e.fromText(HQSTRING(std::string(b.bytes(i))));
+            f.*std::get<int32_t F::*>(e.member) =
+                e.fromText(HQSTRING(b.bytes(i).data(), b.bytes(i).size()));
             break;
         case ColumnKind::Int32:
             f.*std::get<int32_t F::*>(e.member) = b.int32(i);

@@ -19,7 +19,8 @@ constexpr size_t kMaxNameBytes = 80;
 constexpr size_t kMaxShortDescriptionChars = 254;
 
 HQSTRING textOf(const char* data, size_t size, SQLLEN lengthWord) {
-    return HQSTRING(std::string(controldb::fetchedText(data, size - 1, lengthWord)));
+    const std::string_view text = controldb::fetchedText(data, size - 1, lengthWord);
+    return HQSTRING(text.data(), text.size());
 }
 
 // The buffers of the five common columns, in select order.
@@ -38,15 +39,17 @@ std::array<CommonBuffer, 5> commonBuffers(DIRCommonColumns& c) {
 }
 
 // A fetched row as bytes: the common columns, then the class's columns.
+// (Built in a scratch string that keeps its room from row to row, then
+// copied once at its exact size.)
 std::string rowImage(const DIRCommonColumns& common, const ColumnBuffer& buffer) {
-    std::string image;
+    thread_local std::string scratch;
+    scratch.clear();
     for (const CommonBuffer& b : commonBuffers(const_cast<DIRCommonColumns&>(common))) {
         const size_t used = b.text ? ::strnlen(b.data, b.size) : b.size;
-        fetched::saveBuffer(image, *b.lengthWord, std::string_view(b.data, used));
+        fetched::saveBuffer(scratch, *b.lengthWord, std::string_view(b.data, used));
     }
-    buffer.saveTo(image);
-    image.shrink_to_fit();
-    return image;
+    buffer.saveTo(scratch);
+    return std::string(scratch);
 }
 
 // Fetches the rows of an executed select and hands each one's identifier and
@@ -316,7 +319,7 @@ bool DIRBase::takeKeptRow(const wchar_t* operation, const DIRId& id, HQRC& rc) {
     if (kept == nullptr)
         return false;
     DIRCommonColumns common;
-    ColumnBuffer buffer(columnLayout(), limits_);
+    ColumnBuffer& buffer = store->restoreBuffer(columnLayout(), limits_);
     if (!restoreRow(kept->image, common, buffer))
         return false;
     if (!takeRow(common, buffer, rc))
@@ -483,7 +486,10 @@ HQRC DIRBase::nextKept(const wchar_t* operation) {
     HQRC rc;
     if (list.next < list.images.size()) {
         DIRCommonColumns common;
-        ColumnBuffer buffer(columnLayout(), limits_);
+        controldb::SnapshotStore* store = controldb::SnapshotStore::active();
+        std::optional<ColumnBuffer> own;
+        ColumnBuffer& buffer = store != nullptr ? store->restoreBuffer(columnLayout(), limits_)
+                                                : own.emplace(columnLayout(), limits_);
         if (restoreRow(list.images[list.next++], common, buffer) && takeRow(common, buffer, rc))
             return rc;
         closeList();

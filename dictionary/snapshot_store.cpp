@@ -201,6 +201,18 @@ void SnapshotStore::keepRow(const ClassInfo& cls, const DIRId& id, std::string i
     rows_.put(RowKey{&cls, id}, KeptRow{std::move(image), group, position}, cost);
 }
 
+ColumnBuffer& SnapshotStore::restoreBuffer(std::span<const ColumnDesc> layout,
+                                           const NameLimits& limits) {
+    LayoutBuffer& kept = restoreBuffers_[layout.data()];
+    if (!kept.buffer || kept.buffer->count() != layout.size() ||
+        kept.limits.schema != limits.schema || kept.limits.table != limits.table ||
+        kept.limits.column != limits.column) {
+        kept.limits = limits;
+        kept.buffer = std::make_unique<ColumnBuffer>(layout, limits);
+    }
+    return *kept.buffer;
+}
+
 uint64_t SnapshotStore::newGroup(std::vector<DIRId> members) {
     ++lastGroup_;
     RowGroup& group = groups_[lastGroup_ % kGroupsKept];

@@ -27,6 +27,7 @@
 #include <utility>
 #include <vector>
 
+#include "dictionary/column_table.h"
 #include "dictionary/dir_id.h"
 #include "dictionary/relation.h"
 #include "runtime/return_code.h"
@@ -173,6 +174,11 @@ public:
     void keepRow(const ClassInfo& cls, const DIRId& id, std::string image, uint64_t group,
                  uint32_t position);
 
+    // The buffer a kept row of this column layout is restored into, one per
+    // layout and reused from row to row (a restore overwrites all a reader
+    // of the buffer sees).
+    ColumnBuffer& restoreBuffer(std::span<const ColumnDesc> layout, const NameLimits& limits);
+
     // Groups: a new group (numbered from 1) of these members, and a group by
     // number while it is among the last kGroupsKept.
     uint64_t newGroup(std::vector<DIRId> members);
@@ -201,12 +207,18 @@ private:
         size_t operator()(const TextKey& k) const noexcept;
     };
 
+    struct LayoutBuffer {
+        NameLimits limits;
+        std::unique_ptr<ColumnBuffer> buffer;
+    };
+
     bool relationsTried_ = false;
     RelationRows relations_;
     BoundedCache<RowKey, KeptRow, RowKeyHash> rows_{kRowBudget};
     BoundedCache<TextKey, std::string, TextKeyHash> texts_{kTextBudget};
     std::vector<RowGroup> groups_ = std::vector<RowGroup>(kGroupsKept); // ring by number
     uint64_t lastGroup_ = 0;
+    std::unordered_map<const ColumnDesc*, LayoutBuffer> restoreBuffers_; // by layout
 };
 
 } // namespace controldb

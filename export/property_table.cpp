@@ -25,31 +25,44 @@ bool registerNew(DIRBase& object, Euit_ParmList& keys) {
 }
 
 void writeProperty(std::wstring_view name, PropertyForm form, const PropertyValue& value) {
-    HQSTRING text;
+    // A text value is written from where it is held; a copy is made only for
+    // a number's text and for parentheses that wrapping quotes.
+    HQSTRING owned;
+    std::wstring_view text;
+    const auto valueText = [&] {
+        if (const auto* held = std::get_if<HQSTRING>(&value))
+            return std::wstring_view(*held);
+        owned = textOf(value);
+        return std::wstring_view(owned);
+    };
     switch (form) {
     case PropertyForm::Wrapped:
     case PropertyForm::WrappedIfNonEmpty:
-        text = textOf(value);
+        text = valueText();
         if (form == PropertyForm::WrappedIfNonEmpty && text.empty()) {
             return;
         }
-        wrap_parens(text);
+        if (text.find_first_of(L"()") != std::wstring_view::npos) {
+            owned = HQSTRING(text);
+            wrap_parens(owned);
+            text = owned;
+        }
         break;
     case PropertyForm::Text:
     case PropertyForm::TextIfNonEmpty:
-        text = textOf(value);
+        text = valueText();
         if (form == PropertyForm::TextIfNonEmpty && text.empty()) {
             return;
         }
         break;
     case PropertyForm::Decimal:
-        text = textOf(value);
+        text = valueText();
         break;
     case PropertyForm::YesIfOne:
-        text = HQSTRING(numberOf(value) == 1 ? Y_key : N_key);
+        text = numberOf(value) == 1 ? Y_key : N_key;
         break;
     case PropertyForm::YesIfNonZero:
-        text = HQSTRING(numberOf(value) != 0 ? Y_key : N_key);
+        text = numberOf(value) != 0 ? Y_key : N_key;
         break;
     case PropertyForm::EachKey:
         return;

@@ -95,7 +95,8 @@ void write_property(std::wstring_view name, std::wstring_view value) {
 
 void write_keys(const Euit_ParmList& keys) {
     for (size_t i = 0; i < keys.entries(); ++i)
-        Tag_File::write_line({indent_str, keys[i].toString()});
+        Tag_File::write_line(
+            {indent_str, keys[i].get_parm_name(), l_paren, keys[i].get_parm_value(), r_parenSpace});
 }
 
 void export_relinstance(int32_t relType, const Euit_ParmList& ownerKeys) {

@@ -39,22 +39,29 @@ size_t decodeUtf8(const unsigned char* p, size_t left, char32_t& out) {
     return need;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
+// Writes one character in the multibyte form (at most 4 bytes): an escaped
+// raw byte as itself, a value that is no character as '?', any other in UTF-8.
+char* putMultiByte(char* to, char32_t c) {
     if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
+        *to++ = static_cast<char>(c);
+    } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
+        *to++ = static_cast<char>(c - kEscapeBase);
+    } else if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        *to++ = '?';
     } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *to++ = static_cast<char>(0xC0 | (c >> 6));
+        *to++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *to++ = static_cast<char>(0xE0 | (c >> 12));
+        *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *to++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *to++ = static_cast<char>(0xF0 | (c >> 18));
+        *to++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *to++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *to++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return to;
 }
 
 wchar_t foldCase(wchar_t c) {
@@ -64,42 +71,54 @@ wchar_t foldCase(wchar_t c) {
 } // namespace
 
 std::wstring multiByteToWide(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
+    // Every byte gives at most one character: the result is written in place
+    // and cut to its length at the end.
+    std::wstring out(bytes.size(), L'\0');
+    wchar_t* to = out.data();
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     size_t i = 0;
     while (i < bytes.size()) {
+        if (p[i] < 0x80) {
+            *to++ = static_cast<wchar_t>(p[i++]);
+            continue;
+        }
         char32_t c;
         const size_t n = decodeUtf8(p + i, bytes.size() - i, c);
         if (n == 0) {
-            out.push_back(static_cast<wchar_t>(kEscapeBase + p[i]));
+            *to++ = static_cast<wchar_t>(kEscapeBase + p[i]);
             ++i;
         } else {
-            out.push_back(static_cast<wchar_t>(c));
+            *to++ = static_cast<wchar_t>(c);
             i += n;
         }
     }
+    out.resize(static_cast<size_t>(to - out.data()));
     return out;
 }
 
 void appendMultiByte(std::string& out, std::wstring_view text) {
-    // A leading run of plain ASCII is copied directly; the rest character by character.
-    size_t ascii = 0;
-    while (ascii < text.size() && static_cast<char32_t>(text[ascii]) < 0x80)
-        ++ascii;
+    // Written in place: room for one byte per character, grown to four per
+    // character left at a character outside ASCII that finds too little.
     const size_t start = out.size();
-    out.resize(start + ascii);
-    for (size_t i = 0; i < ascii; ++i)
-        out[start + i] = static_cast<char>(text[i]);
-    for (const wchar_t w : text.substr(ascii)) {
-        const auto c = static_cast<char32_t>(w);
-        if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF)
-            out.push_back(static_cast<char>(c - kEscapeBase));
-        else if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            out.push_back('?');
-        else
-            appendUtf8(out, c);
+    out.resize(start + text.size());
+    char* to = out.data() + start;
+    const char* limit = out.data() + out.size();
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<char32_t>(text[i]);
+        if (c < 0x80) {
+            *to++ = static_cast<char>(c);
+            continue;
+        }
+        const size_t left = text.size() - i;
+        if (static_cast<size_t>(limit - to) < left + 3) {
+            const size_t used = static_cast<size_t>(to - out.data());
+            out.resize(used + 4 * left);
+            to = out.data() + used;
+            limit = out.data() + out.size();
+        }
+        to = putMultiByte(to, c);
     }
+    out.resize(static_cast<size_t>(to - out.data()));
 }
 
 std::string wideToMultiByte(std::wstring_view text) {

@@ -55,6 +55,46 @@ TEST(FetchedBufferImage, RefusesBytesThatDoNotFitAndCutImages) {
     EXPECT_FALSE(fetched::restoreBuffer(cut, length, room, sizeof room));
 }
 
+// A kept row restored into the buffer an earlier, longer row was restored
+// into reads as it would from a buffer of its own.
+TEST(RestoreBuffer, AReusedBufferReadsAsAFreshOne) {
+    static const ColumnDesc layout[] = {{L"label", ColumnKind::Text, 21},
+                                        {L"payload", ColumnKind::Binary, 8},
+                                        {L"count", ColumnKind::Int32, 0}};
+    const auto image = [](SQLLEN textLength, std::string_view text, SQLLEN binaryLength,
+                          std::string_view binary, std::string_view number) {
+        std::string bytes;
+        fetched::saveBuffer(bytes, textLength, text);
+        fetched::saveBuffer(bytes, binaryLength, binary);
+        fetched::saveBuffer(bytes, static_cast<SQLLEN>(number.size()), number);
+        return bytes;
+    };
+    const std::string longer = image(20, "a label of twenty ch", 8, "12345678", "-2147483648");
+    const std::string shorter = image(2, "ab", SQL_NULL_DATA, "", "7");
+
+    controldb::SnapshotStore store;
+    const NameLimits limits;
+    ColumnBuffer& reused = store.restoreBuffer(layout, limits);
+    std::string_view rest = longer;
+    ASSERT_TRUE(reused.restoreFrom(rest));
+    EXPECT_EQ(reused.bytes(0), "a label of twenty ch");
+    EXPECT_EQ(&store.restoreBuffer(layout, limits), &reused);
+    rest = shorter;
+    ASSERT_TRUE(reused.restoreFrom(rest));
+
+    ColumnBuffer fresh(layout, limits);
+    rest = shorter;
+    ASSERT_TRUE(fresh.restoreFrom(rest));
+    for (size_t i = 0; i < fresh.count(); ++i) {
+        EXPECT_EQ(reused.isNull(i), fresh.isNull(i)) << i;
+        EXPECT_EQ(reused.bytes(i), fresh.bytes(i)) << i;
+        EXPECT_EQ(reused.misfit(i), fresh.misfit(i)) << i;
+    }
+    EXPECT_EQ(reused.bytes(0), "ab");
+    EXPECT_TRUE(reused.isNull(1));
+    EXPECT_EQ(reused.int32(2), 7);
+}
+
 TEST(BoundedCache, LetsTheOldestGoOnceTheBudgetIsSpent) {
     controldb::BoundedCache<int, std::string> cache(100);
     cache.put(1, "one", 40);
