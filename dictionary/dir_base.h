@@ -322,6 +322,19 @@ private:
     HQRC insertRow(Identity identity);
     // The members of the dependent collections, each deleted.
     HQRC destroyDependents();
+    // What a write changes in the object itself, taken before the write and
+    // put back when it fails, so that a failed write leaves the object as read.
+    struct WrittenState {
+        DIRId id;
+        HQSTRING updatedBy;
+        TimeStamp updateTs;
+        bool updateTsNull;
+        int state;
+    };
+    WrittenState writtenState() const {
+        return {id_, updatedBy_, updateTs_, updateTsNull_, state_};
+    }
+    void restoreWrittenState(const WrittenState& held);
     friend class RelationCollectionBase;
 
     const ClassInfo& info_;

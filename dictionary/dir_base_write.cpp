@@ -169,6 +169,14 @@ HQRC DIRBase::SQLDeleteId(const HQSTRING& table, const DIRId& id, HQOdbcCursor& 
     return rc;
 }
 
+void DIRBase::restoreWrittenState(const WrittenState& held) {
+    id_ = held.id;
+    updatedBy_ = held.updatedBy;
+    updateTs_ = held.updateTs;
+    updateTsNull_ = held.updateTsNull;
+    state_ = held.state;
+}
+
 HQRC DIRBase::insertRow(Identity identity) {
     DIRInsert insert(tableName());
     addWriteColumns(insert);
@@ -177,11 +185,7 @@ HQRC DIRBase::insertRow(Identity identity) {
 }
 
 HQRC DIRBase::create(Identity identity) {
-    const DIRId heldId = id_;
-    const HQSTRING heldUser = updatedBy_;
-    const TimeStamp heldStamp = updateTs_;
-    const bool heldNull = updateTsNull_;
-    const int heldState = state_;
+    const WrittenState held = writtenState();
     controldb::WriteTransaction transaction;
     HQRC rc = transaction.begun();
     if (rc.code == 0)
@@ -201,11 +205,7 @@ HQRC DIRBase::create(Identity identity) {
             rc = collection->storeAll();
     rc = transaction.finish(rc.code != 0 ? passUp(rc, L"create") : rc);
     if (rc.code != 0) {
-        id_ = heldId;
-        updatedBy_ = heldUser;
-        updateTs_ = heldStamp;
-        updateTsNull_ = heldNull;
-        state_ = heldState;
+        restoreWrittenState(held);
         return rc;
     }
     storedName_ = name_;
@@ -216,9 +216,7 @@ HQRC DIRBase::create(Identity identity) {
 HQRC DIRBase::update() {
     if (state_ != 1 && state_ != 2)
         return makeError(kDirNotStored, L"update", objectTypeToString(info_.type), name_);
-    const HQSTRING heldUser = updatedBy_;
-    const TimeStamp heldStamp = updateTs_;
-    const bool heldNull = updateTsNull_;
+    const WrittenState held = writtenState();
     controldb::WriteTransaction transaction;
     HQRC rc = transaction.begun();
     if (rc.code == 0)
@@ -243,9 +241,7 @@ HQRC DIRBase::update() {
     rc = transaction.finish(rc.code != 0 && rc.code != kDirChangedElsewhere ? passUp(rc, L"update")
                                                                             : rc);
     if (rc.code != 0) {
-        updatedBy_ = heldUser;
-        updateTs_ = heldStamp;
-        updateTsNull_ = heldNull;
+        restoreWrittenState(held);
         return rc;
     }
     storedName_ = name_;
