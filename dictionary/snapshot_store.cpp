@@ -34,13 +34,6 @@ std::optional<uint8_t> relationIndex(std::string_view name) {
     return found->second;
 }
 
-uint8_t indexOf(const Relation& relation) {
-    for (size_t i = 0; i < std::size(rel::all); ++i)
-        if (rel::all[i] == &relation)
-            return static_cast<uint8_t>(i);
-    return UINT8_MAX;
-}
-
 // An identifier the relationship table answers for byte by byte: exactly
 // 10 characters, none of them a blank or a zero byte.
 bool isPlainId(const char* bytes, SQLLEN length) {
@@ -128,8 +121,8 @@ HQRC RelationRows::load(size_t maxRows) {
 
 bool RelationRows::related(const Relation& relation, RelationSide ownerSide, const DIRId& owner,
                            std::vector<DIRId>& out) const {
-    const uint8_t index = indexOf(relation);
-    if (!kept_ || index == UINT8_MAX || irregular_[index])
+    const uint8_t index = relation.index;
+    if (!kept_ || index >= irregular_.size() || irregular_[index])
         return false;
     IdBytes key;
     std::memcpy(key.data(), owner.data(), DIRId::kLength);
