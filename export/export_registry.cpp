@@ -285,7 +285,7 @@ TagX_Registered* Tag_ExpList::inList(const TagX_Obj& entry) {
 
 int Tag_ExpList::addElem(DIRBase* obj, Euit_ParmList& keys) {
     TagX_Obj entry(obj);
-    keys = entry.getKeys();
+    keys = entry.takeKeys();
     const int type = entry.objType();
     const auto [position, added] = index.try_emplace(entry.takeLookupKey(), TagX_Registered{type});
     if (!added)
@@ -301,7 +301,7 @@ int Tag_ExpList::addElem(DIRBase* obj, Euit_ParmList& keys) {
 
 void Tag_ExpList::getKeys(DIRBase* obj, Euit_ParmList& keys) {
     TagX_Obj entry(obj);
-    keys = entry.getKeys();
+    keys = entry.takeKeys();
 }
 
 bool Tag_ExpList::dddInList(DIRBase* obj) {
