@@ -104,6 +104,22 @@ void appendMultiByte(std::string& out, std::wstring_view text) {
     char* to = out.data() + start;
     const char* limit = out.data() + out.size();
     for (size_t i = 0; i < text.size(); ++i) {
+        // Sixteen characters at a time while all of them are ASCII, in loops
+        // the compiler turns into vector code.
+        constexpr size_t kRun = 16;
+        while (text.size() - i >= kRun) {
+            uint32_t any = 0;
+            for (size_t k = 0; k < kRun; ++k)
+                any |= static_cast<uint32_t>(text[i + k]);
+            if (any >= 0x80)
+                break;
+            for (size_t k = 0; k < kRun; ++k)
+                to[k] = static_cast<char>(text[i + k]);
+            to += kRun;
+            i += kRun;
+        }
+        if (i == text.size())
+            break;
         const auto c = static_cast<char32_t>(text[i]);
         if (c < 0x80) {
             *to++ = static_cast<char>(c);
