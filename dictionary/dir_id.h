@@ -34,7 +34,9 @@ public:
     void setGenerationMode(int16_t mode) { mode_ = mode; }
 
     // Byte-wise comparison over the 10 characters.
-    bool operator==(const DIRId& other) const;
+    bool operator==(const DIRId& other) const {
+        return std::memcmp(value_.data(), other.value_.data(), kLength) == 0;
+    }
 
 private:
     std::array<char, kLength + 1> value_{};
