@@ -66,6 +66,11 @@ void Tag_File::write_line(std::initializer_list<std::wstring_view> parts) {
         flush();
 }
 
+void Tag_File::write_part(std::wstring_view part) {
+    if (tfile.is_open() && write_failure.code == 0)
+        appendMultiByte(block, part);
+}
+
 const HQRC& Tag_File::flush() {
     if (!tfile.is_open() || write_failure.code != 0 || block.empty())
         return write_failure;

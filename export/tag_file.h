@@ -33,6 +33,8 @@ public:
     static void write_line(std::wstring_view line);
     // The same for a line given in parts, written one after the other.
     static void write_line(std::initializer_list<std::wstring_view> parts);
+    // Adds the front part of a line that the next write_line ends.
+    static void write_part(std::wstring_view part);
     // Adds the next checkpoint, ":COMMIT.CHKPID(n)" (the first after init is
     // 151), and writes the block. Then raises the file's failure, if any: a
     // checkpoint promises that everything before it is in the file.
