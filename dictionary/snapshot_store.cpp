@@ -255,13 +255,7 @@ void RowGroup::coverTexts(std::string_view key, uint32_t upTo) {
 }
 
 std::optional<std::string> SnapshotStore::takeText(std::string_view key, const DIRId& owner) {
-    const TextKey k{std::string(key), owner};
-    std::string* text = texts_.find(k);
-    if (text == nullptr)
-        return std::nullopt;
-    std::string bytes = std::move(*text);
-    texts_.erase(k);
-    return bytes;
+    return texts_.take(TextKey{std::string(key), owner});
 }
 
 void SnapshotStore::keepText(std::string_view key, const DIRId& owner, std::string bytes) {

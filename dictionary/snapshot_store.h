@@ -65,6 +65,17 @@ public:
             dropOldest();
         dropStaleOrder();
     }
+    // The value of key, no longer kept; none when not kept.
+    std::optional<Value> take(const Key& key) {
+        auto found = index_.find(key);
+        if (found == index_.end())
+            return std::nullopt;
+        std::optional<Value> value(std::move(found->second.value));
+        used_ -= found->second.cost;
+        index_.erase(found);
+        dropStaleOrder();
+        return value;
+    }
     void erase(const Key& key) {
         auto found = index_.find(key);
         if (found == index_.end())
