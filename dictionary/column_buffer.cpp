@@ -133,6 +133,13 @@ std::wstring ColumnBuffer::misfit(size_t i) const {
     return reason;
 }
 
+bool ColumnBuffer::fits() const {
+    for (size_t i = 0; i < columns_.size(); ++i)
+        if (!misfit(i).empty())
+            return false;
+    return true;
+}
+
 HQRC ColumnBuffer::verify(const HQSTRING& location, const HQSTRING& table,
                           const HQSTRING& rowId) const {
     for (size_t i = 0; i < columns_.size(); ++i) {
