@@ -97,44 +97,40 @@ std::wstring multiByteToWide(std::string_view bytes) {
 }
 
 void appendMultiByte(std::string& out, std::wstring_view text) {
-    // Written in place: room for one byte per character, grown to four per
-    // character left at a character outside ASCII that finds too little.
-    const size_t start = out.size();
-    out.resize(start + text.size());
-    char* to = out.data() + start;
-    const char* limit = out.data() + out.size();
-    for (size_t i = 0; i < text.size(); ++i) {
-        // Sixteen characters at a time while all of them are ASCII, in loops
-        // the compiler turns into vector code.
-        constexpr size_t kRun = 16;
-        while (text.size() - i >= kRun) {
+    // Converted through a small buffer on the stack and appended from there
+    // (out is not grown and zero-filled ahead of the bytes).
+    constexpr size_t kRun = 16; // characters converted together while all are ASCII
+    char chunk[512];
+    size_t used = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (sizeof chunk - used < kRun) {
+            out.append(chunk, used);
+            used = 0;
+        }
+        if (text.size() - i >= kRun) {
             uint32_t any = 0;
             for (size_t k = 0; k < kRun; ++k)
                 any |= static_cast<uint32_t>(text[i + k]);
-            if (any >= 0x80)
-                break;
-            for (size_t k = 0; k < kRun; ++k)
-                to[k] = static_cast<char>(text[i + k]);
-            to += kRun;
-            i += kRun;
+            if (any < 0x80) {
+                for (size_t k = 0; k < kRun; ++k)
+                    chunk[used + k] = static_cast<char>(text[i + k]);
+                used += kRun;
+                i += kRun;
+                continue;
+            }
         }
-        if (i == text.size())
-            break;
-        const auto c = static_cast<char32_t>(text[i]);
-        if (c < 0x80) {
-            *to++ = static_cast<char>(c);
-            continue;
+        // Up to kRun characters one by one: at most 4 bytes each (the buffer
+        // keeps room for kRun bytes, so these are checked).
+        for (const size_t end = std::min(text.size(), i + kRun); i < end; ++i) {
+            if (sizeof chunk - used < 4) {
+                out.append(chunk, used);
+                used = 0;
+            }
+            used = static_cast<size_t>(putMultiByte(chunk + used, static_cast<char32_t>(text[i])) -
+                                       chunk);
         }
-        const size_t left = text.size() - i;
-        if (static_cast<size_t>(limit - to) < left + 3) {
-            const size_t used = static_cast<size_t>(to - out.data());
-            out.resize(used + 4 * left);
-            to = out.data() + used;
-            limit = out.data() + out.size();
-        }
-        to = putMultiByte(to, c);
     }
-    out.resize(static_cast<size_t>(to - out.data()));
+    out.append(chunk, used);
 }
 
 std::string wideToMultiByte(std::wstring_view text) {
