@@ -7,9 +7,10 @@
 namespace {
 
 HQSTRING textOf(const PropertyValue& value) {
-    if (const auto* text = std::get_if<HQSTRING>(&value)) {
+    if (const auto* text = std::get_if<HQSTRING>(&value))
         return *text;
-    }
+    if (const auto* held = std::get_if<std::wstring_view>(&value))
+        return HQSTRING(*held);
     return HQSTRING(std::to_wstring(std::get<long>(value)));
 }
 
@@ -30,8 +31,10 @@ void writeProperty(std::wstring_view name, PropertyForm form, const PropertyValu
     HQSTRING owned;
     std::wstring_view text;
     const auto valueText = [&] {
-        if (const auto* held = std::get_if<HQSTRING>(&value))
-            return std::wstring_view(*held);
+        if (const auto* text = std::get_if<HQSTRING>(&value))
+            return std::wstring_view(*text);
+        if (const auto* held = std::get_if<std::wstring_view>(&value))
+            return *held;
         owned = textOf(value);
         return std::wstring_view(owned);
     };
