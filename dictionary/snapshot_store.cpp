@@ -92,10 +92,9 @@ HQRC RelationRows::load(size_t maxRows) {
             irregular_[*relation] = true;
             continue;
         }
-        Row row{*relation, {}, {}};
-        std::memcpy(row.source.data(), source, DIRId::kLength);
-        std::memcpy(row.target.data(), target, DIRId::kLength);
-        rows_.push_back(row);
+        const IdKey from = keyOf(source);
+        const IdKey to = keyOf(target);
+        rows_.push_back({from.head, to.head, from.tail, to.tail, *relation});
     }
     if (rc.code != 0) {
         rows_.clear();
@@ -104,7 +103,8 @@ HQRC RelationRows::load(size_t maxRows) {
     }
     // Byte order of the identifiers: the order the table's queries give.
     std::sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
-        return std::tie(a.relation, a.source, a.target) < std::tie(b.relation, b.source, b.target);
+        return std::tuple(a.relation, a.source(), a.target()) <
+               std::tuple(b.relation, b.source(), b.target());
     });
     byTarget_.resize(rows_.size());
     for (size_t i = 0; i < rows_.size(); ++i)
@@ -112,11 +112,30 @@ HQRC RelationRows::load(size_t maxRows) {
     std::sort(byTarget_.begin(), byTarget_.end(), [this](uint32_t a, uint32_t b) {
         const Row& x = rows_[a];
         const Row& y = rows_[b];
-        return std::tie(x.relation, x.target, x.source) < std::tie(y.relation, y.target, y.source);
+        return std::tuple(x.relation, x.target(), x.source()) <
+               std::tuple(y.relation, y.target(), y.source());
     });
     rows_.shrink_to_fit();
     kept_ = true;
     return rc;
+}
+
+RelationRows::IdKey RelationRows::keyOf(const char* bytes) {
+    IdKey key{0, 0};
+    for (size_t i = 0; i < 8; ++i)
+        key.head = (key.head << 8) | static_cast<unsigned char>(bytes[i]);
+    key.tail = static_cast<uint16_t>((static_cast<unsigned char>(bytes[8]) << 8) |
+                                     static_cast<unsigned char>(bytes[9]));
+    return key;
+}
+
+DIRId RelationRows::idOf(IdKey key) {
+    char bytes[DIRId::kLength];
+    for (size_t i = 0; i < 8; ++i)
+        bytes[i] = static_cast<char>(key.head >> (56 - 8 * i));
+    bytes[8] = static_cast<char>(key.tail >> 8);
+    bytes[9] = static_cast<char>(key.tail);
+    return DIRId(std::string_view(bytes, DIRId::kLength));
 }
 
 bool RelationRows::related(const Relation& relation, RelationSide ownerSide, const DIRId& owner,
@@ -124,31 +143,24 @@ bool RelationRows::related(const Relation& relation, RelationSide ownerSide, con
     const uint8_t index = relation.index;
     if (!kept_ || index >= irregular_.size() || irregular_[index])
         return false;
-    IdBytes key;
-    std::memcpy(key.data(), owner.data(), DIRId::kLength);
-    const auto addOther = [&](const Row& row) {
-        const IdBytes& other = ownerSide == RelationSide::Source ? row.target : row.source;
-        out.emplace_back(
-            std::string_view(reinterpret_cast<const char*>(other.data()), other.size()));
+    const IdKey key = keyOf(owner.data());
+    const auto before = [index, key](uint8_t relation, IdKey id) {
+        return relation < index || (relation == index && id < key);
     };
     if (ownerSide == RelationSide::Source) {
-        auto from = std::lower_bound(rows_.begin(), rows_.end(), std::pair(index, key),
-                                     [](const Row& row, const std::pair<uint8_t, IdBytes>& k) {
-                                         return std::tie(row.relation, row.source) <
-                                                std::tie(k.first, k.second);
-                                     });
-        for (; from != rows_.end() && from->relation == index && from->source == key; ++from)
-            addOther(*from);
+        auto from = std::partition_point(rows_.begin(), rows_.end(), [&](const Row& row) {
+            return before(row.relation, row.source());
+        });
+        for (; from != rows_.end() && from->relation == index && from->source() == key; ++from)
+            out.push_back(idOf(from->target()));
     } else {
-        auto from = std::lower_bound(byTarget_.begin(), byTarget_.end(), std::pair(index, key),
-                                     [this](uint32_t i, const std::pair<uint8_t, IdBytes>& k) {
-                                         return std::tie(rows_[i].relation, rows_[i].target) <
-                                                std::tie(k.first, k.second);
-                                     });
+        auto from = std::partition_point(byTarget_.begin(), byTarget_.end(), [&](uint32_t i) {
+            return before(rows_[i].relation, rows_[i].target());
+        });
         for (; from != byTarget_.end() && rows_[*from].relation == index &&
-               rows_[*from].target == key;
+               rows_[*from].target() == key;
              ++from)
-            addOther(rows_[*from]);
+            out.push_back(idOf(rows_[*from].source()));
     }
     return true;
 }

@@ -143,7 +143,7 @@ private:
 // table (rel::all) its rows, sorted for a lookup from either side.
 class RelationRows {
 public:
-    // More rows than this and the table is not kept (about 26 bytes a row).
+    // More rows than this and the table is not kept (28 bytes a row).
     static constexpr size_t kMaxRows = 2'000'000;
 
     // Reads every row. A table of more than maxRows rows is not kept
@@ -161,13 +161,26 @@ public:
     size_t rows() const { return rows_.size(); }
 
 private:
-    // Unsigned: compared as the database compares them, byte by byte.
-    using IdBytes = std::array<unsigned char, DIRId::kLength>;
-    struct Row {
-        uint8_t relation; // index in rel::all
-        IdBytes source;
-        IdBytes target;
+    // An identifier's 10 bytes as two unsigned numbers, first byte most
+    // significant: compared as numbers they compare as the database compares
+    // the bytes.
+    struct IdKey {
+        uint64_t head;
+        uint16_t tail;
+        auto operator<=>(const IdKey&) const = default;
     };
+    static IdKey keyOf(const char* bytes);
+    static DIRId idOf(IdKey key);
+    struct Row { // 24 bytes: the keys' parts side by side
+        uint64_t sourceHead;
+        uint64_t targetHead;
+        uint16_t sourceTail;
+        uint16_t targetTail;
+        uint8_t relation; // index in rel::all
+        IdKey source() const { return {sourceHead, sourceTail}; }
+        IdKey target() const { return {targetHead, targetTail}; }
+    };
+    static_assert(sizeof(Row) == 24);
     bool kept_ = false;
     std::vector<Row> rows_;          // by relation, source, target
     std::vector<uint32_t> byTarget_; // positions in rows_ by relation, target, source

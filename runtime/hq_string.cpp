@@ -96,41 +96,44 @@ std::wstring multiByteToWide(std::string_view bytes) {
     return out;
 }
 
-void appendMultiByte(std::string& out, std::wstring_view text) {
-    // Converted through a small buffer on the stack and appended from there
-    // (out is not grown and zero-filled ahead of the bytes).
-    constexpr size_t kRun = 16; // characters converted together while all are ASCII
-    char chunk[512];
-    size_t used = 0;
-    for (size_t i = 0; i < text.size();) {
-        if (sizeof chunk - used < kRun) {
-            out.append(chunk, used);
-            used = 0;
-        }
+char* putMultiByte(char* to, std::wstring_view text) {
+    // Sixteen characters at a time while all are ASCII, in loops of a fixed
+    // count that the compiler turns into vector code.
+    constexpr size_t kRun = 16;
+    size_t i = 0;
+    while (i < text.size()) {
         if (text.size() - i >= kRun) {
             uint32_t any = 0;
             for (size_t k = 0; k < kRun; ++k)
                 any |= static_cast<uint32_t>(text[i + k]);
             if (any < 0x80) {
                 for (size_t k = 0; k < kRun; ++k)
-                    chunk[used + k] = static_cast<char>(text[i + k]);
-                used += kRun;
+                    to[k] = static_cast<char>(text[i + k]);
+                to += kRun;
                 i += kRun;
                 continue;
             }
         }
-        // Up to kRun characters one by one: at most 4 bytes each (the buffer
-        // keeps room for kRun bytes, so these are checked).
         for (const size_t end = std::min(text.size(), i + kRun); i < end; ++i) {
-            if (sizeof chunk - used < 4) {
-                out.append(chunk, used);
-                used = 0;
-            }
-            used = static_cast<size_t>(putMultiByte(chunk + used, static_cast<char32_t>(text[i])) -
-                                       chunk);
+            const auto c = static_cast<char32_t>(text[i]);
+            if (c < 0x80)
+                *to++ = static_cast<char>(c);
+            else
+                to = putMultiByte(to, c);
         }
     }
-    out.append(chunk, used);
+    return to;
+}
+
+void appendMultiByte(std::string& out, std::wstring_view text) {
+    // Through a buffer on the stack, a piece at a time: out is not grown and
+    // filled ahead of the bytes.
+    constexpr size_t kPiece = 128;
+    char piece[4 * kPiece];
+    for (size_t at = 0; at < text.size(); at += kPiece) {
+        const char* end = putMultiByte(piece, text.substr(at, kPiece));
+        out.append(piece, static_cast<size_t>(end - piece));
+    }
 }
 
 std::string wideToMultiByte(std::wstring_view text) {
