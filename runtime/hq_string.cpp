@@ -96,31 +96,35 @@ std::wstring multiByteToWide(std::string_view bytes) {
     return out;
 }
 
+namespace {
+// Copies N characters as bytes when all of them are ASCII: loops of a fixed
+// count, which the compiler turns into vector code.
+template <size_t N> bool copyAscii(const wchar_t* from, char*& to) {
+    uint32_t any = 0;
+    for (size_t k = 0; k < N; ++k)
+        any |= static_cast<uint32_t>(from[k]);
+    if (any >= 0x80)
+        return false;
+    for (size_t k = 0; k < N; ++k)
+        to[k] = static_cast<char>(from[k]);
+    to += N;
+    return true;
+}
+} // namespace
+
 char* putMultiByte(char* to, std::wstring_view text) {
-    // Sixteen characters at a time while all are ASCII, in loops of a fixed
-    // count that the compiler turns into vector code.
-    constexpr size_t kRun = 16;
-    size_t i = 0;
-    while (i < text.size()) {
-        if (text.size() - i >= kRun) {
-            uint32_t any = 0;
-            for (size_t k = 0; k < kRun; ++k)
-                any |= static_cast<uint32_t>(text[i + k]);
-            if (any < 0x80) {
-                for (size_t k = 0; k < kRun; ++k)
-                    to[k] = static_cast<char>(text[i + k]);
-                to += kRun;
-                i += kRun;
-                continue;
-            }
-        }
-        for (const size_t end = std::min(text.size(), i + kRun); i < end; ++i) {
-            const auto c = static_cast<char32_t>(text[i]);
-            if (c < 0x80)
-                *to++ = static_cast<char>(c);
-            else
-                to = putMultiByte(to, c);
-        }
+    const wchar_t* from = text.data();
+    const wchar_t* const end = from + text.size();
+    while (from < end) {
+        const size_t left = static_cast<size_t>(end - from);
+        if (left >= 16 && copyAscii<16>(from, to))
+            from += 16;
+        else if (left >= 8 && copyAscii<8>(from, to))
+            from += 8;
+        else if (left >= 4 && copyAscii<4>(from, to))
+            from += 4;
+        else
+            to = putMultiByte(to, static_cast<char32_t>(*from++));
     }
     return to;
 }
