@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <iterator>
 
@@ -77,7 +78,10 @@ HQSTRING TagX_Obj::scheduleTime(int storedYear, int month, int day, int hour, in
 
 namespace {
 void appendCounted(std::string& lookup, std::wstring_view text) {
-    lookup.append(std::to_string(text.size())).append(":");
+    char count[24];
+    const auto counted = std::to_chars(count, count + sizeof count, text.size());
+    lookup.append(count, counted.ptr).push_back(':');
+    lookup.reserve(lookup.size() + text.size());
     for (const wchar_t c : text) {
         const auto code = static_cast<uint32_t>(c);
         if (code < 0x80) {
@@ -115,7 +119,7 @@ HQSTRING takeCounted(std::string_view& text) {
 } // namespace
 
 void TagX_Obj::addKey(std::wstring_view name, const HQSTRING& value) {
-    keys.insertElem(HQSTRING(name), value);
+    keys.insertElem(name, value);
     // As the list keeps them: name and value without outer blanks.
     const Euit_Parm& added = keys[keys.entries() - 1];
     appendCounted(lookup, added.get_parm_name());

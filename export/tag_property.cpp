@@ -10,9 +10,10 @@
 namespace {
 
 HQSTRING strippedBlanks(std::wstring_view text) {
-    HQSTRING s(text);
-    s.strip(HQSTRING::both, L' ');
-    return s;
+    const size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring_view::npos)
+        return HQSTRING();
+    return HQSTRING(text.substr(first, text.find_last_not_of(L' ') - first + 1));
 }
 
 // Replaces every occurrence of from by to, scanning left to right; after each
@@ -74,9 +75,9 @@ void Euit_ParmList::copy(const Euit_ParmList& other) {
     elems = std::move(fresh);
 }
 
-void Euit_ParmList::insertElem(const HQSTRING& name, const HQSTRING& value) {
-    auto parm = std::make_unique<Euit_Parm>(name);
-    parm->set_parm_value(value);
+void Euit_ParmList::insertElem(std::wstring_view name, std::wstring_view value) {
+    auto parm = std::make_unique<Euit_Parm>(name.data(), name.size());
+    parm->set_parm_value(value.data(), value.size());
     elems.push_back(std::move(parm));
 }
 
