@@ -34,11 +34,32 @@ public:
     HQRC() = default;
     HQRC(int32_t code, int32_t nativeCode, int32_t domain)
         : code(code), nativeCode(nativeCode), domain(static_cast<domainType>(domain)) {}
-    HQRC(const HQRC&) = default;
-    HQRC(HQRC&&) noexcept = default;
-    HQRC& operator=(const HQRC&) = default;
-    // Return codes are moved about on every call, nearly always without a
-    // text: then only the numbers are moved.
+    // Return codes are copied and moved about on every call, nearly always
+    // without a text: then only the numbers are taken.
+    HQRC(const HQRC& other)
+        : code(other.code), nativeCode(other.nativeCode), reserved(other.reserved),
+          domain(other.domain) {
+        if (other.hasTexts())
+            eachText(*this, other, [](HQSTRING& to, const HQSTRING& from) { to = from; });
+    }
+    HQRC(HQRC&& other)
+    noexcept
+        : code(other.code), nativeCode(other.nativeCode), reserved(other.reserved),
+          domain(other.domain) {
+        if (other.hasTexts())
+            eachText(*this, other, [](HQSTRING& to, HQSTRING& from) { to = std::move(from); });
+    }
+    HQRC& operator=(const HQRC& other) {
+        if (this != &other) {
+            code = other.code;
+            nativeCode = other.nativeCode;
+            reserved = other.reserved;
+            domain = other.domain;
+            if (hasTexts() || other.hasTexts())
+                eachText(*this, other, [](HQSTRING& to, const HQSTRING& from) { to = from; });
+        }
+        return *this;
+    }
     HQRC& operator=(HQRC&& other) noexcept {
         code = other.code;
         nativeCode = other.nativeCode;
@@ -98,3 +119,6 @@ private:
         f(a.token10, b.token10);
     }
 };
+// Four numbers and sixteen texts: a field added to HQRC must be added to
+// eachText too.
+static_assert(sizeof(HQRC) == 4 * sizeof(int32_t) + 16 * sizeof(HQSTRING));
