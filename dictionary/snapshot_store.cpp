@@ -196,13 +196,21 @@ const RelationRows* SnapshotStore::relations(HQRC& rc) {
 }
 
 const SnapshotStore::KeptRow* SnapshotStore::findRow(const ClassInfo& cls, const DIRId& id) {
-    return rows_.find(RowKey{&cls, id});
+    // A walk asks for the same row twice in a row: whether it is kept, then
+    // to restore it.
+    const RowKey key{&cls, id};
+    if (lastFound_.known && lastFound_.key == key)
+        return lastFound_.row;
+    const KeptRow* row = rows_.find(key);
+    lastFound_ = {true, key, row};
+    return row;
 }
 
 void SnapshotStore::keepRow(const ClassInfo& cls, const DIRId& id, std::string image,
                             uint64_t group, uint32_t position) {
     // The entry's own bookkeeping (list and index nodes) counted with it.
     const size_t cost = image.capacity() + 128;
+    lastFound_ = {};
     rows_.put(RowKey{&cls, id}, KeptRow{std::move(image), group, position}, cost);
 }
 

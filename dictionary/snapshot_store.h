@@ -282,6 +282,12 @@ private:
     bool relationsTried_ = false;
     RelationRows relations_;
     BoundedCache<RowKey, KeptRow, RowKeyHash> rows_{kRowBudget};
+    // The last answer of findRow, until the next keepRow.
+    struct LastFound {
+        bool known = false;
+        RowKey key{};
+        const KeptRow* row = nullptr;
+    } lastFound_;
     BoundedCache<TextKey, std::string, TextKeyHash> texts_{kTextBudget};
     std::vector<RowGroup> groups_ = std::vector<RowGroup>(kGroupsKept); // ring by number
     uint64_t lastGroup_ = 0;
