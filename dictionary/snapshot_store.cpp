@@ -106,16 +106,13 @@ HQRC RelationRows::load(size_t maxRows) {
         return std::tuple(a.relation, a.source(), a.target()) <
                std::tuple(b.relation, b.source(), b.target());
     });
-    byTarget_.resize(rows_.size());
-    for (size_t i = 0; i < rows_.size(); ++i)
-        byTarget_[i] = static_cast<uint32_t>(i);
-    std::sort(byTarget_.begin(), byTarget_.end(), [this](uint32_t a, uint32_t b) {
-        const Row& x = rows_[a];
-        const Row& y = rows_[b];
+    byTarget_ = rows_;
+    std::sort(byTarget_.begin(), byTarget_.end(), [](const Row& x, const Row& y) {
         return std::tuple(x.relation, x.target(), x.source()) <
                std::tuple(y.relation, y.target(), y.source());
     });
     rows_.shrink_to_fit();
+    byTarget_.shrink_to_fit();
     kept_ = true;
     return rc;
 }
@@ -154,13 +151,11 @@ bool RelationRows::related(const Relation& relation, RelationSide ownerSide, con
         for (; from != rows_.end() && from->relation == index && from->source() == key; ++from)
             out.push_back(idOf(from->target()));
     } else {
-        auto from = std::partition_point(byTarget_.begin(), byTarget_.end(), [&](uint32_t i) {
-            return before(rows_[i].relation, rows_[i].target());
+        auto from = std::partition_point(byTarget_.begin(), byTarget_.end(), [&](const Row& row) {
+            return before(row.relation, row.target());
         });
-        for (; from != byTarget_.end() && rows_[*from].relation == index &&
-               rows_[*from].target() == key;
-             ++from)
-            out.push_back(idOf(rows_[*from].source()));
+        for (; from != byTarget_.end() && from->relation == index && from->target() == key; ++from)
+            out.push_back(idOf(from->source()));
     }
     return true;
 }

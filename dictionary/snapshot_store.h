@@ -143,7 +143,7 @@ private:
 // table (rel::all) its rows, sorted for a lookup from either side.
 class RelationRows {
 public:
-    // More rows than this and the table is not kept (28 bytes a row).
+    // More rows than this and the table is not kept (48 bytes a row).
     static constexpr size_t kMaxRows = 2'000'000;
 
     // Reads every row. A table of more than maxRows rows is not kept
@@ -182,9 +182,9 @@ private:
     };
     static_assert(sizeof(Row) == 24);
     bool kept_ = false;
-    std::vector<Row> rows_;          // by relation, source, target
-    std::vector<uint32_t> byTarget_; // positions in rows_ by relation, target, source
-    std::vector<bool> irregular_;    // per relation
+    std::vector<Row> rows_;       // by relation, source, target
+    std::vector<Row> byTarget_;   // the same rows by relation, target, source
+    std::vector<bool> irregular_; // per relation
 };
 
 // Rows read together, in the order they were asked for: the members of the

@@ -116,8 +116,22 @@ bool Euit_ParmList::operator==(const Euit_ParmList& other) const {
 }
 
 void wrap_parens(HQSTRING& text) {
-    replaceAll(text, l_paren, ql_paren, ql_paren.size());
-    replaceAll(text, r_paren, qr_paren, qr_paren.size());
+    // In one pass: what the first replacement inserts holds no ")".
+    const size_t parens = static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](wchar_t c) { return c == L'(' || c == L')'; }));
+    if (parens == 0)
+        return;
+    HQSTRING wrapped;
+    wrapped.reserve(text.size() + 2 * parens);
+    for (const wchar_t c : text) {
+        if (c == L'(')
+            wrapped.append(ql_paren);
+        else if (c == L')')
+            wrapped.append(qr_paren);
+        else
+            wrapped.push_back(c);
+    }
+    text = std::move(wrapped);
 }
 
 void unwrap_parens(HQSTRING& text) {
