@@ -39,7 +39,7 @@ stop_pg() {
 trap stop_pg EXIT
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-seconds_since() { awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f", b - a }'; }
+seconds_since() { awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN { printf "%.3f\n", b - a }'; }
 
 # SQL run by the DBMS's own client on the control tables of a warehouse.
 run_sql() { # dbms dir sql

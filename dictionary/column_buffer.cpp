@@ -133,6 +133,23 @@ std::wstring ColumnBuffer::misfit(size_t i) const {
     return reason;
 }
 
+bool ColumnBuffer::fits() const {
+    // The length words alone answer for all but numbers (what misfit checks,
+    // without making its texts).
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        const ColumnKind kind = columns_[i].kind;
+        if (isNull(i) || isFixedSize(kind))
+            continue;
+        const SQLLEN length = indicators_[i];
+        const size_t room = buffers_[i].size() - (bufferType(kind) == SQL_C_BINARY ? 0 : 1);
+        if (length == SQL_NO_TOTAL || (length >= 0 && static_cast<size_t>(length) > room))
+            return false;
+        if ((kind == ColumnKind::Int32 || kind == ColumnKind::Int16) && !misfit(i).empty())
+            return false;
+    }
+    return true;
+}
+
 HQRC ColumnBuffer::verify(const HQSTRING& location, const HQSTRING& table,
                           const HQSTRING& rowId) const {
     for (size_t i = 0; i < columns_.size(); ++i) {

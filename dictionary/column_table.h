@@ -94,6 +94,8 @@ public:
     // The first column of the fetched row that does not fit, as a failure
     // naming the table, the column and the row's identifier; 0 when all fit.
     HQRC verify(const HQSTRING& location, const HQSTRING& table, const HQSTRING& rowId) const;
+    // True when every column of the fetched row fits.
+    bool fits() const;
     // Bound length of column i (the resolved size).
     SQLLEN boundLength(size_t i) const { return static_cast<SQLLEN>(buffers_[i].size()); }
 

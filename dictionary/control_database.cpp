@@ -129,9 +129,17 @@ NameLimits NameLimits::forEdition(const HQSTRING& dbType, const HQSTRING& dbVers
 }
 
 NameLimits NameLimits::fromConfiguration() {
-    HQRC rc;
-    const HQSTRING dbType = HQConfiguration::getValueString(ComponentEnum::DDD, L"DBTYPE", rc);
-    const HQSTRING dbVersion =
-        HQConfiguration::getValueString(ComponentEnum::DDD, L"DBVERSION", rc);
-    return forEdition(dbType, dbVersion);
+    // Every object asks when it is made: worked out again only after the
+    // settings changed.
+    static uint64_t workedOutAt = UINT64_MAX;
+    static NameLimits limits;
+    if (const uint64_t now = HQConfiguration::changeCount(); now != workedOutAt) {
+        HQRC rc;
+        const HQSTRING dbType = HQConfiguration::getValueString(ComponentEnum::DDD, L"DBTYPE", rc);
+        const HQSTRING dbVersion =
+            HQConfiguration::getValueString(ComponentEnum::DDD, L"DBVERSION", rc);
+        limits = forEdition(dbType, dbVersion);
+        workedOutAt = now;
+    }
+    return limits;
 }

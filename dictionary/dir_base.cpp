@@ -247,8 +247,10 @@ HQRC DIRBase::SQLSelectId(DIRSelect& select, const DIRId& id, HQOdbcCursor& curs
 }
 
 HQRC DIRBase::verifyRow(const DIRCommonColumns& c, const ColumnBuffer& buffer) const {
-    const HQSTRING rowId =
-        c.idInd == SQL_NULL_DATA ? HQSTRING(L"NULL") : textOf(c.id, sizeof c.id, c.idInd);
+    // Named only in a failure.
+    const auto rowId = [&c] {
+        return c.idInd == SQL_NULL_DATA ? HQSTRING(L"NULL") : textOf(c.id, sizeof c.id, c.idInd);
+    };
     const struct {
         const wchar_t* column;
         SQLLEN lengthWord;
@@ -261,12 +263,12 @@ HQRC DIRBase::verifyRow(const DIRCommonColumns& c, const ColumnBuffer& buffer) c
     for (const auto& column : common) {
         if (const std::wstring reason = fetched::textMisfit(column.lengthWord, column.room);
             !reason.empty()) {
-            rc = fetched::misfit(L"", tableName(), column.column, rowId, reason);
+            rc = fetched::misfit(L"", tableName(), column.column, rowId(), reason);
             break;
         }
     }
-    if (rc.code == 0)
-        rc = buffer.verify(L"", tableName(), rowId);
+    if (rc.code == 0 && !buffer.fits())
+        rc = buffer.verify(L"", tableName(), rowId());
     if (rc.code != 0) {
         rc.location = qualified(L"SQLFetch");
         rc.commandLine = info_.sourceToken;

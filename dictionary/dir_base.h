@@ -100,7 +100,7 @@ public:
     // 0 new, 1 read from the control database, 2 inserted by this object.
     int getState() const { return state_; }
     void setState(int state) { state_ = state; }
-    HQSTRING getLongDescription(HQRC& rc) { return longDescription_.getValue(rc); }
+    const HQSTRING& getLongDescription(HQRC& rc) { return longDescription_.getValue(rc); }
 
     // 3110 for a name over 80 bytes (multibyte), a description of 255 or more characters.
     HQRC setName(const HQSTRING& name);

@@ -36,10 +36,6 @@ bool DIRId::isUnset() const {
     return *this == DIRId();
 }
 
-bool DIRId::operator==(const DIRId& other) const {
-    return std::memcmp(value_.data(), other.value_.data(), kLength) == 0;
-}
-
 namespace {
 // Next value of the runtime's random generator, seeded with the time on first use.
 unsigned nextRandom() {

@@ -226,8 +226,8 @@ DIRString::DIRString(DIRBase& owner, const char* keyName) : owner_(owner), keyNa
     owner.addString(this);
 }
 
-void DIRString::keep(const HQSTRING& value) {
-    value_ = value;
+void DIRString::keep(HQSTRING value) {
+    value_ = std::move(value);
     loaded_ = true;
 }
 
@@ -276,24 +276,25 @@ HQRC DIRString::remove() {
     return transaction.finish(rc);
 }
 
-HQSTRING DIRString::getValue(HQRC& rc) {
+const HQSTRING& DIRString::getValue(HQRC& rc) {
+    static const HQSTRING none;
     rc = HQRC();
     if (loaded_)
         return value_;
     // Rows are joined in their sequence, before conversion: a character may span two rows.
     if (std::optional<std::string> kept = keptText(keyName_, owner_, rc)) {
-        setValue(HQSTRING(*kept));
+        keep(HQSTRING(*kept));
         return value_;
     }
     if (rc.code != 0) {
         rc.AddComment(L"DIRString::getValue");
-        return {};
+        return none;
     }
     std::string bytes;
     rc = readText(keyName_, owner_.getId(), [&](std::string_view row) { bytes += row; });
     if (rc.code != 0) {
         rc.AddComment(L"DIRString::getValue");
-        return {};
+        return none;
     }
     keep(HQSTRING(bytes));
     return value_;

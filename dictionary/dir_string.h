@@ -19,7 +19,7 @@ public:
 
     // The text, read from the strings table on first use (its rows joined in
     // seqno order); no row gives "".
-    HQSTRING getValue(HQRC& rc);
+    const HQSTRING& getValue(HQRC& rc);
     // Gives the text a new value, to be stored by store() (or by the
     // owner's create and update).
     void setValue(const HQSTRING& value);
@@ -40,7 +40,7 @@ public:
     HQRC remove();
 
 private:
-    void keep(const HQSTRING& value);
+    void keep(HQSTRING value);
 
     DIRBase& owner_;
     std::string keyName_;

@@ -30,3 +30,11 @@ HQSTRING relatedIdsQuery(const Relation& relation, RelationSide known) {
 HQSTRING relatedIdsQuery(const Relation& relation, RelationSide known, const HQSTRING& knownIds) {
     return relatedIds(relation, known, L" in " + knownIds);
 }
+
+// Each relation's index is its position in the table.
+static_assert([] {
+    for (size_t i = 0; i < std::size(rel::all); ++i)
+        if (rel::all[i]->index != i)
+            return false;
+    return std::size(rel::all) < UINT8_MAX;
+}());

@@ -29,6 +29,7 @@ struct Relation {
     DIRObjectType target;
     Cardinality targetsPerSource;
     Cardinality sourcesPerTarget;
+    uint8_t index; // position in rel::all
 
     // The object type on a side.
     constexpr DIRObjectType typeOn(RelationSide side) const {
@@ -41,9 +42,18 @@ struct Relation {
 };
 
 namespace rel {
+enum RelationIndex : uint8_t {
+#define QRT_RELATION(name, ...) name##Index,
+#include "dictionary/relations.def"
+#undef QRT_RELATION
+};
 #define QRT_RELATION(name, source, target, perSource, perTarget)                                   \
-    inline constexpr Relation name{L## #name, DIRObjectType::source, DIRObjectType::target,        \
-                                   Cardinality::perSource, Cardinality::perTarget};
+    inline constexpr Relation name{L## #name,                                                      \
+                                   DIRObjectType::source,                                          \
+                                   DIRObjectType::target,                                          \
+                                   Cardinality::perSource,                                         \
+                                   Cardinality::perTarget,                                         \
+                                   name##Index};
 #include "dictionary/relations.def"
 #undef QRT_RELATION
 

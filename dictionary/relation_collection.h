@@ -9,8 +9,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include <absl/container/flat_hash_map.h>
 
 #include "dictionary/dir_base.h"
 #include "dictionary/relation.h"
@@ -126,7 +127,7 @@ private:
     int loadState_ = 0;
     long cursor_ = -1;
     std::vector<std::unique_ptr<RelationElement>> elements_;
-    std::unordered_map<DIRId, RelationElement*> index_;
+    absl::flat_hash_map<DIRId, RelationElement*, std::hash<DIRId>> index_;
 };
 
 // A collection whose members are objects of class T.

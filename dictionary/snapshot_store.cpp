@@ -34,13 +34,6 @@ std::optional<uint8_t> relationIndex(std::string_view name) {
     return found->second;
 }
 
-uint8_t indexOf(const Relation& relation) {
-    for (size_t i = 0; i < std::size(rel::all); ++i)
-        if (rel::all[i] == &relation)
-            return static_cast<uint8_t>(i);
-    return UINT8_MAX;
-}
-
 // An identifier the relationship table answers for byte by byte: exactly
 // 10 characters, none of them a blank or a zero byte.
 bool isPlainId(const char* bytes, SQLLEN length) {
@@ -99,10 +92,9 @@ HQRC RelationRows::load(size_t maxRows) {
             irregular_[*relation] = true;
             continue;
         }
-        Row row{*relation, {}, {}};
-        std::memcpy(row.source.data(), source, DIRId::kLength);
-        std::memcpy(row.target.data(), target, DIRId::kLength);
-        rows_.push_back(row);
+        const IdKey from = keyOf(source);
+        const IdKey to = keyOf(target);
+        rows_.push_back({from.head, to.head, from.tail, to.tail, *relation});
     }
     if (rc.code != 0) {
         rows_.clear();
@@ -111,51 +103,59 @@ HQRC RelationRows::load(size_t maxRows) {
     }
     // Byte order of the identifiers: the order the table's queries give.
     std::sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
-        return std::tie(a.relation, a.source, a.target) < std::tie(b.relation, b.source, b.target);
+        return std::tuple(a.relation, a.source(), a.target()) <
+               std::tuple(b.relation, b.source(), b.target());
     });
-    byTarget_.resize(rows_.size());
-    for (size_t i = 0; i < rows_.size(); ++i)
-        byTarget_[i] = static_cast<uint32_t>(i);
-    std::sort(byTarget_.begin(), byTarget_.end(), [this](uint32_t a, uint32_t b) {
-        const Row& x = rows_[a];
-        const Row& y = rows_[b];
-        return std::tie(x.relation, x.target, x.source) < std::tie(y.relation, y.target, y.source);
+    byTarget_ = rows_;
+    std::sort(byTarget_.begin(), byTarget_.end(), [](const Row& x, const Row& y) {
+        return std::tuple(x.relation, x.target(), x.source()) <
+               std::tuple(y.relation, y.target(), y.source());
     });
     rows_.shrink_to_fit();
+    byTarget_.shrink_to_fit();
     kept_ = true;
     return rc;
 }
 
+RelationRows::IdKey RelationRows::keyOf(const char* bytes) {
+    IdKey key{0, 0};
+    for (size_t i = 0; i < 8; ++i)
+        key.head = (key.head << 8) | static_cast<unsigned char>(bytes[i]);
+    key.tail = static_cast<uint16_t>((static_cast<unsigned char>(bytes[8]) << 8) |
+                                     static_cast<unsigned char>(bytes[9]));
+    return key;
+}
+
+DIRId RelationRows::idOf(IdKey key) {
+    char bytes[DIRId::kLength];
+    for (size_t i = 0; i < 8; ++i)
+        bytes[i] = static_cast<char>(key.head >> (56 - 8 * i));
+    bytes[8] = static_cast<char>(key.tail >> 8);
+    bytes[9] = static_cast<char>(key.tail);
+    return DIRId(std::string_view(bytes, DIRId::kLength));
+}
+
 bool RelationRows::related(const Relation& relation, RelationSide ownerSide, const DIRId& owner,
                            std::vector<DIRId>& out) const {
-    const uint8_t index = indexOf(relation);
-    if (!kept_ || index == UINT8_MAX || irregular_[index])
+    const uint8_t index = relation.index;
+    if (!kept_ || index >= irregular_.size() || irregular_[index])
         return false;
-    IdBytes key;
-    std::memcpy(key.data(), owner.data(), DIRId::kLength);
-    const auto addOther = [&](const Row& row) {
-        const IdBytes& other = ownerSide == RelationSide::Source ? row.target : row.source;
-        out.emplace_back(
-            std::string_view(reinterpret_cast<const char*>(other.data()), other.size()));
+    const IdKey key = keyOf(owner.data());
+    const auto before = [index, key](uint8_t relation, IdKey id) {
+        return relation < index || (relation == index && id < key);
     };
     if (ownerSide == RelationSide::Source) {
-        auto from = std::lower_bound(rows_.begin(), rows_.end(), std::pair(index, key),
-                                     [](const Row& row, const std::pair<uint8_t, IdBytes>& k) {
-                                         return std::tie(row.relation, row.source) <
-                                                std::tie(k.first, k.second);
-                                     });
-        for (; from != rows_.end() && from->relation == index && from->source == key; ++from)
-            addOther(*from);
+        auto from = std::partition_point(rows_.begin(), rows_.end(), [&](const Row& row) {
+            return before(row.relation, row.source());
+        });
+        for (; from != rows_.end() && from->relation == index && from->source() == key; ++from)
+            out.push_back(idOf(from->target()));
     } else {
-        auto from = std::lower_bound(byTarget_.begin(), byTarget_.end(), std::pair(index, key),
-                                     [this](uint32_t i, const std::pair<uint8_t, IdBytes>& k) {
-                                         return std::tie(rows_[i].relation, rows_[i].target) <
-                                                std::tie(k.first, k.second);
-                                     });
-        for (; from != byTarget_.end() && rows_[*from].relation == index &&
-               rows_[*from].target == key;
-             ++from)
-            addOther(rows_[*from]);
+        auto from = std::partition_point(byTarget_.begin(), byTarget_.end(), [&](const Row& row) {
+            return before(row.relation, row.target());
+        });
+        for (; from != byTarget_.end() && from->relation == index && from->target() == key; ++from)
+            out.push_back(idOf(from->source()));
     }
     return true;
 }
@@ -191,13 +191,21 @@ const RelationRows* SnapshotStore::relations(HQRC& rc) {
 }
 
 const SnapshotStore::KeptRow* SnapshotStore::findRow(const ClassInfo& cls, const DIRId& id) {
-    return rows_.find(RowKey{&cls, id});
+    // A walk asks for the same row twice in a row: whether it is kept, then
+    // to restore it.
+    const RowKey key{&cls, id};
+    if (lastFound_.known && lastFound_.key == key)
+        return lastFound_.row;
+    const KeptRow* row = rows_.find(key);
+    lastFound_ = {true, key, row};
+    return row;
 }
 
 void SnapshotStore::keepRow(const ClassInfo& cls, const DIRId& id, std::string image,
                             uint64_t group, uint32_t position) {
     // The entry's own bookkeeping (list and index nodes) counted with it.
     const size_t cost = image.capacity() + 128;
+    lastFound_ = {};
     rows_.put(RowKey{&cls, id}, KeptRow{std::move(image), group, position}, cost);
 }
 
@@ -262,13 +270,7 @@ void RowGroup::coverTexts(std::string_view key, uint32_t upTo) {
 }
 
 std::optional<std::string> SnapshotStore::takeText(std::string_view key, const DIRId& owner) {
-    const TextKey k{std::string(key), owner};
-    std::string* text = texts_.find(k);
-    if (text == nullptr)
-        return std::nullopt;
-    std::string bytes = std::move(*text);
-    texts_.erase(k);
-    return bytes;
+    return texts_.take(TextKey{std::string(key), owner});
 }
 
 void SnapshotStore::keepText(std::string_view key, const DIRId& owner, std::string bytes) {

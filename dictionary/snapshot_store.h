@@ -18,7 +18,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <list>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +26,8 @@
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include <absl/container/flat_hash_map.h>
 
 #include "dictionary/column_table.h"
 #include "dictionary/dir_id.h"
@@ -38,7 +40,9 @@ namespace controldb {
 
 // A map within a byte budget: the entries kept longest go first once the
 // values' costs exceed the budget. (Rows are read ahead just before they are
-// used, so the oldest are the ones least likely to be asked for again.)
+// used, so the oldest are the ones least likely to be asked for again.) The
+// values sit in an open-addressing table; a pointer find returns stays valid
+// until the next put.
 template <class Key, class Value, class Hash = std::hash<Key>> class BoundedCache {
 public:
     explicit BoundedCache(size_t budget) : budget_(budget) {}
@@ -46,50 +50,100 @@ public:
     // The value of key; null when not kept.
     Value* find(const Key& key) {
         auto found = index_.find(key);
-        return found == index_.end() ? nullptr : &found->second->value;
+        return found == index_.end() ? nullptr : &found->second.value;
     }
-    // Keeps value under key (replacing an earlier one) with its cost in bytes.
+    // Keeps value under key (replacing an earlier one, which makes it the
+    // newest) with its cost in bytes.
     void put(const Key& key, Value value, size_t cost) {
-        erase(key);
-        order_.push_front({key, std::move(value), cost});
-        index_.emplace(key, order_.begin());
+        auto [at, added] = index_.try_emplace(key);
+        if (!added)
+            used_ -= at->second.cost;
+        at->second = Kept{std::move(value), cost, ++lastPut_};
+        order_.push_back({key, lastPut_});
         used_ += cost;
-        while (used_ > budget_ && order_.size() > 1)
-            erase(order_.back().key);
+        while (used_ > budget_ && index_.size() > 1)
+            dropOldest();
+        dropStaleOrder();
+    }
+    // The value of key, no longer kept; none when not kept.
+    std::optional<Value> take(const Key& key) {
+        auto found = index_.find(key);
+        if (found == index_.end())
+            return std::nullopt;
+        std::optional<Value> value(std::move(found->second.value));
+        used_ -= found->second.cost;
+        index_.erase(found);
+        dropStaleOrder();
+        return value;
     }
     void erase(const Key& key) {
         auto found = index_.find(key);
         if (found == index_.end())
             return;
-        used_ -= found->second->cost;
-        order_.erase(found->second);
+        used_ -= found->second.cost;
         index_.erase(found);
+        dropStaleOrder();
     }
     void clear() {
         index_.clear();
         order_.clear();
         used_ = 0;
     }
-    size_t size() const { return order_.size(); }
+    size_t size() const { return index_.size(); }
     size_t bytes() const { return used_; }
 
 private:
-    struct Entry {
-        Key key;
+    struct Kept {
         Value value;
-        size_t cost;
+        size_t cost = 0;
+        uint64_t put = 0; // which put kept it
     };
+    // The order of the puts; an entry whose key was erased or put again
+    // since is stale and passed over.
+    struct Put {
+        Key key;
+        uint64_t put;
+    };
+    bool isCurrent(const Put& p) const {
+        auto found = index_.find(p.key);
+        return found != index_.end() && found->second.put == p.put;
+    }
+    void dropOldest() {
+        while (!order_.empty()) {
+            const Put oldest = std::move(order_.front());
+            order_.pop_front();
+            auto found = index_.find(oldest.key);
+            if (found != index_.end() && found->second.put == oldest.put) {
+                used_ -= found->second.cost;
+                index_.erase(found);
+                return;
+            }
+        }
+    }
+    // Stale entries of the order are let go once they outnumber the kept
+    // ones, so that the order stays within a small multiple of the entries.
+    void dropStaleOrder() {
+        if (order_.size() <= 2 * index_.size() + 1024)
+            return;
+        std::deque<Put> current;
+        for (Put& p : order_)
+            if (isCurrent(p))
+                current.push_back(std::move(p));
+        order_ = std::move(current);
+    }
+
     size_t budget_;
     size_t used_ = 0;
-    std::list<Entry> order_; // most recently kept first
-    std::unordered_map<Key, typename std::list<Entry>::iterator, Hash> index_;
+    uint64_t lastPut_ = 0;
+    std::deque<Put> order_; // oldest first
+    absl::flat_hash_map<Key, Kept, Hash> index_;
 };
 
 // The relationship table, read whole: for every relation of the relation
 // table (rel::all) its rows, sorted for a lookup from either side.
 class RelationRows {
 public:
-    // More rows than this and the table is not kept (about 26 bytes a row).
+    // More rows than this and the table is not kept (48 bytes a row).
     static constexpr size_t kMaxRows = 2'000'000;
 
     // Reads every row. A table of more than maxRows rows is not kept
@@ -107,17 +161,30 @@ public:
     size_t rows() const { return rows_.size(); }
 
 private:
-    // Unsigned: compared as the database compares them, byte by byte.
-    using IdBytes = std::array<unsigned char, DIRId::kLength>;
-    struct Row {
-        uint8_t relation; // index in rel::all
-        IdBytes source;
-        IdBytes target;
+    // An identifier's 10 bytes as two unsigned numbers, first byte most
+    // significant: compared as numbers they compare as the database compares
+    // the bytes.
+    struct IdKey {
+        uint64_t head;
+        uint16_t tail;
+        auto operator<=>(const IdKey&) const = default;
     };
+    static IdKey keyOf(const char* bytes);
+    static DIRId idOf(IdKey key);
+    struct Row { // 24 bytes: the keys' parts side by side
+        uint64_t sourceHead;
+        uint64_t targetHead;
+        uint16_t sourceTail;
+        uint16_t targetTail;
+        uint8_t relation; // index in rel::all
+        IdKey source() const { return {sourceHead, sourceTail}; }
+        IdKey target() const { return {targetHead, targetTail}; }
+    };
+    static_assert(sizeof(Row) == 24);
     bool kept_ = false;
-    std::vector<Row> rows_;          // by relation, source, target
-    std::vector<uint32_t> byTarget_; // positions in rows_ by relation, target, source
-    std::vector<bool> irregular_;    // per relation
+    std::vector<Row> rows_;       // by relation, source, target
+    std::vector<Row> byTarget_;   // the same rows by relation, target, source
+    std::vector<bool> irregular_; // per relation
 };
 
 // Rows read together, in the order they were asked for: the members of the
@@ -215,6 +282,12 @@ private:
     bool relationsTried_ = false;
     RelationRows relations_;
     BoundedCache<RowKey, KeptRow, RowKeyHash> rows_{kRowBudget};
+    // The last answer of findRow, until the next keepRow.
+    struct LastFound {
+        bool known = false;
+        RowKey key{};
+        const KeptRow* row = nullptr;
+    } lastFound_;
     BoundedCache<TextKey, std::string, TextKeyHash> texts_{kTextBudget};
     std::vector<RowGroup> groups_ = std::vector<RowGroup>(kGroupsKept); // ring by number
     uint64_t lastGroup_ = 0;

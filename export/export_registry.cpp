@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <iterator>
 
@@ -77,7 +78,10 @@ HQSTRING TagX_Obj::scheduleTime(int storedYear, int month, int day, int hour, in
 
 namespace {
 void appendCounted(std::string& lookup, std::wstring_view text) {
-    lookup.append(std::to_string(text.size())).append(":");
+    char count[24];
+    const auto counted = std::to_chars(count, count + sizeof count, text.size());
+    lookup.append(count, counted.ptr).push_back(':');
+    lookup.reserve(lookup.size() + text.size());
     for (const wchar_t c : text) {
         const auto code = static_cast<uint32_t>(c);
         if (code < 0x80) {
@@ -115,7 +119,7 @@ HQSTRING takeCounted(std::string_view& text) {
 } // namespace
 
 void TagX_Obj::addKey(std::wstring_view name, const HQSTRING& value) {
-    keys.insertElem(HQSTRING(name), value);
+    keys.insertElem(name, value);
     // As the list keeps them: name and value without outer blanks.
     const Euit_Parm& added = keys[keys.entries() - 1];
     appendCounted(lookup, added.get_parm_name());
@@ -285,7 +289,7 @@ TagX_Registered* Tag_ExpList::inList(const TagX_Obj& entry) {
 
 int Tag_ExpList::addElem(DIRBase* obj, Euit_ParmList& keys) {
     TagX_Obj entry(obj);
-    keys = entry.getKeys();
+    keys = entry.takeKeys();
     const int type = entry.objType();
     const auto [position, added] = index.try_emplace(entry.takeLookupKey(), TagX_Registered{type});
     if (!added)
@@ -301,7 +305,7 @@ int Tag_ExpList::addElem(DIRBase* obj, Euit_ParmList& keys) {
 
 void Tag_ExpList::getKeys(DIRBase* obj, Euit_ParmList& keys) {
     TagX_Obj entry(obj);
-    keys = entry.getKeys();
+    keys = entry.takeKeys();
 }
 
 bool Tag_ExpList::dddInList(DIRBase* obj) {

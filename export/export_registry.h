@@ -11,9 +11,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include <absl/container/flat_hash_map.h>
+#include <absl/container/node_hash_map.h>
 
 #include "dictionary/dir_id.h"
 #include "export/tag_property.h"
@@ -34,6 +36,7 @@ public:
 
     int objType() const { return objectType; }
     const Euit_ParmList& getKeys() const { return keys; }
+    Euit_ParmList takeKeys() { return std::move(keys); }
 
     // Text that is equal for two entries exactly when their types are equal
     // and their key lists are equal (names and values): the type, then each
@@ -96,8 +99,9 @@ private:
 
     using Entry = std::pair<const std::string, TagX_Registered>;
     // Lookup text -> the registered object; the order of registration.
-    std::unordered_map<std::string, TagX_Registered> index;
+    absl::node_hash_map<std::string, TagX_Registered> index;
     std::vector<const Entry*> order;
-    std::unordered_map<DIRId, TableKeys> tableKeys; // per table identifier
-    std::unordered_map<DIRId, DIRId> columnTables;  // column identifier -> its table's
+    absl::flat_hash_map<DIRId, TableKeys, std::hash<DIRId>> tableKeys; // per table identifier
+    absl::flat_hash_map<DIRId, DIRId, std::hash<DIRId>>
+        columnTables; // column identifier -> its table's
 };

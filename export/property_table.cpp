@@ -2,16 +2,12 @@
 // object record.
 #include "export/property_table.h"
 
+#include <algorithm>
+#include <charconv>
+
 #include "export/export_registry.h"
 
 namespace {
-
-HQSTRING textOf(const PropertyValue& value) {
-    if (const auto* text = std::get_if<HQSTRING>(&value)) {
-        return *text;
-    }
-    return HQSTRING(std::to_wstring(std::get<long>(value)));
-}
 
 long numberOf(const PropertyValue& value) {
     const auto* number = std::get_if<long>(&value);
@@ -25,15 +21,21 @@ bool registerNew(DIRBase& object, Euit_ParmList& keys) {
 }
 
 void writeProperty(std::wstring_view name, PropertyForm form, const PropertyValue& value) {
-    // A text value is written from where it is held; a copy is made only for
-    // a number's text and for parentheses that wrapping quotes.
+    // A text value is written from where it is held, a number from its
+    // digits on the stack; a copy is made only for parentheses that wrapping
+    // quotes.
     HQSTRING owned;
     std::wstring_view text;
+    wchar_t digits[24]; // a number's text, the same as std::to_wstring's
     const auto valueText = [&] {
-        if (const auto* held = std::get_if<HQSTRING>(&value))
-            return std::wstring_view(*held);
-        owned = textOf(value);
-        return std::wstring_view(owned);
+        if (const auto* text = std::get_if<HQSTRING>(&value))
+            return std::wstring_view(*text);
+        if (const auto* held = std::get_if<std::wstring_view>(&value))
+            return *held;
+        char bytes[24];
+        const char* end = std::to_chars(bytes, bytes + sizeof bytes, std::get<long>(value)).ptr;
+        std::copy(static_cast<const char*>(bytes), end, digits);
+        return std::wstring_view(digits, static_cast<size_t>(end - bytes));
     };
     switch (form) {
     case PropertyForm::Wrapped:

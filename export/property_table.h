@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <variant>
 
 #include "dictionary/dir_id.h"
@@ -34,8 +36,18 @@ enum class PropertyForm {
     EachKey,           // every property of the object's key list, in list order
 };
 
-// A property value: a text or a number (flags are numbers).
-using PropertyValue = std::variant<HQSTRING, long>;
+// A property value: a text, a text held by the object (valid while its
+// record is written), or a number (flags are numbers).
+using PropertyValue = std::variant<HQSTRING, std::wstring_view, long>;
+
+// A getter's text as a property value: a view of a text the object holds, a
+// copy of one it makes.
+template <class Text> PropertyValue textValue(Text&& text) {
+    if constexpr (std::is_lvalue_reference_v<Text>)
+        return std::wstring_view(text);
+    else
+        return HQSTRING(std::move(text));
+}
 
 // One row of an exporter's property table, for objects of class T. A row
 // with a condition is written only when the condition holds.
@@ -63,18 +75,18 @@ public:
     // NAME: the object's name, wrapped.
     static PropertyRow name() {
         return computed(DIRBname_key, PropertyForm::Wrapped,
-                        [](T& o, HQRC&) -> PropertyValue { return o.getName(); });
+                        [](T& o, HQRC&) { return textValue(o.getName()); });
     }
     // SHRTDESC: the short description, wrapped, when there is one.
     static PropertyRow shortDescription() {
         return computed(shrtdesc_key, PropertyForm::WrappedIfNonEmpty,
-                        [](T& o, HQRC&) -> PropertyValue { return o.getShortDescription(); });
+                        [](T& o, HQRC&) { return textValue(o.getShortDescription()); });
     }
     // LONGDESC: the long description, wrapped, when there is one; a failing
     // read is raised.
     static PropertyRow longDescription() {
         return computed(longdesc_key, PropertyForm::WrappedIfNonEmpty,
-                        [](T& o, HQRC& rc) -> PropertyValue { return o.getLongDescription(rc); });
+                        [](T& o, HQRC& rc) { return textValue(o.getLongDescription(rc)); });
     }
     // The object's identifier (10 characters) under the given name.
     static PropertyRow identifier(std::wstring_view name) {
@@ -96,7 +108,7 @@ public:
             return value;
         }
         if (const auto* text = std::get_if<HQSTRING Fields::*>(&value_))
-            return object.fields().*(*text);
+            return std::wstring_view(object.fields().*(*text));
         if (const auto* number = std::get_if<int32_t Fields::*>(&value_))
             return long{object.fields().*(*number)};
         return long{object.fields().*std::get<int16_t Fields::*>(value_)};
@@ -127,7 +139,7 @@ template <class T, class Context> struct ObjectInContext {
     const Fields& fields() const { return object.fields(); }
     const HQSTRING& getName() const { return object.getName(); }
     const HQSTRING& getShortDescription() const { return object.getShortDescription(); }
-    HQSTRING getLongDescription(HQRC& rc) { return object.getLongDescription(rc); }
+    const HQSTRING& getLongDescription(HQRC& rc) { return object.getLongDescription(rc); }
     const DIRId& getId() const { return object.getId(); }
 };
 

@@ -22,7 +22,7 @@ HQRC Tag_File::init(std::string_view filename) {
     blob_id = 0;
     if (tfile.is_open())
         clean_up();
-    block.clear();
+    block_used = 0;
     write_failure = HQRC(0, 0, DomainWhsSrv);
     tfile.clear();
     if (filename.size() >= name_capacity || filename.find('\0') != std::string_view::npos)
@@ -56,22 +56,41 @@ void Tag_File::write_line(std::wstring_view line) {
     write_line({line});
 }
 
+char* Tag_File::room(size_t characters) {
+    // 4 bytes a character at most, and the line end.
+    const size_t needed = block_used + 4 * characters + 1;
+    if (block.size() < needed)
+        block.resize(std::max({needed, 2 * block.size(), block_limit + size_t{64} * 1024}));
+    return block.data() + block_used;
+}
+
 void Tag_File::write_line(std::initializer_list<std::wstring_view> parts) {
     if (!tfile.is_open() || write_failure.code != 0)
         return;
+    size_t characters = 0;
     for (const std::wstring_view part : parts)
-        appendMultiByte(block, part);
-    block += '\n';
-    if (block.size() > block_limit)
+        characters += part.size();
+    char* to = room(characters);
+    for (const std::wstring_view part : parts)
+        to = putMultiByte(to, part);
+    *to++ = '\n';
+    block_used = static_cast<size_t>(to - block.data());
+    if (block_used > block_limit)
         flush();
 }
 
+void Tag_File::write_part(std::wstring_view part) {
+    if (!tfile.is_open() || write_failure.code != 0)
+        return;
+    block_used = static_cast<size_t>(putMultiByte(room(part.size()), part) - block.data());
+}
+
 const HQRC& Tag_File::flush() {
-    if (!tfile.is_open() || write_failure.code != 0 || block.empty())
+    if (!tfile.is_open() || write_failure.code != 0 || block_used == 0)
         return write_failure;
     errno = 0;
-    tfile.write(block.data(), static_cast<std::streamsize>(block.size()));
-    block.clear();
+    tfile.write(block.data(), static_cast<std::streamsize>(block_used));
+    block_used = 0;
     if (!tfile)
         fail(L"Tag_File::write_line");
     return write_failure;
@@ -103,7 +122,7 @@ HQRC Tag_File::clean_up() {
         if (tfile.fail())
             fail(L"Tag_File::clean_up");
     }
-    block.clear();
-    block.shrink_to_fit();
+    block_used = 0;
+    block = std::vector<char>();
     return write_failure;
 }

@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/hq_string.h"
 #include "runtime/return_code.h"
@@ -33,6 +34,8 @@ public:
     static void write_line(std::wstring_view line);
     // The same for a line given in parts, written one after the other.
     static void write_line(std::initializer_list<std::wstring_view> parts);
+    // Adds the front part of a line that the next write_line ends.
+    static void write_part(std::wstring_view part);
     // Adds the next checkpoint, ":COMMIT.CHKPID(n)" (the first after init is
     // 151), and writes the block. Then raises the file's failure, if any: a
     // checkpoint promises that everything before it is in the file.
@@ -54,8 +57,9 @@ public:
     // Size of the block beyond which it is written before the next checkpoint.
     static constexpr size_t block_limit = size_t{1} << 20;
 
-    static inline std::ofstream tfile; // unbuffered: the block is its buffer
-    static inline std::string block;   // lines not yet written
+    static inline std::ofstream tfile;     // unbuffered: the block is its buffer
+    static inline std::vector<char> block; // lines not yet written: the first block_used bytes
+    static inline size_t block_used = 0;
     static inline std::array<char, name_capacity> fn{};
     static inline int fn_len = 0;
     static inline std::array<char, name_capacity> new_filename{};
@@ -64,6 +68,9 @@ public:
     static inline HQRC write_failure;
 
 private:
+    // Where the block goes on, with room for a text of `characters`
+    // characters and a line end.
+    static char* room(size_t characters);
     // Keeps the first write failure and stops further writes.
     static void fail(const wchar_t* location);
 };

@@ -10,9 +10,10 @@
 namespace {
 
 HQSTRING strippedBlanks(std::wstring_view text) {
-    HQSTRING s(text);
-    s.strip(HQSTRING::both, L' ');
-    return s;
+    const size_t first = text.find_first_not_of(L' ');
+    if (first == std::wstring_view::npos)
+        return HQSTRING();
+    return HQSTRING(text.substr(first, text.find_last_not_of(L' ') - first + 1));
 }
 
 // Replaces every occurrence of from by to, scanning left to right; after each
@@ -74,9 +75,9 @@ void Euit_ParmList::copy(const Euit_ParmList& other) {
     elems = std::move(fresh);
 }
 
-void Euit_ParmList::insertElem(const HQSTRING& name, const HQSTRING& value) {
-    auto parm = std::make_unique<Euit_Parm>(name);
-    parm->set_parm_value(value);
+void Euit_ParmList::insertElem(std::wstring_view name, std::wstring_view value) {
+    auto parm = std::make_unique<Euit_Parm>(name.data(), name.size());
+    parm->set_parm_value(value.data(), value.size());
     elems.push_back(std::move(parm));
 }
 
@@ -115,8 +116,22 @@ bool Euit_ParmList::operator==(const Euit_ParmList& other) const {
 }
 
 void wrap_parens(HQSTRING& text) {
-    replaceAll(text, l_paren, ql_paren, ql_paren.size());
-    replaceAll(text, r_paren, qr_paren, qr_paren.size());
+    // In one pass: what the first replacement inserts holds no ")".
+    const size_t parens = static_cast<size_t>(
+        std::count_if(text.begin(), text.end(), [](wchar_t c) { return c == L'(' || c == L')'; }));
+    if (parens == 0)
+        return;
+    HQSTRING wrapped;
+    wrapped.reserve(text.size() + 2 * parens);
+    for (const wchar_t c : text) {
+        if (c == L'(')
+            wrapped.append(ql_paren);
+        else if (c == L')')
+            wrapped.append(qr_paren);
+        else
+            wrapped.push_back(c);
+    }
+    text = std::move(wrapped);
 }
 
 void unwrap_parens(HQSTRING& text) {

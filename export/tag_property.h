@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "runtime/hq_string.h"
@@ -68,7 +69,7 @@ public:
     // other's elements, in order (type 0, no sub-properties).
     void copy(const Euit_ParmList& other);
     // Appends a property with the stripped name and stripped value.
-    void insertElem(const HQSTRING& name, const HQSTRING& value);
+    void insertElem(std::wstring_view name, std::wstring_view value);
     void clear() { elems.clear(); }
 
     // First element whose name equals name exactly; null when there is none.

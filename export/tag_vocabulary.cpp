@@ -88,9 +88,9 @@ int32_t NameNType::objTypeFromTypeName(const HQSTRING& typeName) {
     return row == objMap.end() ? 0 : row->number;
 }
 
-HQSTRING NameNType::objTypeToTypeName(int32_t objType) {
+std::wstring_view NameNType::objTypeToTypeName(int32_t objType) {
     const auto row = findByNumber(objMap, objType);
-    return HQSTRING(row == objMap.end() ? none_typename : row->name);
+    return row == objMap.end() ? none_typename : row->name;
 }
 
 int32_t NameNType2::relobjTypeFromTypeName(const HQSTRING& relName) {
@@ -98,9 +98,9 @@ int32_t NameNType2::relobjTypeFromTypeName(const HQSTRING& relName) {
     return row == objMap2.end() ? noRelType : row->number;
 }
 
-HQSTRING NameNType2::relobjTypeToTypeName(int32_t relType) {
+std::wstring_view NameNType2::relobjTypeToTypeName(int32_t relType) {
     const auto row = findByNumber(objMap2, relType);
-    return HQSTRING(row == objMap2.end() ? none_typename : row->name);
+    return row == objMap2.end() ? none_typename : row->name;
 }
 
 int32_t NameNType2::DIRBaseFromRelType(int32_t relType) {

@@ -228,7 +228,7 @@ public:
     // Number of the first row named exactly typeName; 0 when there is none.
     static int32_t objTypeFromTypeName(const HQSTRING& typeName);
     // Name of the first row with that number; "None" when there is none.
-    static HQSTRING objTypeToTypeName(int32_t objType);
+    static std::wstring_view objTypeToTypeName(int32_t objType);
 };
 
 // Relation types: tag word <-> relation-type number (129..148; 128 = none),
@@ -265,7 +265,7 @@ public:
     // Number of the first row named exactly relName; 128 when there is none.
     static int32_t relobjTypeFromTypeName(const HQSTRING& relName);
     // Name of the first row with that number; "None" when there is none.
-    static HQSTRING relobjTypeToTypeName(int32_t relType);
+    static std::wstring_view relobjTypeToTypeName(int32_t relType);
     // Object type on the source side of the relation type; 0 when unknown.
     static int32_t DIRBaseFromRelType(int32_t relType);
 };

@@ -16,11 +16,9 @@ HQSTRING fileName() {
 
 } // namespace
 
-HQSTRING tag_type_name(int32_t type) {
-    HQSTRING name = NameNType::objTypeToTypeName(type);
-    if (name == none_typename)
-        name = NameNType2::relobjTypeToTypeName(type);
-    return name;
+std::wstring_view tag_type_name(int32_t type) {
+    const std::wstring_view name = NameNType::objTypeToTypeName(type);
+    return name == none_typename ? NameNType2::relobjTypeToTypeName(type) : name;
 }
 
 HQSTRING tag_time_stamp() {
@@ -55,7 +53,7 @@ void export_objtype() {
 }
 
 void export_objHeader(int32_t type) {
-    const HQSTRING name = tag_type_name(type);
+    const std::wstring_view name = tag_type_name(type);
     Tag_File::write_line(comment_line);
     Tag_File::write_line({L":COMMENT.  Begin ", name, L" Instance"});
     Tag_File::write_line(comment_dot);
@@ -65,16 +63,30 @@ void export_objHeader(int32_t type) {
 }
 
 void export_objFooter(int32_t type) {
-    const HQSTRING name = tag_type_name(type);
+    const std::wstring_view name = tag_type_name(type);
     Tag_File::write_line(comment_dot);
     Tag_File::write_line({L":COMMENT.  End ", name, L" Instance"});
     Tag_File::write_line(comment_line);
 }
 
+namespace {
+// The lead, each key in the form of Euit_ParmList::toString, then ")".
+void writeKeysLine(std::wstring_view lead, const Euit_ParmList& keys) {
+    Tag_File::write_part(lead);
+    for (size_t i = 0; i < keys.entries(); ++i) {
+        Tag_File::write_part(keys[i].get_parm_name());
+        Tag_File::write_part(l_paren);
+        Tag_File::write_part(keys[i].get_parm_value());
+        Tag_File::write_part(r_parenSpace);
+    }
+    Tag_File::write_line(r_paren);
+}
+} // namespace
+
 void export_relation(int32_t sourceType, const Euit_ParmList& sourceKeys, int32_t targetType,
                      const Euit_ParmList& targetKeys, int contain) {
-    const HQSTRING source = tag_type_name(sourceType);
-    const HQSTRING target = tag_type_name(targetType);
+    const std::wstring_view source = tag_type_name(sourceType);
+    const std::wstring_view target = tag_type_name(targetType);
     if (source == none_typename || target == none_typename)
         throw tagHQRCset(13105, L"export_relation", HQSTRING(tagxobj_module));
     Tag_File::write_line(comment_line);
@@ -84,8 +96,8 @@ void export_relation(int32_t sourceType, const Euit_ParmList& sourceKeys, int32_
     Tag_File::write_line({L":RELTYPE.TYPE(", contain != 0 ? L"CONTAIN" : L"LINK", L") SOURCETYPE(",
                           source, L") TARGETYPE(", target, L")"});
     Tag_File::write_line(instance_tag);
-    Tag_File::write_line({sourcekey_lead, sourceKeys.toString(), r_paren});
-    Tag_File::write_line({targetkey_lead, targetKeys.toString(), r_paren});
+    writeKeysLine(sourcekey_lead, sourceKeys);
+    writeKeysLine(targetkey_lead, targetKeys);
     Tag_File::write_line(comment_line);
 }
 

@@ -36,7 +36,7 @@ private:
 
 // Tag word of an object-type or relation-type number; "None" when neither
 // table knows it.
-HQSTRING tag_type_name(int32_t type);
+std::wstring_view tag_type_name(int32_t type);
 
 // "mm/dd/yy hh:mm:ss": the UTC date and the local time of day.
 HQSTRING tag_time_stamp();

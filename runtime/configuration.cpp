@@ -112,6 +112,7 @@ HQRC HQConfiguration::init(const HQSTRING& db, const HQSTRING& prefix, const HQS
         if (!loadedDb || loadedDb->valueString != db) {
             self.elements_.clear();
             self.isLoaded_ = 0;
+            ++self.changes_;
         }
     }
     rc = self.load(prefix);
@@ -131,6 +132,7 @@ HQRC HQConfiguration::init(const HQSTRING& db, const HQSTRING& prefix, const HQS
 void HQConfiguration::clear() {
     HQConfiguration& self = getInstance();
     self.elements_.clear();
+    ++self.changes_;
     self.traceLevel_.fill(0);
     self.prefix_.clear();
     self.isLoaded_ = 0;
@@ -209,6 +211,7 @@ HQRC HQConfiguration::load(const HQSTRING& prefix) {
             }
         }
         elements_.push_back(std::move(e));
+        ++changes_;
     }
     if (rc.code != 0)
         return rc.AddComment(L"HQConfiguration::load");
@@ -302,6 +305,7 @@ HQRC HQConfiguration::setValueString(ComponentEnum component, const HQSTRING& na
         *e = std::move(updated);
     else
         self.elements_.push_back(std::move(updated));
+    ++self.changes_;
     return HQRC();
 }
 
@@ -316,6 +320,7 @@ HQRC HQConfiguration::setValueInt(ComponentEnum component, const HQSTRING& name,
         *e = std::move(updated);
     else
         self.elements_.push_back(std::move(updated));
+    ++self.changes_;
     if (name == L"TRACELVL")
         self.traceLevel_[static_cast<size_t>(component)] = value;
     return HQRC();

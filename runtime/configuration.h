@@ -75,6 +75,9 @@ public:
 
     int32_t traceLevel(ComponentEnum component) const;
     int isLoaded() const { return isLoaded_; }
+    // Counts the changes to the settings in memory: a value worked out from
+    // them stays right while this count stays the same.
+    static uint64_t changeCount() { return getInstance().changes_; }
     const HQSTRING& prefix() const { return prefix_; }
 
 private:
@@ -94,4 +97,5 @@ private:
     HQSTRING prefix_;
     std::array<int32_t, 6> traceLevel_{};
     std::vector<HQConfigurationElement> elements_;
+    uint64_t changes_ = 0;
 };

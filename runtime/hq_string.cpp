@@ -96,29 +96,48 @@ std::wstring multiByteToWide(std::string_view bytes) {
     return out;
 }
 
-void appendMultiByte(std::string& out, std::wstring_view text) {
-    // Written in place: room for one byte per character, grown to four per
-    // character left at a character outside ASCII that finds too little.
-    const size_t start = out.size();
-    out.resize(start + text.size());
-    char* to = out.data() + start;
-    const char* limit = out.data() + out.size();
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<char32_t>(text[i]);
-        if (c < 0x80) {
-            *to++ = static_cast<char>(c);
-            continue;
-        }
-        const size_t left = text.size() - i;
-        if (static_cast<size_t>(limit - to) < left + 3) {
-            const size_t used = static_cast<size_t>(to - out.data());
-            out.resize(used + 4 * left);
-            to = out.data() + used;
-            limit = out.data() + out.size();
-        }
-        to = putMultiByte(to, c);
+namespace {
+// Copies N characters as bytes when all of them are ASCII: loops of a fixed
+// count, which the compiler turns into vector code.
+template <size_t N> bool copyAscii(const wchar_t* from, char*& to) {
+    uint32_t any = 0;
+    for (size_t k = 0; k < N; ++k)
+        any |= static_cast<uint32_t>(from[k]);
+    if (any >= 0x80)
+        return false;
+    for (size_t k = 0; k < N; ++k)
+        to[k] = static_cast<char>(from[k]);
+    to += N;
+    return true;
+}
+} // namespace
+
+char* putMultiByte(char* to, std::wstring_view text) {
+    const wchar_t* from = text.data();
+    const wchar_t* const end = from + text.size();
+    while (from < end) {
+        const size_t left = static_cast<size_t>(end - from);
+        if (left >= 16 && copyAscii<16>(from, to))
+            from += 16;
+        else if (left >= 8 && copyAscii<8>(from, to))
+            from += 8;
+        else if (left >= 4 && copyAscii<4>(from, to))
+            from += 4;
+        else
+            to = putMultiByte(to, static_cast<char32_t>(*from++));
     }
-    out.resize(static_cast<size_t>(to - out.data()));
+    return to;
+}
+
+void appendMultiByte(std::string& out, std::wstring_view text) {
+    // Through a buffer on the stack, a piece at a time: out is not grown and
+    // filled ahead of the bytes.
+    constexpr size_t kPiece = 128;
+    char piece[4 * kPiece];
+    for (size_t at = 0; at < text.size(); at += kPiece) {
+        const char* end = putMultiByte(piece, text.substr(at, kPiece));
+        out.append(piece, static_cast<size_t>(end - piece));
+    }
 }
 
 std::string wideToMultiByte(std::wstring_view text) {

@@ -15,6 +15,9 @@ std::wstring multiByteToWide(std::string_view bytes);
 std::string wideToMultiByte(std::wstring_view text);
 // The same, appended to out.
 void appendMultiByte(std::string& out, std::wstring_view text);
+// The same, written at `to`, which has room for 4 bytes per character of
+// text; returns the end of what was written.
+char* putMultiByte(char* to, std::wstring_view text);
 
 class HQSTRING : public std::wstring {
 public:

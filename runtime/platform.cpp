@@ -56,10 +56,15 @@ void _tcsset(wchar_t* text, wchar_t c) {
 }
 
 HQSTRING hostName() {
-    char name[256] = {};
-    if (gethostname(name, sizeof name - 1) != 0)
-        return HQSTRING();
-    return HQSTRING(name);
+    // Asked once: every error value carries it, and the end of each list
+    // walk is one.
+    static const HQSTRING name = [] {
+        char bytes[256] = {};
+        if (gethostname(bytes, sizeof bytes - 1) != 0)
+            return HQSTRING();
+        return HQSTRING(bytes);
+    }();
+    return name;
 }
 
 } // namespace hq

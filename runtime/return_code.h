@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "runtime/hq_string.h"
 
@@ -33,6 +34,42 @@ public:
     HQRC() = default;
     HQRC(int32_t code, int32_t nativeCode, int32_t domain)
         : code(code), nativeCode(nativeCode), domain(static_cast<domainType>(domain)) {}
+    // Return codes are copied and moved about on every call, nearly always
+    // without a text: then only the numbers are taken.
+    HQRC(const HQRC& other)
+        : code(other.code), nativeCode(other.nativeCode), reserved(other.reserved),
+          domain(other.domain) {
+        if (other.hasTexts())
+            eachText(*this, other, [](HQSTRING& to, const HQSTRING& from) { to = from; });
+    }
+    HQRC(HQRC&& other)
+    noexcept
+        : code(other.code), nativeCode(other.nativeCode), reserved(other.reserved),
+          domain(other.domain) {
+        if (other.hasTexts())
+            eachText(*this, other, [](HQSTRING& to, HQSTRING& from) { to = std::move(from); });
+    }
+    HQRC& operator=(const HQRC& other) {
+        if (this != &other) {
+            code = other.code;
+            nativeCode = other.nativeCode;
+            reserved = other.reserved;
+            domain = other.domain;
+            if (hasTexts() || other.hasTexts())
+                eachText(*this, other, [](HQSTRING& to, const HQSTRING& from) { to = from; });
+        }
+        return *this;
+    }
+    HQRC& operator=(HQRC&& other) noexcept {
+        code = other.code;
+        nativeCode = other.nativeCode;
+        reserved = other.reserved;
+        domain = other.domain;
+        if (hasTexts() || other.hasTexts())
+            eachText(*this, other, [](HQSTRING& to, HQSTRING& from) { to = std::move(from); });
+        return *this;
+    }
+    ~HQRC() = default;
 
     void Reset() { *this = HQRC(0, 0, DomainWhsSrv); }
 
@@ -54,4 +91,34 @@ public:
     static HQSTRING domainTypeToString(int32_t domain);
     // Exact, case-sensitive; a name outside the table yields -1.
     static int32_t domainTypeFromString(const HQSTRING& name);
+
+private:
+    bool hasTexts() const {
+        bool any = false;
+        eachText(*this, *this,
+                 [&any](const HQSTRING& text, const HQSTRING&) { any |= !text.empty(); });
+        return any;
+    }
+    // Calls f(a's text, b's text) for each text field.
+    template <class A, class B, class F> static void eachText(A& a, B& b, F f) {
+        f(a.location, b.location);
+        f(a.commandLine, b.commandLine);
+        f(a.nativeMessage, b.nativeMessage);
+        f(a.comment, b.comment);
+        f(a.hostName, b.hostName);
+        f(a.sqlState, b.sqlState);
+        f(a.token1, b.token1);
+        f(a.token2, b.token2);
+        f(a.token3, b.token3);
+        f(a.token4, b.token4);
+        f(a.token5, b.token5);
+        f(a.token6, b.token6);
+        f(a.token7, b.token7);
+        f(a.token8, b.token8);
+        f(a.token9, b.token9);
+        f(a.token10, b.token10);
+    }
 };
+// Four numbers and sixteen texts: a field added to HQRC must be added to
+// eachText too.
+static_assert(sizeof(HQRC) == 4 * sizeof(int32_t) + 16 * sizeof(HQSTRING));

@@ -4,7 +4,10 @@
 
 #include <array>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace {
 // The lowest stamp a field change starts from: five hours after the epoch, so
@@ -116,16 +119,25 @@ int TimeStamp::fromOdbc(const SQL_TIMESTAMP_STRUCT& in) {
         int32_t stamp = 0;
         bool used = false;
     };
-    thread_local std::array<Conversion, 256> remembered;
+    // Some thousands of distinct stamps in a large warehouse.
+    constexpr unsigned kSlotBits = 12;
+    thread_local std::vector<Conversion> remembered(size_t{1} << kSlotBits);
     const auto same = [](const SQL_TIMESTAMP_STRUCT& a, const SQL_TIMESTAMP_STRUCT& b) {
         return a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
                a.minute == b.minute && a.second == b.second;
     };
-    const size_t slot =
-        (static_cast<size_t>(Stamp) * 31 + static_cast<size_t>(in.year) * 372 +
-         static_cast<size_t>(in.month) * 31 + in.day + static_cast<size_t>(in.hour) * 3600 +
-         static_cast<size_t>(in.minute) * 60 + in.second) %
-        remembered.size();
+    // The fields side by side (6 bits for seconds and minutes, 5 for hour
+    // and day, 4 for the month), the start above them.
+    uint64_t packed = static_cast<uint16_t>(in.year);
+    for (const auto& [value, bits] : {std::pair<unsigned, unsigned>{in.month, 4},
+                                      {in.day, 5},
+                                      {in.hour, 5},
+                                      {in.minute, 6},
+                                      {in.second, 6}})
+        packed = (packed << bits) | (value & ((1u << bits) - 1));
+    const uint64_t mixed = (packed ^ (static_cast<uint64_t>(static_cast<uint32_t>(Stamp)) << 32)) *
+                           0x9E3779B97F4A7C15ULL;
+    const size_t slot = static_cast<size_t>(mixed >> (64 - kSlotBits));
     Conversion& c = remembered[slot];
     if (c.used && c.start == Stamp && same(c.record, in)) {
         Stamp = c.stamp;

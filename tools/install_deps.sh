@@ -4,7 +4,7 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 packages=(cmake make g++ libc-dev-bin libgtest-dev libgmock-dev googletest
-          unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3
+          unixodbc unixodbc-dev odbcinst libsqliteodbc sqlite3 libabsl-dev libjemalloc-dev
           odbc-postgresql postgresql-15 postgresql-client-15 clang-format time
           clang libclang-rt-14-dev)
 missing=()

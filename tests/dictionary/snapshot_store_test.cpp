@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,32 @@ TEST(BoundedCache, LetsTheOldestGoOnceTheBudgetIsSpent) {
     EXPECT_EQ(cache.find(5), nullptr);
 }
 
+TEST(BoundedCache, ATakenOrReplacedEntryNeverCostsANewerOneItsPlace) {
+    controldb::BoundedCache<int, std::string> cache(100);
+    cache.put(1, "one", 40);
+    cache.put(2, "two", 40);
+    EXPECT_EQ(cache.take(1), std::optional<std::string>("one"));
+    EXPECT_EQ(cache.take(1), std::nullopt);
+    EXPECT_EQ(cache.bytes(), 40u);
+    // 1 comes back as the newest: 2 is the oldest now.
+    cache.put(1, "one again", 40);
+    cache.put(3, "three", 40);
+    EXPECT_EQ(cache.find(2), nullptr);
+    EXPECT_EQ(*cache.find(1), "one again");
+    EXPECT_EQ(*cache.find(3), "three");
+    // Many puts and takes of other keys leave the order right: the oldest
+    // kept entry goes first, whatever was taken in between.
+    for (int i = 10; i < 5000; ++i) {
+        cache.put(i, "x", 1);
+        EXPECT_EQ(cache.take(i), std::optional<std::string>("x"));
+    }
+    cache.put(4, "four", 40);
+    EXPECT_EQ(cache.find(1), nullptr);
+    EXPECT_EQ(*cache.find(3), "three");
+    EXPECT_EQ(*cache.find(4), "four");
+    EXPECT_EQ(cache.size(), 2u);
+}
+
 class SnapshotStoreTest : public SampleWarehouse {
 protected:
     void TearDown() override {
@@ -156,6 +183,28 @@ TEST_F(SnapshotStoreTest, RelationRowsAnswerFromEitherSideInIdentifierOrder) {
     ASSERT_EQ(limited.load(10).code, 0);
     EXPECT_FALSE(limited.isKept());
     EXPECT_FALSE(limited.related(rel::IR_TO_DR_Rel, RelationSide::Source, id("0000000103"), none));
+}
+
+// Identifiers are ordered as the database orders their bytes, unsigned,
+// whichever byte they differ in.
+TEST_F(SnapshotStoreTest, RelationRowsOrderIdentifiersByTheirBytes) {
+    const std::string high = "0000000\xC3\xA9"
+                             "0"; // a byte above 0x7F among the first eight
+    for (const std::string& target : {std::string("Z000000000"), std::string("0000001000"), high,
+                                      std::string("000000000A"), std::string("0000000009")})
+        exec("INSERT INTO RELATIONSHIP (relation_name, source_qrtid, target_qrtid) "
+             "VALUES ('IR_TO_DR_Rel', '0000000999', '" +
+             target + "');");
+    controldb::RelationRows rows;
+    ASSERT_EQ(rows.load().code, 0);
+    std::vector<DIRId> targets;
+    ASSERT_TRUE(rows.related(rel::IR_TO_DR_Rel, RelationSide::Source, id("0000000999"), targets));
+    EXPECT_EQ(texts(targets), (std::vector<std::string>{"0000000009", "000000000A", high,
+                                                        "0000001000", "Z000000000"}));
+    std::vector<DIRId> sources;
+    ASSERT_TRUE(rows.related(rel::IR_TO_DR_Rel, RelationSide::Target, DIRId(std::string_view(high)),
+                             sources));
+    EXPECT_EQ(texts(sources), std::vector<std::string>{"0000000999"});
 }
 
 TEST_F(SnapshotStoreTest, AnIdentifierTheTableComparesOtherwiseLeavesItsRelationToTheTable) {
