@@ -140,9 +140,8 @@ bool ColumnBuffer::fits() const {
         const ColumnKind kind = columns_[i].kind;
         if (isNull(i) || isFixedSize(kind))
             continue;
-        const SQLLEN length = indicators_[i];
         const size_t room = buffers_[i].size() - (bufferType(kind) == SQL_C_BINARY ? 0 : 1);
-        if (length == SQL_NO_TOTAL || (length >= 0 && static_cast<size_t>(length) > room))
+        if (!fetched::bytesFit(indicators_[i], room))
             return false;
         if ((kind == ColumnKind::Int32 || kind == ColumnKind::Int16) && !misfit(i).empty())
             return false;

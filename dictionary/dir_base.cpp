@@ -11,8 +11,9 @@
 
 #include <array>
 #include <cstring>
-#include <unordered_map>
-#include <unordered_set>
+
+#include <absl/container/flat_hash_map.h>
+#include <absl/container/flat_hash_set.h>
 
 namespace {
 constexpr size_t kMaxNameBytes = 80;
@@ -336,7 +337,7 @@ namespace {
 bool missingRelated(controldb::SnapshotStore& store, const controldb::RelationRows& rows,
                     const Relation& relation, RelationSide known, const DIRId& owner,
                     const ClassInfo& memberClass, std::vector<DIRId>& ids,
-                    std::unordered_set<DIRId>& seen) {
+                    absl::flat_hash_set<DIRId, std::hash<DIRId>>& seen) {
     std::vector<DIRId> related;
     if (!rows.related(relation, known, owner, related))
         return false;
@@ -359,7 +360,7 @@ HQRC DIRBase::keepRelated(const Relation& relation, RelationSide known, const Cl
     if (rows == nullptr)
         return keepRowsOfOwner(relation, known, owner);
     std::vector<DIRId> ids;
-    std::unordered_set<DIRId> seen;
+    absl::flat_hash_set<DIRId, std::hash<DIRId>> seen;
     const controldb::SnapshotStore::KeptRow* ownerRow = store->findRow(ownerClass, owner);
     controldb::RowGroup* siblings = ownerRow != nullptr ? store->group(ownerRow->group) : nullptr;
     if (siblings != nullptr) {
@@ -380,10 +381,7 @@ HQRC DIRBase::keepRelated(const Relation& relation, RelationSide known, const Cl
     } else if (!missingRelated(*store, *rows, relation, known, owner, info_, ids, seen)) {
         return keepRowsOfOwner(relation, known, owner);
     }
-    if (ids.empty())
-        return HQRC();
-    std::vector<DIRId> members = ids;
-    return keepRowsById(ids, store->newGroup(std::move(members)));
+    return keepRows(ids);
 }
 
 HQRC DIRBase::keepRows(const std::vector<DIRId>& ids) {
@@ -396,7 +394,7 @@ HQRC DIRBase::keepRows(const std::vector<DIRId>& ids) {
 
 HQRC DIRBase::keepRowsById(const std::vector<DIRId>& ids, uint64_t group) {
     controldb::SnapshotStore* store = controldb::SnapshotStore::active();
-    std::unordered_map<DIRId, uint32_t> positions;
+    absl::flat_hash_map<DIRId, uint32_t, std::hash<DIRId>> positions;
     for (size_t i = 0; i < ids.size(); ++i)
         positions.emplace(ids[i], static_cast<uint32_t>(i));
     const SelectSource source = selectSource();

@@ -203,7 +203,8 @@ const SnapshotStore::KeptRow* SnapshotStore::findRow(const ClassInfo& cls, const
 
 void SnapshotStore::keepRow(const ClassInfo& cls, const DIRId& id, std::string image,
                             uint64_t group, uint32_t position) {
-    // The entry's own bookkeeping (list and index nodes) counted with it.
+    // The entry's own bookkeeping (its slot and its place in the put order)
+    // counted with it.
     const size_t cost = image.capacity() + 128;
     lastFound_ = {};
     rows_.put(RowKey{&cls, id}, KeptRow{std::move(image), group, position}, cost);

@@ -76,14 +76,7 @@ public:
         dropStaleOrder();
         return value;
     }
-    void erase(const Key& key) {
-        auto found = index_.find(key);
-        if (found == index_.end())
-            return;
-        used_ -= found->second.cost;
-        index_.erase(found);
-        dropStaleOrder();
-    }
+    void erase(const Key& key) { take(key); }
     void clear() {
         index_.clear();
         order_.clear();

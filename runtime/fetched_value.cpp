@@ -10,6 +10,8 @@ namespace fetched {
 
 namespace {
 std::wstring bytesMisfit(SQLLEN lengthWord, size_t room) {
+    if (bytesFit(lengthWord, room))
+        return {};
     if (lengthWord == SQL_NO_TOTAL)
         return L"longer than the " + std::to_wstring(room) + L" bytes of its field";
     if (lengthWord >= 0 && static_cast<size_t>(lengthWord) > room)
@@ -42,6 +44,11 @@ std::wstring textMisfit(SQLLEN lengthWord, size_t room) {
 
 std::wstring binaryMisfit(SQLLEN lengthWord, size_t room) {
     return bytesMisfit(lengthWord, room);
+}
+
+bool bytesFit(SQLLEN lengthWord, size_t room) {
+    return lengthWord != SQL_NO_TOTAL &&
+           (lengthWord < 0 || static_cast<size_t>(lengthWord) <= room);
 }
 
 std::wstring integerMisfit(std::string_view text, int64_t min, int64_t max) {

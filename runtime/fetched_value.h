@@ -26,6 +26,8 @@ constexpr size_t kNumberTextSize = 48;
 std::wstring textMisfit(SQLLEN lengthWord, size_t room);
 // The same for a binary value and a buffer of `room` bytes.
 std::wstring binaryMisfit(SQLLEN lengthWord, size_t room);
+// True when a character or binary value fits (both misfits above are empty).
+bool bytesFit(SQLLEN lengthWord, size_t room);
 
 // Why a number fetched as text is not an integer in [min, max]; empty when
 // it is (optional blanks around an optional sign and decimal digits).

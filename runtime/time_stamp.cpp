@@ -2,7 +2,6 @@
 // the text and ODBC forms.
 #include "runtime/time_stamp.h"
 
-#include <array>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
